@@ -1,0 +1,39 @@
+#pragma once
+// Files, folders and the input/output error of the platform.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tavra {
+
+// The platform's input/output error: a Windows-style code with its text, e.g. 5
+// "File access denied", 123 "Invalid filename", others "I/O error <code>".
+class InOutError : public std::runtime_error {
+ public:
+  InOutError(int code, std::string message) : std::runtime_error(std::move(message)), code_(code) {}
+  int code() const { return code_; }
+  // The error for a POSIX errno value, mapped to the Windows code of the same meaning.
+  static InOutError fromErrno(int errnoValue);
+  static int windowsCodeFromErrno(int errnoValue);
+  static std::string textForCode(int windowsCode);
+
+ private:
+  int code_;
+};
+
+// The folder of the running program, with its trailing separator.
+std::string ExeDir();
+
+bool fileExists(const std::string& path);
+// Deletes a file; returns false when it could not (a missing file included).
+bool deleteFile(const std::string& path);
+
+// Reads a whole file; throws InOutError when it cannot be opened or read.
+std::string readWholeFile(const std::string& path);
+
+// Writes a file by writing a temporary beside it and renaming it over the old one, so
+// that a crash or a full disk never leaves it half-written. Throws InOutError.
+void writeFileAtomically(const std::string& path, std::string_view content);
+
+}  // namespace tavra
