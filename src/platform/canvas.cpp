@@ -1,0 +1,186 @@
+#include "platform/canvas.h"
+
+#include <algorithm>
+
+#include "platform/fixed_canvas.h"
+
+namespace tavra {
+
+namespace {
+
+// The classic scheme of the original platform, indexed by system colour number.
+constexpr ColorRef kSystemColors[] = {
+    0xC8D0D4, 0x808000, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,
+    0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x6A240A, 0xFFFFFF, 0xC8D0D4,
+    0x808080, 0x808080, 0x000000, 0xC8D0D4, 0xFFFFFF, 0x404040, 0xC8D0D4, 0x000000,
+    0xE1FFFF, 0xB5B5B5, 0x800000, 0xF0CAA6, 0xC0C0C0,
+};
+
+FontEngine* g_engine = nullptr;
+
+}  // namespace
+
+ColorRef resolveColor(ColorRef color) {
+  if (color & kSystemColorFlag) {
+    unsigned index = color & 0xFF;
+    return index < std::size(kSystemColors) ? kSystemColors[index] : clBlack;
+  }
+  return color & 0x00FFFFFF;
+}
+
+Rect Rect::intersected(const Rect& o) const {
+  Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
+  if (r.isEmpty()) r = {r.left, r.top, r.left, r.top};
+  return r;
+}
+
+int FontSpec::pixelSize() const {
+  int s = size < 0 ? -size : size;
+  return (s * 96 + 36) / 72;
+}
+
+FontEngine& fontEngine() {
+  static FixedFontEngine fixed;
+  return g_engine ? *g_engine : fixed;
+}
+
+FontEngine* setFontEngine(FontEngine* engine) {
+  FontEngine* old = g_engine;
+  g_engine = engine;
+  return old;
+}
+
+void Canvas::ensureFont() const {
+  if (!state_.font) state_.font = fontEngine().createFont(FontSpec{});
+}
+
+void Canvas::setFont(FontPtr font) { state_.font = std::move(font); }
+
+const FontMetrics& Canvas::fontMetrics() const {
+  ensureFont();
+  return state_.font->metrics();
+}
+
+void Canvas::setPen(ColorRef color, int width, PenStyle style) {
+  state_.penColor = color;
+  state_.penWidth = std::max(1, width);
+  state_.penStyle = style;
+}
+
+void Canvas::setClipRect(const Rect& r) {
+  state_.clip = r.translated(-state_.orgX, -state_.orgY);
+  state_.hasClip = true;
+}
+
+void Canvas::intersectClipRect(const Rect& r) {
+  state_.clip = deviceClip().intersected(r.translated(-state_.orgX, -state_.orgY));
+  state_.hasClip = true;
+}
+
+Rect Canvas::clipRect() const { return deviceClip().translated(state_.orgX, state_.orgY); }
+
+Rect Canvas::deviceClip() const {
+  Rect surface{0, 0, surfaceWidth(), surfaceHeight()};
+  return state_.hasClip ? state_.clip.intersected(surface) : surface;
+}
+
+void Canvas::restore() {
+  if (saved_.empty()) return;
+  state_ = std::move(saved_.back());
+  saved_.pop_back();
+}
+
+int Canvas::textWidth(std::string_view text) const {
+  ensureFont();
+  return state_.font->textWidth(text);
+}
+
+int Canvas::textWidth(const char* text, int count) const {
+  ensureFont();
+  return state_.font->textWidth(text, count);
+}
+
+void Canvas::textOut(int x, int y, std::string_view text) {
+  ensureFont();
+  if (state_.bkMode == BkMode::Opaque && !text.empty()) {
+    const FontMetrics& m = state_.font->metrics();
+    Rect cell{x, y - m.ascent, x + state_.font->textWidth(text), y + m.descent};
+    extTextOut(x, y, etoOpaque, cell, text);
+    return;
+  }
+  doText(x - state_.orgX, y - state_.orgY, text, nullptr);
+}
+
+void Canvas::extTextOut(int x, int y, unsigned options, const Rect& rect, std::string_view text) {
+  ensureFont();
+  Rect device = rect.translated(-state_.orgX, -state_.orgY);
+  bool clipped = options & etoClipped;
+  if (clipped) {
+    save();
+    state_.clip = deviceClip().intersected(device);
+    state_.hasClip = true;
+  }
+  const Rect* opaque = (options & etoOpaque) ? &device : nullptr;
+  doText(x - state_.orgX, y - state_.orgY, text, opaque);
+  if (clipped) restore();
+}
+
+void Canvas::fillRect(const Rect& r, ColorRef color) {
+  Rect d = r.translated(-state_.orgX, -state_.orgY).intersected(deviceClip());
+  if (!d.isEmpty()) doFillRect(d, pixelFromColor(color));
+}
+
+void Canvas::lineTo(int x, int y) {
+  if (state_.penStyle != PenStyle::Null)
+    doLine({curX_ - state_.orgX, curY_ - state_.orgY}, {x - state_.orgX, y - state_.orgY});
+  curX_ = x;
+  curY_ = y;
+}
+
+void Canvas::rectangle(const Rect& r) {
+  if (!r.isEmpty()) doRectangle(r.translated(-state_.orgX, -state_.orgY));
+}
+
+void Canvas::ellipse(const Rect& r) {
+  if (!r.isEmpty()) doEllipse(r.translated(-state_.orgX, -state_.orgY));
+}
+
+void Canvas::polygon(const std::vector<Point>& points) {
+  if (points.size() < 2) return;
+  std::vector<Point> d(points);
+  for (Point& p : d) p = {p.x - state_.orgX, p.y - state_.orgY};
+  doPolygon(d, state_.penStyle != PenStyle::Null, !state_.brushNull, pixelFromColor(state_.brushColor));
+}
+
+void Canvas::fillPolygon(const std::vector<Point>& points, ColorRef color) {
+  if (points.size() < 3) return;
+  std::vector<Point> d(points);
+  for (Point& p : d) p = {p.x - state_.orgX, p.y - state_.orgY};
+  doPolygon(d, false, true, pixelFromColor(color));
+}
+
+void Canvas::invertRect(const Rect& r) {
+  Rect d = r.translated(-state_.orgX, -state_.orgY).intersected(deviceClip());
+  if (!d.isEmpty()) doInvertRect(d);
+}
+
+void Canvas::drawBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) {
+  if (dest.isEmpty() || src.intersected({0, 0, bitmap.width, bitmap.height}).isEmpty()) return;
+  doBitmap(dest.translated(-state_.orgX, -state_.orgY), bitmap, src, op);
+}
+
+void Canvas::drawBitmap(int x, int y, const Bitmap& bitmap, RasterOp op) {
+  drawBitmap({x, y, x + bitmap.width, y + bitmap.height}, bitmap, {0, 0, bitmap.width, bitmap.height}, op);
+}
+
+void Canvas::drawMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op) {
+  if (dest.isEmpty() || src.intersected({0, 0, mask.width, mask.height}).isEmpty()) return;
+  doMask(dest.translated(-state_.orgX, -state_.orgY), mask, src, op, pixelFromColor(state_.textColor),
+         pixelFromColor(state_.bkColor));
+}
+
+void Canvas::drawMask(int x, int y, const Mask& mask, RasterOp op) {
+  drawMask({x, y, x + mask.width, y + mask.height}, mask, {0, 0, mask.width, mask.height}, op);
+}
+
+}  // namespace tavra

@@ -1,0 +1,256 @@
+#pragma once
+// The drawing seam: everything the HTML engine, the pictures and the labels draw goes
+// through `Canvas`, in the terms of the platform the engine was designed on (fonts with
+// text metrics, baseline text, pens and brushes, raster operations). Text is single-byte
+// Windows-1250; implementations convert it where they meet a toolkit.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/bitmap.h"
+
+namespace tavra {
+
+// 0x00BBGGRR. The palette-relative flag is accepted and ignored; values with the high
+// byte 0x80 name a system colour (the low byte is the index, as on the original platform).
+using ColorRef = std::uint32_t;
+
+constexpr ColorRef kPaletteRelative = 0x02000000;
+constexpr ColorRef kSystemColorFlag = 0x80000000;
+
+constexpr ColorRef clBlack = 0x000000;
+constexpr ColorRef clWhite = 0xFFFFFF;
+constexpr ColorRef clScrollBar = kSystemColorFlag | 0;
+constexpr ColorRef clBackground = kSystemColorFlag | 1;
+constexpr ColorRef clWindow = kSystemColorFlag | 5;
+constexpr ColorRef clWindowText = kSystemColorFlag | 8;
+constexpr ColorRef clHighlight = kSystemColorFlag | 13;
+constexpr ColorRef clHighlightText = kSystemColorFlag | 14;
+constexpr ColorRef clBtnFace = kSystemColorFlag | 15;
+constexpr ColorRef clBtnShadow = kSystemColorFlag | 16;
+constexpr ColorRef clGrayText = kSystemColorFlag | 17;
+constexpr ColorRef clBtnText = kSystemColorFlag | 18;
+constexpr ColorRef clBtnHighlight = kSystemColorFlag | 20;
+
+// The plain 0x00BBGGRR value that is drawn: system colours resolved (classic scheme),
+// the palette flag dropped.
+ColorRef resolveColor(ColorRef color);
+// The same colour as a 0x00RRGGBB pixel of `Bitmap`.
+inline std::uint32_t pixelFromColor(ColorRef color) { return rgbFromColorRef(resolveColor(color)); }
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// Right and bottom are exclusive, as on the original platform.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+  bool isEmpty() const { return right <= left || bottom <= top; }
+  bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+  Rect intersected(const Rect& o) const;
+  Rect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+enum FontStyle : unsigned {
+  fsBold = 1,
+  fsItalic = 2,
+  fsUnderline = 4,
+  fsStrikeOut = 8,
+};
+
+// What a font is asked for. `size` is in points at 96 pixels per inch, so the character
+// (em) height in pixels is size * 96 / 72 rounded.
+struct FontSpec {
+  std::string name = "Times New Roman";  // Windows-1250
+  int size = 12;
+  unsigned style = 0;  // FontStyle bits
+  std::uint8_t charset = 1;
+
+  int pixelSize() const;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+struct FontMetrics {
+  int height = 0;  // ascent + descent
+  int ascent = 0;
+  int descent = 0;
+  int externalLeading = 0;
+  int overhang = 0;
+  int aveCharWidth = 0;
+};
+
+// A realised font: its metrics and one advance per byte, read once, so that measuring
+// is a table walk.
+class CanvasFont {
+ public:
+  virtual ~CanvasFont() = default;
+
+  const FontSpec& spec() const { return spec_; }
+  const FontMetrics& metrics() const { return metrics_; }
+  int advance(unsigned char c) const { return advances_[c]; }
+  // Sum of the advances plus the overhang, as the original platform reports an extent.
+  int textWidth(const char* text, int count) const {
+    int w = 0;
+    for (int i = 0; i < count; ++i) w += advances_[static_cast<unsigned char>(text[i])];
+    return count > 0 ? w + metrics_.overhang : 0;
+  }
+  int textWidth(std::string_view text) const { return textWidth(text.data(), static_cast<int>(text.size())); }
+
+ protected:
+  CanvasFont() = default;
+  FontSpec spec_;
+  FontMetrics metrics_;
+  std::array<int, 256> advances_{};
+};
+
+using FontPtr = std::shared_ptr<const CanvasFont>;
+
+// Where fonts come from when no canvas is at hand (the "screen"): the engine reads text
+// metrics while the document is built. One engine serves the process; until the
+// toolkit installs its own, the fixed-metrics engine of fixed_canvas.h answers.
+class FontEngine {
+ public:
+  virtual ~FontEngine() = default;
+  virtual FontPtr createFont(const FontSpec& spec) = 0;
+};
+
+FontEngine& fontEngine();
+// Installs `engine` (not owned; nullptr restores the fixed engine); returns the previous one.
+FontEngine* setFontEngine(FontEngine* engine);
+inline FontPtr createFont(const FontSpec& spec) { return fontEngine().createFont(spec); }
+
+enum class BkMode { Transparent, Opaque };
+
+enum class PenStyle { Solid, Dash, Dot, Null };
+
+// Raster operations of bitmap transfers: destination := source (Copy), destination AND
+// source, destination OR source, destination XOR source.
+enum class RasterOp { Copy, And, Or, Xor };
+constexpr RasterOp SRCCOPY = RasterOp::Copy;
+constexpr RasterOp SRCAND = RasterOp::And;
+constexpr RasterOp SRCPAINT = RasterOp::Or;
+constexpr RasterOp SRCINVERT = RasterOp::Xor;
+
+// Options of extTextOut.
+enum TextOutOption : unsigned {
+  etoOpaque = 1,   // fill the rectangle with the background colour first
+  etoClipped = 2,  // draw nothing outside the rectangle
+};
+
+// All coordinates are logical: device = logical - window origin. Clip rectangles are
+// given and reported in logical coordinates too.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // --- state; save/restore keep all of it (font, colours, pen, brush, clip, origin)
+  void setFont(FontPtr font);
+  const FontPtr& font() const { return state_.font; }
+  const FontMetrics& fontMetrics() const;
+  void setTextColor(ColorRef c) { state_.textColor = c; }
+  ColorRef textColor() const { return state_.textColor; }
+  void setBkColor(ColorRef c) { state_.bkColor = c; }
+  ColorRef bkColor() const { return state_.bkColor; }
+  void setBkMode(BkMode m) { state_.bkMode = m; }
+  BkMode bkMode() const { return state_.bkMode; }
+  void setPen(ColorRef color, int width = 1, PenStyle style = PenStyle::Solid);
+  void setBrush(ColorRef color) { state_.brushColor = color, state_.brushNull = false; }
+  void setBrushNull() { state_.brushNull = true; }
+  void setWindowOrg(int x, int y) { state_.orgX = x, state_.orgY = y; }
+  Point windowOrg() const { return {state_.orgX, state_.orgY}; }
+
+  // Clip: the whole surface when none is set.
+  void setClipRect(const Rect& r);
+  void intersectClipRect(const Rect& r);
+  Rect clipRect() const;
+  void resetClip() { state_.hasClip = false; }
+  void save() { saved_.push_back(state_); }
+  void restore();
+
+  // Size of the surface in device pixels.
+  virtual int surfaceWidth() const = 0;
+  virtual int surfaceHeight() const = 0;
+
+  // --- text (current font; the baseline is at y)
+  int textWidth(std::string_view text) const;
+  int textWidth(const char* text, int count) const;
+  void textOut(int x, int y, std::string_view text);
+  void extTextOut(int x, int y, unsigned options, const Rect& rect, std::string_view text);
+
+  // --- shapes: outline with the pen, interior with the brush
+  void fillRect(const Rect& r, ColorRef color);
+  void moveTo(int x, int y) { curX_ = x, curY_ = y; }
+  // A line from the current position up to but excluding (x, y), which becomes current.
+  void lineTo(int x, int y);
+  void rectangle(const Rect& r);
+  void ellipse(const Rect& r);
+  void polygon(const std::vector<Point>& points);
+  // Fills the polygon's interior in `color` without outline (region fill).
+  void fillPolygon(const std::vector<Point>& points, ColorRef color);
+  // Inverts every pixel of the rectangle.
+  void invertRect(const Rect& r);
+
+  // --- bitmap transfers; stretched when `dest` and `src` differ in size
+  void drawBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op = RasterOp::Copy);
+  void drawBitmap(int x, int y, const Bitmap& bitmap, RasterOp op = RasterOp::Copy);
+  // A monochrome source becomes colour as on the original platform: clear bits take the
+  // text colour, set bits the background colour (black and white when painting masks).
+  void drawMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op);
+  void drawMask(int x, int y, const Mask& mask, RasterOp op);
+
+ protected:
+  struct State {
+    FontPtr font;
+    ColorRef textColor = clBlack;
+    ColorRef bkColor = clWhite;
+    BkMode bkMode = BkMode::Opaque;
+    ColorRef penColor = clBlack;
+    int penWidth = 1;
+    PenStyle penStyle = PenStyle::Solid;
+    ColorRef brushColor = clWhite;
+    bool brushNull = false;
+    bool hasClip = false;
+    Rect clip;  // device coordinates
+    int orgX = 0;
+    int orgY = 0;
+  };
+
+  const State& state() const { return state_; }
+  // Device clip: the clip rectangle or the surface.
+  Rect deviceClip() const;
+
+  // Implementations draw in device coordinates, inside deviceClip(); colours resolved.
+  virtual void doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) = 0;
+  virtual void doFillRect(const Rect& r, std::uint32_t rgb) = 0;
+  virtual void doLine(Point from, Point to) = 0;
+  virtual void doRectangle(const Rect& r) = 0;
+  virtual void doEllipse(const Rect& r) = 0;
+  virtual void doPolygon(const std::vector<Point>& points, bool outline, bool fill, std::uint32_t fillRgb) = 0;
+  virtual void doInvertRect(const Rect& r) = 0;
+  virtual void doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) = 0;
+  // `zeroRgb` and `oneRgb` are the colours of clear and set bits.
+  virtual void doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
+                      std::uint32_t oneRgb) = 0;
+
+ private:
+  void ensureFont() const;
+  mutable State state_;
+  std::vector<State> saved_;
+  int curX_ = 0;
+  int curY_ = 0;
+};
+
+}  // namespace tavra
