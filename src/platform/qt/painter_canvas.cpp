@@ -1,0 +1,232 @@
+#include "platform/qt/painter_canvas.h"
+
+#include <QGlyphRun>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include "platform/codepage.h"
+
+namespace tavra {
+
+namespace {
+
+QColor qcolor(std::uint32_t rgb) { return QColor::fromRgb(QRgb(0xFF000000u | rgb)); }
+
+QPainter::CompositionMode compositionFor(RasterOp op) {
+  switch (op) {
+    case RasterOp::Copy: return QPainter::CompositionMode_Source;
+    case RasterOp::And: return QPainter::RasterOp_SourceAndDestination;
+    case RasterOp::Or: return QPainter::RasterOp_SourceOrDestination;
+    case RasterOp::Xor: return QPainter::RasterOp_SourceXorDestination;
+  }
+  return QPainter::CompositionMode_SourceOver;
+}
+
+QRect qrect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+// Pixels of `image` (0x00RRGGBB) as an opaque toolkit image.
+QImage toQImage(const std::uint32_t* pixels, int width, int height) {
+  QImage img(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+    const std::uint32_t* src = pixels + std::size_t(y) * std::size_t(width);
+    for (int x = 0; x < width; ++x) line[x] = 0xFF000000u | src[x];
+  }
+  return img;
+}
+
+}  // namespace
+
+QString QtFont::familyFor(const std::string& faceName) {
+  QString name = QString::fromStdU16String(cp1250::toUtf16(faceName)).trimmed();
+  if (name.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0) return "Liberation Serif";
+  if (name.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) return "Liberation Sans";
+  if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0) return "Liberation Mono";
+  if (name.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0) return "Liberation Mono";
+  return name;
+}
+
+QtFont::QtFont(const FontSpec& spec) {
+  spec_ = spec;
+  qfont_.setFamily(familyFor(spec.name));
+  qfont_.setPixelSize(std::max(1, spec.pixelSize()));
+  qfont_.setBold(spec.style & fsBold);
+  qfont_.setItalic(spec.style & fsItalic);
+  qfont_.setUnderline(spec.style & fsUnderline);
+  qfont_.setStrikeOut(spec.style & fsStrikeOut);
+  qfont_.setKerning(false);
+  raw_ = QRawFont::fromFont(qfont_);
+
+  QFontMetrics fm(qfont_);
+  metrics_.ascent = fm.ascent();
+  metrics_.descent = fm.descent();
+  metrics_.height = metrics_.ascent + metrics_.descent;
+  metrics_.externalLeading = std::max(0, fm.leading());
+  metrics_.overhang = 0;
+  metrics_.aveCharWidth = fm.averageCharWidth();
+
+  QString chars;
+  for (int b = 0; b < 256; ++b) chars.append(QChar(cp1250::toUnicode(static_cast<std::uint8_t>(b))));
+  QList<quint32> glyphs = raw_.isValid() ? raw_.glyphIndexesForString(chars) : QList<quint32>();
+  for (int b = 0; b < 256; ++b) {
+    glyphs_[b] = b < glyphs.size() ? glyphs[b] : 0;
+    advances_[b] = b < 32 ? 0 : fm.horizontalAdvance(chars[b]);
+  }
+}
+
+FontPtr QtFontEngine::createFont(const FontSpec& spec) {
+  for (const FontPtr& f : cache_)
+    if (f->spec() == spec) return f;
+  cache_.push_back(std::make_shared<QtFont>(spec));
+  return cache_.back();
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter, int width, int height)
+    : painter_(painter), width_(width), height_(height) {}
+
+void PainterCanvas::prepare() {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.setClipRect(qrect(deviceClip()));
+}
+
+void PainterCanvas::usePen() {
+  if (state().penStyle == PenStyle::Null) {
+    painter_.setPen(Qt::NoPen);
+    return;
+  }
+  QPen pen(qcolor(pixelFromColor(state().penColor)));
+  pen.setWidth(state().penWidth > 1 ? state().penWidth : 0);
+  pen.setStyle(state().penStyle == PenStyle::Dash  ? Qt::DashLine
+               : state().penStyle == PenStyle::Dot ? Qt::DotLine
+                                                   : Qt::SolidLine);
+  painter_.setPen(pen);
+}
+
+void PainterCanvas::useBrush() {
+  if (state().brushNull)
+    painter_.setBrush(Qt::NoBrush);
+  else
+    painter_.setBrush(qcolor(pixelFromColor(state().brushColor)));
+}
+
+std::shared_ptr<const QtFont> PainterCanvas::qtFont() {
+  auto qt = std::dynamic_pointer_cast<const QtFont>(font());
+  if (qt) return qt;
+  // A font made by another engine: draw its request with a toolkit font.
+  static QtFontEngine engine;
+  return std::static_pointer_cast<const QtFont>(engine.createFont(font()->spec()));
+}
+
+void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) {
+  prepare();
+  if (opaqueRect) painter_.fillRect(qrect(opaqueRect->intersected(deviceClip())), qcolor(pixelFromColor(bkColor())));
+  if (text.empty()) return;
+  // Positions follow the advances of the font the text was measured with.
+  const CanvasFont& measured = *font();
+  auto f = qtFont();
+  QList<quint32> glyphs;
+  QList<QPointF> positions;
+  glyphs.reserve(qsizetype(text.size()));
+  positions.reserve(qsizetype(text.size()));
+  int pen = x;
+  for (char ch : text) {
+    auto b = static_cast<unsigned char>(ch);
+    glyphs.append(f->glyph(b));
+    positions.append(QPointF(pen, baseline));
+    pen += measured.advance(b);
+  }
+  QGlyphRun run;
+  run.setRawFont(f->rawFont());
+  run.setGlyphIndexes(glyphs);
+  run.setPositions(positions);
+  run.setUnderline(f->spec().style & fsUnderline);
+  run.setStrikeOut(f->spec().style & fsStrikeOut);
+  painter_.setPen(qcolor(pixelFromColor(textColor())));
+  painter_.drawGlyphRun(QPointF(0, 0), run);
+}
+
+void PainterCanvas::doFillRect(const Rect& r, std::uint32_t rgb) {
+  prepare();
+  painter_.fillRect(qrect(r), qcolor(rgb));
+}
+
+void PainterCanvas::doLine(Point from, Point to) {
+  prepare();
+  usePen();
+  // The end point is not drawn; for straight lines that is exact.
+  Point end = to;
+  if (from.y == to.y && from.x != to.x)
+    end.x += from.x < to.x ? -1 : 1;
+  else if (from.x == to.x && from.y != to.y)
+    end.y += from.y < to.y ? -1 : 1;
+  else if (from == to)
+    return;
+  painter_.drawLine(from.x, from.y, end.x, end.y);
+}
+
+void PainterCanvas::doRectangle(const Rect& r) {
+  prepare();
+  if (!state().brushNull) {
+    int inset = state().penStyle == PenStyle::Null ? 0 : 1;
+    painter_.fillRect(QRect(r.left + inset, r.top + inset, r.width() - 2 * inset, r.height() - 2 * inset),
+                      qcolor(pixelFromColor(state().brushColor)));
+  }
+  if (state().penStyle == PenStyle::Null) return;
+  usePen();
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(QRect(r.left, r.top, r.width() - 1, r.height() - 1));
+}
+
+void PainterCanvas::doEllipse(const Rect& r) {
+  prepare();
+  usePen();
+  useBrush();
+  painter_.drawEllipse(QRect(r.left, r.top, r.width() - 1, r.height() - 1));
+}
+
+void PainterCanvas::doPolygon(const std::vector<Point>& points, bool outline, bool fill, std::uint32_t fillRgb) {
+  prepare();
+  QPolygon poly;
+  for (const Point& p : points) poly << QPoint(p.x, p.y);
+  if (outline)
+    usePen();
+  else
+    painter_.setPen(Qt::NoPen);
+  if (fill)
+    painter_.setBrush(qcolor(fillRgb));
+  else
+    painter_.setBrush(Qt::NoBrush);
+  painter_.drawPolygon(poly, Qt::WindingFill);
+}
+
+void PainterCanvas::doInvertRect(const Rect& r) {
+  prepare();
+  painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
+  painter_.fillRect(qrect(r), Qt::black);
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void PainterCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) {
+  prepare();
+  QImage img(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+             bitmap.width * 4, QImage::Format_RGB32);
+  painter_.setCompositionMode(compositionFor(op));
+  painter_.drawImage(qrect(dest), img, qrect(src));
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void PainterCanvas::doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
+                           std::uint32_t oneRgb) {
+  std::vector<std::uint32_t> pixels(mask.bits.size());
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = mask.bits[i] ? oneRgb : zeroRgb;
+  QImage img = toQImage(pixels.data(), mask.width, mask.height);
+  prepare();
+  painter_.setCompositionMode(compositionFor(op));
+  painter_.drawImage(qrect(dest), img, qrect(src));
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+}  // namespace tavra
