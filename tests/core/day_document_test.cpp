@@ -1,0 +1,162 @@
+#include "app/core/day_document.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/core/date_cursor.h"
+#include "core/core_test_support.h"
+#include "platform/file_system.h"
+
+using namespace tavra;
+using namespace tavra::testing;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// A data file whose line k says which slot it is, with the RTF bytes a day line may hold.
+std::string dataFile(int lineCount, std::string_view lineEnd = "\r\n") {
+  std::string text;
+  for (int k = 0; k < lineCount; ++k) {
+    text += "\\b line " + std::to_string(k) + "\\b0  \xE8" "ten\xED";  // "čtení" in Windows-1250
+    text += lineEnd;
+  }
+  return text;
+}
+
+std::string foundDocument(int line) {
+  return "{\\rtf1\\ansi \\b line " + std::to_string(line) + "\\b0  \xE8" "ten\xED}\r\n";
+}
+
+std::string notFoundDocument(const std::string& dateText) {
+  return "{\\rtf1\\ansi \\par\\par\\b\\qj Data na " + dateText + " nebyla nalezena!}\r\n";
+}
+
+// A current directory of its own, today's and the short date's settings fixed, and a
+// cursor and document that belong to the test.
+class DayDocumentTest : public ::testing::Test {
+ protected:
+  TempDir dir;
+  CurrentDirGuard cwd{dir.path()};
+  EnvGuard shortDate{"TAVRA_SHORTDATE", nullptr};
+  DateCursor cursor;
+  DayDocument document{cursor};
+
+  std::string build(int day, int month, int year) {
+    cursor.SetCursorFromPicker(Date{year, month, day});
+    document.BuildDayDocument(cursor.Day, cursor.Month, cursor.Year);
+    return readBytes(dir.path() / "TAVRA.TMP");
+  }
+};
+
+}  // namespace
+
+TEST(DayLines, SplitAtEveryKindOfLineEndUntilNul) {
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n"), (Lines{"a"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));  // LF, then a lone CR
+  EXPECT_EQ(SplitLines("a\r\rb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines(std::string_view("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
+  EXPECT_EQ(SplitLines(std::string_view("\0a", 2)), Lines{});
+  EXPECT_EQ(SplitLines(""), Lines{});
+  EXPECT_EQ(SplitLines("\n"), (Lines{""}));
+}
+
+TEST(DayLines, EveryMonthHasThirtyOneSlots) {
+  EXPECT_EQ(DayLineIndex(1, 1), 0);
+  EXPECT_EQ(DayLineIndex(31, 1), 30);
+  EXPECT_EQ(DayLineIndex(1, 2), 31);
+  EXPECT_EQ(DayLineIndex(1, 3), 62);
+  EXPECT_EQ(DayLineIndex(31, 12), 371);
+}
+
+TEST_F(DayDocumentTest, ServedDaysCopyTheirLineByteForByte) {
+  writeBytes(dir.path() / DataFileName, dataFile(372));
+  EXPECT_EQ(build(1, 1, 1999), foundDocument(0));
+  EXPECT_EQ(build(31, 1, 1999), foundDocument(30));
+  EXPECT_EQ(build(1, 2, 1999), foundDocument(31));
+  EXPECT_EQ(build(1, 3, 1999), foundDocument(62));
+  EXPECT_EQ(build(31, 12, 1999), foundDocument(371));
+  EXPECT_EQ(document.LoadedYear, ServedYear);
+  EXPECT_EQ(document.DayTexts.size(), 372u);
+}
+
+TEST_F(DayDocumentTest, LoneLineFeedsAndCarriageReturnsEndLinesToo) {
+  writeBytes(dir.path() / DataFileName, dataFile(200, "\n") + dataFile(172, "\r"));
+  EXPECT_EQ(build(31, 12, 1999), foundDocument(171));
+  EXPECT_EQ(build(10, 1, 1999), foundDocument(9));
+}
+
+TEST_F(DayDocumentTest, OtherYearsAreNotFoundInTheUsersDateFormat) {
+  writeBytes(dir.path() / DataFileName, dataFile(372));
+  EXPECT_EQ(build(5, 1, 1999), foundDocument(4));
+  EXPECT_EQ(build(31, 12, 1998), notFoundDocument("31.12.1998"));
+  EXPECT_EQ(build(5, 1, 2001), notFoundDocument("5.1.2001"));
+  EXPECT_EQ(document.LoadedYear, ServedYear);
+
+  EnvGuard format("TAVRA_SHORTDATE", "yyyy-MM-dd");
+  EXPECT_EQ(build(1, 1, 2000), notFoundDocument("2000-01-01"));
+}
+
+TEST_F(DayDocumentTest, TheDataFileIsReadOnceAndOnlyForItsYear) {
+  EXPECT_EQ(build(1, 1, 2000), notFoundDocument("1.1.2000"));
+  EXPECT_EQ(document.LoadedYear, 0);  // no attempt outside 1999
+
+  writeBytes(dir.path() / DataFileName, dataFile(372));
+  EXPECT_EQ(build(15, 6, 1999), foundDocument(DayLineIndex(15, 6)));
+  // Changed or removed afterwards, the file is not read again.
+  writeBytes(dir.path() / DataFileName, "changed\r\n");
+  EXPECT_EQ(build(2, 1, 1999), foundDocument(1));
+  std::filesystem::remove(dir.path() / DataFileName);
+  EXPECT_EQ(build(31, 12, 1999), foundDocument(371));
+}
+
+TEST_F(DayDocumentTest, AMissingDataFileIsRetriedOnTheNextRequest) {
+  EXPECT_EQ(build(5, 1, 1999), notFoundDocument("5.1.1999"));
+  EXPECT_EQ(document.LoadedYear, LoadFailedYear);
+  EXPECT_EQ(build(6, 1, 1999), notFoundDocument("6.1.1999"));
+  // A 2000 request neither retries nor forgets the failure.
+  EXPECT_EQ(build(6, 1, 2000), notFoundDocument("6.1.2000"));
+  EXPECT_EQ(document.LoadedYear, LoadFailedYear);
+
+  writeBytes(dir.path() / DataFileName, dataFile(372));
+  EXPECT_EQ(build(6, 1, 1999), foundDocument(5));
+  EXPECT_EQ(document.LoadedYear, ServedYear);
+}
+
+TEST_F(DayDocumentTest, DaysBeyondAShortDataFileAreNotFoundInACompleteDocument) {
+  writeBytes(dir.path() / DataFileName, dataFile(40));
+  EXPECT_EQ(build(9, 2, 1999), foundDocument(39));
+  EXPECT_EQ(build(10, 2, 1999), notFoundDocument("10.2.1999"));
+  EXPECT_EQ(build(31, 12, 1999), notFoundDocument("31.12.1999"));
+  EXPECT_EQ(document.LoadedYear, ServedYear);
+
+  // An empty data file loads as no lines at all.
+  DateCursor other;
+  DayDocument empty{other};
+  writeBytes(dir.path() / DataFileName, "");
+  other.SetCursorFromPicker(Date{1999, 1, 1});
+  empty.BuildDayDocument(1, 1, 1999);
+  EXPECT_EQ(readBytes(dir.path() / "TAVRA.TMP"), notFoundDocument("1.1.1999"));
+}
+
+TEST_F(DayDocumentTest, AFailedWriteRaisesTheInputOutputError) {
+  writeBytes(dir.path() / DataFileName, dataFile(372));
+  // A folder standing where the document goes cannot be replaced by a file.
+  std::filesystem::create_directory(dir.path() / "TAVRA.TMP");
+  cursor.SetCursorFromPicker(Date{1999, 1, 1});
+  EXPECT_THROW(document.BuildDayDocument(1, 1, 1999), InOutError);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "TAVRA.TMP"));
+  EXPECT_EQ(document.LoadedYear, ServedYear);
+
+  std::filesystem::remove(dir.path() / "TAVRA.TMP");
+  EXPECT_EQ(build(1, 1, 1999), foundDocument(0));
+}
+
+TEST_F(DayDocumentTest, ARewriteReplacesALongerOldDocumentWhole) {
+  writeBytes(dir.path() / "TAVRA.TMP", std::string(5000, 'x'));
+  EXPECT_EQ(build(1, 1, 1998), notFoundDocument("1.1.1998"));
+}
