@@ -1,0 +1,227 @@
+#include "platform/file_system.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#if defined(__APPLE__)
+#include <mach-o/dyld.h>
+#endif
+
+namespace tavra {
+namespace {
+
+// Windows error codes used by the mapping below.
+constexpr int kFileNotFound = 2;
+constexpr int kPathNotFound = 3;
+constexpr int kTooManyOpenFiles = 4;
+constexpr int kAccessDenied = 5;
+constexpr int kInvalidHandle = 6;
+constexpr int kNotEnoughMemory = 8;
+constexpr int kBadEnvironment = 10;
+constexpr int kNotSameDevice = 17;
+constexpr int kGeneralFailure = 31;
+constexpr int kSharingViolation = 32;
+constexpr int kHandleDiskFull = 39;
+constexpr int kFileExists = 80;
+constexpr int kInvalidParameter = 87;
+constexpr int kBrokenPipe = 109;
+constexpr int kDiskFull = 112;
+constexpr int kInvalidName = 123;
+constexpr int kDirNotEmpty = 145;
+constexpr int kBadExeFormat = 193;
+constexpr int kFilenameTooLong = 206;
+constexpr int kFileTooLarge = 223;
+constexpr int kIoDevice = 1117;
+constexpr int kCantResolveFilename = 1921;
+
+// A path with a NUL byte cannot name a file; the system calls would silently cut it.
+bool hasNul(const std::string& path) { return path.find('\0') != std::string::npos; }
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now and reports the result, so that a failing close (a late write error on
+  // some file systems) is not lost.
+  int close() {
+    int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+bool writeAll(int fd, std::string_view content) {
+  while (!content.empty()) {
+    ssize_t n = ::write(fd, content.data(), content.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    content.remove_prefix(std::size_t(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+int InOutError::windowsCodeFromErrno(int e) {
+  switch (e) {
+    case 0: return 0;
+    case ENOENT: return kFileNotFound;
+    case ENOTDIR: return kPathNotFound;
+    case EMFILE:
+    case ENFILE: return kTooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return kAccessDenied;
+    case EBADF: return kInvalidHandle;
+    case ENOMEM:
+    case EAGAIN: return kNotEnoughMemory;
+    case E2BIG: return kBadEnvironment;
+    case EXDEV: return kNotSameDevice;
+    case EBUSY:
+    case ETXTBSY: return kSharingViolation;
+    case EEXIST: return kFileExists;
+    case EINVAL: return kInvalidParameter;
+    case EPIPE: return kBrokenPipe;
+    case ENOSPC:
+    case EDQUOT: return kDiskFull;
+    case ENOTEMPTY: return kDirNotEmpty;
+    case ENOEXEC: return kBadExeFormat;
+    case ENAMETOOLONG: return kFilenameTooLong;
+    case EFBIG: return kFileTooLarge;
+    case EIO: return kIoDevice;
+    case ELOOP: return kCantResolveFilename;
+    default: return kGeneralFailure;
+  }
+}
+
+std::string InOutError::textForCode(int code) {
+  switch (code) {
+    case kFileNotFound: return "File not found";
+    case kPathNotFound: return "Path not found";
+    case kTooManyOpenFiles: return "Too many open files";
+    case kAccessDenied: return "File access denied";
+    case kHandleDiskFull:
+    case kDiskFull: return "Disk full";
+    case kInvalidName: return "Invalid filename";
+    default: return "I/O error " + std::to_string(code);
+  }
+}
+
+InOutError InOutError::fromErrno(int errnoValue) {
+  int code = windowsCodeFromErrno(errnoValue);
+  return InOutError(code, textForCode(code));
+}
+
+std::string ExeDir() {
+  std::string path;
+#if defined(__linux__)
+  char buffer[PATH_MAX];
+  ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+  if (n > 0 && std::size_t(n) < sizeof buffer) path.assign(buffer, std::size_t(n));
+#elif defined(__APPLE__)
+  char buffer[PATH_MAX];
+  std::uint32_t size = sizeof buffer;
+  char resolved[PATH_MAX];
+  if (_NSGetExecutablePath(buffer, &size) == 0 && ::realpath(buffer, resolved)) path = resolved;
+#endif
+  std::string::size_type slash = path.rfind('/');
+  if (slash == std::string::npos) {
+    // Without a way to ask the system, the current folder is the best guess: the
+    // program is normally started in its own folder.
+    std::error_code ec;
+    std::string dir = std::filesystem::current_path(ec).string();
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+  }
+  return path.substr(0, slash + 1);
+}
+
+bool fileExists(const std::string& path) {
+  if (path.empty() || hasNul(path)) return false;
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool deleteFile(const std::string& path) {
+  if (path.empty() || hasNul(path)) return false;
+  return ::unlink(path.c_str()) == 0;
+}
+
+std::string readWholeFile(const std::string& path) {
+  if (hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) throw InOutError::fromErrno(errno);
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0) throw InOutError::fromErrno(errno);
+  if (S_ISDIR(st.st_mode)) throw InOutError::fromErrno(EISDIR);
+  std::string content;
+  if (S_ISREG(st.st_mode) && st.st_size > 0) content.reserve(std::size_t(st.st_size));
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw InOutError::fromErrno(errno);
+    }
+    if (n == 0) break;
+    content.append(buffer, std::size_t(n));
+  }
+  return content;
+}
+
+void writeFileAtomically(const std::string& path, std::string_view content) {
+  if (path.empty() || hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
+  // Write through a symbolic link to the file it names, so the link stays a link.
+  std::string target = path;
+  char resolved[PATH_MAX];
+  struct stat linkSt;
+  if (::lstat(path.c_str(), &linkSt) == 0 && S_ISLNK(linkSt.st_mode) && ::realpath(path.c_str(), resolved))
+    target = resolved;
+
+  struct stat old;
+  bool hadOld = ::stat(target.c_str(), &old) == 0;
+  if (hadOld && S_ISDIR(old.st_mode)) throw InOutError::fromErrno(EISDIR);
+
+  static std::atomic<unsigned> counter{0};
+  std::string temp;
+  int fdValue = -1;
+  for (int attempt = 0; attempt < 100 && fdValue < 0; ++attempt) {
+    temp = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    fdValue = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fdValue < 0 && errno != EEXIST) break;
+  }
+  if (fdValue < 0) throw InOutError::fromErrno(errno);
+  Descriptor fd(fdValue);
+
+  auto fail = [&](int e) {
+    if (fd.get() >= 0) fd.close();
+    ::unlink(temp.c_str());
+    throw InOutError::fromErrno(e);
+  };
+  if (hadOld && ::fchmod(fd.get(), old.st_mode & 07777) != 0) fail(errno);
+  if (!writeAll(fd.get(), content)) fail(errno);
+  if (::fsync(fd.get()) != 0 && errno != EINVAL) fail(errno);
+  if (fd.close() != 0) fail(errno);
+  if (::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
+}
+
+}  // namespace tavra
