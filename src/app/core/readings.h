@@ -1,6 +1,7 @@
 #pragma once
 // The readings index "Cteni.js" beside the program (an INI file, one section per short-date
 // text with keys Cteni1, Cteni2, Cteni3, Perikopa) and the launch of the external Bible viewer.
+// `programFolder` is ExeDir() (with its trailing separator), passed anew on each call.
 
 #include <string>
 
