@@ -104,7 +104,7 @@ class HtmlTokenizer {
   };
 
   TSourceMode mode_ = TSourceMode::Memory;
-  char pending_ = 0;  // one pushed-back raw byte; 0 = none
+  int pending_ = -1;  // one pushed-back raw byte; -1 = none
   bool ended_ = false;  // the end marker was read: every source now answers it
   int constructDepth_ = 0;  // inside `<!` constructs: the end of input is an error
   bool inInclude_ = false;  // reading a directive: a nested one is a plain comment

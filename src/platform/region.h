@@ -1,7 +1,8 @@
 #pragma once
-// A screen region of one shape, with the point test of a filled GDI region: a pixel
-// belongs to the region when the fill of the shape would paint it. Edges follow the
-// top-left rule: left and top edges are inside, right and bottom edges outside.
+// A screen region of one shape, with the point test of a filled region of the Windows
+// graphics system: a pixel belongs to the region when filling the shape would paint it.
+// Rectangles and polygons keep their left and top edges and lose their right and bottom
+// edges; an ellipse holds the pixels whose centres lie inside it.
 
 #include <vector>
 
@@ -19,14 +20,20 @@ class Region {
 
   // The pixels x in [left, right), y in [top, bottom); corners in any order.
   static Region Rectangle(int left, int top, int right, int bottom);
-  // The ellipse inscribed in the pixels of Rectangle(left, top, right, bottom): its
-  // outermost pixels are the first and last column and row of that rectangle.
+  // The ellipse inscribed in Rectangle(left, top, right, bottom).
   static Region Ellipse(int left, int top, int right, int bottom);
   // The polygon through the points, closed back to the first, filled by the winding rule.
+  // A pixel (x, y) is inside when the point (x, y) is, points on left and top edges
+  // included, points on right and bottom edges not.
   static Region Polygon(const std::vector<RegionPoint>& points);
 
   bool Contains(int x, int y) const;
+  // True when no pixel can belong to the region (its bounding box is empty).
   bool empty() const;
+
+  // Coordinates are kept within this range, as a 16-bit graphics system keeps them; larger
+  // values from documents are clamped.
+  static constexpr int MaxCoordinate = 32767;
 
  private:
   enum class Shape { Empty, Rectangle, Ellipse, Polygon };
