@@ -1,0 +1,116 @@
+#include "platform/file_system.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/temp_folder.h"
+
+using namespace tavra;
+using tavra::test::TempFolder;
+
+namespace {
+
+int errorCodeOf(const std::string& path) {
+  try {
+    readWholeFile(path);
+  } catch (const InOutError& e) {
+    return e.code();
+  }
+  return 0;
+}
+
+}  // namespace
+
+TEST(FileSystem, ErrorTextsFollowTheWindowsCodes) {
+  struct Case {
+    int errnoValue;
+    int code;
+    const char* text;
+  };
+  for (const Case& c : {Case{ENOENT, 2, "File not found"}, Case{ENOTDIR, 3, "Path not found"},
+                        Case{EMFILE, 4, "Too many open files"}, Case{EACCES, 5, "File access denied"},
+                        Case{EROFS, 5, "File access denied"}, Case{ENOSPC, 112, "Disk full"},
+                        Case{ENAMETOOLONG, 206, "I/O error 206"}, Case{EIO, 1117, "I/O error 1117"}}) {
+    InOutError e = InOutError::fromErrno(c.errnoValue);
+    EXPECT_EQ(e.code(), c.code) << c.text;
+    EXPECT_STREQ(e.what(), c.text);
+  }
+  EXPECT_EQ(InOutError::textForCode(123), "Invalid filename");
+  EXPECT_EQ(InOutError::textForCode(39), "Disk full");
+  EXPECT_EQ(InOutError::textForCode(0), "I/O error 0");
+  EXPECT_EQ(InOutError::textForCode(-7), "I/O error -7");
+}
+
+TEST(FileSystem, ReadingReportsWhyItFailed) {
+  TempFolder folder;
+  std::string file = folder.file("a.txt");
+  EXPECT_EQ(errorCodeOf(file), 2);
+  writeFileAtomically(file, "x");
+  EXPECT_EQ(errorCodeOf(file + "/below"), 3);
+  EXPECT_EQ(errorCodeOf(folder.path()), 5);
+  EXPECT_EQ(errorCodeOf(std::string("a\0b", 3)), 123);
+}
+
+TEST(FileSystem, WholeFilesRoundTripByteForByte) {
+  TempFolder folder;
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes += char(i);
+  bytes += "\r\n\r";
+  std::string path = folder.file("data.bin");
+  writeFileAtomically(path, bytes);
+  EXPECT_EQ(readWholeFile(path), bytes);
+  std::string big(300000, 'q');
+  writeFileAtomically(path, big);
+  EXPECT_EQ(readWholeFile(path), big);
+  writeFileAtomically(path, "");
+  EXPECT_EQ(readWholeFile(path), "");
+}
+
+TEST(FileSystem, AtomicWriteKeepsModeAndLinksAndLeavesNoTemporaries) {
+  TempFolder folder;
+  std::string target = folder.file("target.ini");
+  writeFileAtomically(target, "old");
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  std::string link = folder.file("link.ini");
+  std::filesystem::create_symlink(target, link);
+  writeFileAtomically(link, "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(readWholeFile(target), "new");
+  struct stat st;
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path())) ++entries;
+  EXPECT_EQ(entries, 2);
+
+  try {
+    writeFileAtomically(target + "/below", "x");
+    FAIL() << "no error";
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.code(), 3);
+  }
+  EXPECT_THROW(writeFileAtomically(folder.path(), "x"), InOutError);  // a folder is not replaced
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+}
+
+TEST(FileSystem, ExistenceDeletionAndTheProgramFolder) {
+  TempFolder folder;
+  std::string file = folder.file("Tavra.ini");
+  EXPECT_FALSE(fileExists(file));
+  EXPECT_FALSE(deleteFile(file));
+  writeFileAtomically(file, "");
+  EXPECT_TRUE(fileExists(file));
+  EXPECT_FALSE(fileExists(folder.path()));  // a folder is not a file
+  EXPECT_FALSE(fileExists(""));
+  EXPECT_TRUE(deleteFile(file));
+  EXPECT_FALSE(fileExists(file));
+
+  std::string dir = ExeDir();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.back(), '/');
+  EXPECT_TRUE(fileExists(dir + "platform_tests"));
+}

@@ -1,0 +1,180 @@
+#include "platform/ini_file.h"
+
+#include <csignal>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "platform/file_system.h"
+#include "platform/temp_folder.h"
+
+using namespace tavra;
+using tavra::test::TempFolder;
+
+namespace {
+
+std::string makeFile(const TempFolder& folder, const std::string& content) {
+  std::string path = folder.file("Tavra.ini");
+  writeFileAtomically(path, content);
+  return path;
+}
+
+}  // namespace
+
+TEST(IniFile, KeysAndSectionsFollowTheProfileRules) {
+  TempFolder folder;
+  IniFile ini(makeFile(folder,
+                       "Stray=before any section\r\n"
+                       "; Barva=1 is a comment\r\n"
+                       "[Okno]\r\n"
+                       "  Barva  =  255  \r\n"
+                       "Font=\"Times New Roman\"\r\n"
+                       "Single='x'\r\n"
+                       "Half=\"open\r\n"
+                       "barva=999\r\n"
+                       "NoEquals\r\n"
+                       "Empty=\r\n"
+                       "[ Pozice ]\r\n"
+                       "Odleva=12\n"
+                       "[OKNO]\r\n"
+                       "Extra=from the second section of the same name\r"
+                       "[Last]\n"
+                       "Tail=no line end"));
+  EXPECT_EQ(ini.readString("okno", "BARVA", "d"), "255");       // case, blanks, first of duplicates
+  EXPECT_EQ(ini.readString("Okno", "Font", "d"), "Times New Roman");  // quotes removed
+  EXPECT_EQ(ini.readString("Okno", "Single", "d"), "x");
+  EXPECT_EQ(ini.readString("Okno", "Half", "d"), "\"open");
+  EXPECT_EQ(ini.readString("Okno", "Empty", "d"), "");
+  EXPECT_EQ(ini.readString("Okno", "NoEquals", "d"), "d");
+  EXPECT_EQ(ini.readString("Okno", "Extra", "d"), "d");
+  EXPECT_EQ(ini.readString("Pozice", "odleva", "d"), "12");     // LF line end
+  EXPECT_EQ(ini.readString("Last", "Tail", "d"), "no line end");  // after a lone CR
+  EXPECT_EQ(ini.readString("", "Stray", "d"), "d");
+  EXPECT_EQ(ini.readString("Okno", "; Barva", "d"), "d");
+  EXPECT_EQ(ini.readString("Chybi", "Barva", "default"), "default");
+}
+
+TEST(IniFile, MissingOrUnreadableFileReadsAsEmpty) {
+  TempFolder folder;
+  IniFile missing(folder.file("none.ini"));
+  EXPECT_EQ(missing.readInteger("Pozice", "Odleva", -1), -1);
+  IniFile folderItself(folder.path());
+  EXPECT_EQ(folderItself.readString("a", "b", "def"), "def");
+}
+
+TEST(IniFile, IntegersAreDecimalOrHexAndAnythingElseGivesTheDefault) {
+  TempFolder folder;
+  IniFile ini(makeFile(folder,
+                       "[N]\n"
+                       "dec=30\nneg=-42\nplus=+7\ndollar=$1E\nhex=0x1E\nHEX=0X1e\nnegHex=-$10\n"
+                       "min=-2147483648\nmax=2147483647\nover=2147483648\nunder=-2147483649\n"
+                       "allBits=$FFFFFFFF\ntooWide=0x100000000\nquoted=\"15\"\n"
+                       "trailing=12abc\ninner=1 2\nbareDollar=$\nbareHex=0x\nsign=-\nword=abc\nempty=\n"
+                       "float=1.5\n"));
+  EXPECT_EQ(ini.readInteger("N", "dec", 0), 30);
+  EXPECT_EQ(ini.readInteger("N", "neg", 0), -42);
+  EXPECT_EQ(ini.readInteger("N", "plus", 0), 7);
+  EXPECT_EQ(ini.readInteger("N", "dollar", 0), 30);
+  EXPECT_EQ(ini.readInteger("N", "hex", 0), 30);
+  EXPECT_EQ(ini.readInteger("N", "HEX", 0), 30);
+  EXPECT_EQ(ini.readInteger("N", "negHex", 0), -16);
+  EXPECT_EQ(ini.readInteger("N", "min", 0), -2147483647 - 1);
+  EXPECT_EQ(ini.readInteger("N", "max", 0), 2147483647);
+  EXPECT_EQ(ini.readInteger("N", "allBits", 0), -1);
+  EXPECT_EQ(ini.readInteger("N", "quoted", 0), 15);
+  for (const char* key : {"over", "under", "tooWide", "trailing", "inner", "bareDollar", "bareHex", "sign",
+                          "word", "empty", "float", "missing"})
+    EXPECT_EQ(ini.readInteger("N", key, -5), -5) << key;
+}
+
+TEST(IniFile, ValuesAreCutAt2047Characters) {
+  TempFolder folder;
+  std::string longValue(3000, 'x');
+  longValue[2046] = 'E';
+  IniFile ini(makeFile(folder, "[S]\nlong=" + longValue + "\nexact=" + std::string(2047, 'y') + "\n"));
+  std::string read = ini.readString("S", "long", "");
+  EXPECT_EQ(read.size(), 2047u);
+  EXPECT_EQ(read.back(), 'E');
+  EXPECT_EQ(ini.readString("S", "exact", ""), std::string(2047, 'y'));
+}
+
+TEST(IniFile, WritesKeepOrderCommentsAndUnknownLines) {
+  TempFolder folder;
+  std::string path = makeFile(folder,
+                              "; settings\r\n"
+                              "[Okno]\r\n"
+                              "Barva=1\r\n"
+                              "something odd\r\n"
+                              "\r\n"
+                              "[Pozice]\r\n"
+                              "Odleva=5\r\n");
+  IniFile ini(path);
+  ini.writeInteger("OKNO", "barva", -16777201);  // existing key, other case
+  ini.writeString("Okno", "Font", "Arial");      // new key in an existing section
+  ini.writeInteger("Hlavni", "Datum", 7);        // new section
+  ini.writeString("Pozice", "Odleva", "a\r\n[Pozice]\r\nOdleva=9");  // a line break cannot plant keys
+  EXPECT_EQ(readWholeFile(path),
+            "; settings\r\n"
+            "[Okno]\r\n"
+            "Barva=-16777201\r\n"
+            "something odd\r\n"
+            "Font=Arial\r\n"
+            "\r\n"
+            "[Pozice]\r\n"
+            "Odleva=a\r\n"
+            "[Hlavni]\r\n"
+            "Datum=7\r\n");
+  EXPECT_EQ(ini.readInteger("Okno", "Barva", 0), -16777201);
+  IniFile again(path);
+  EXPECT_EQ(again.readString("okno", "font", ""), "Arial");
+  EXPECT_EQ(again.readInteger("hlavni", "datum", 0), 7);
+}
+
+TEST(IniFile, WriteCreatesTheFileAndKeepsWhatOthersWroteMeanwhile) {
+  TempFolder folder;
+  std::string path = folder.file("new.ini");
+  IniFile first(path);
+  IniFile second(path);
+  first.writeString("Okno", "Font", "Arial");
+  second.writeInteger("Okno", "FontVelikost", 12);
+  EXPECT_EQ(readWholeFile(path), "[Okno]\r\nFont=Arial\r\nFontVelikost=12\r\n");
+
+  std::string lf = folder.file("lf.ini");
+  writeFileAtomically(lf, "[A]\nx=1\n");
+  IniFile(lf).writeString("A", "y", "2");
+  EXPECT_EQ(readWholeFile(lf), "[A]\nx=1\ny=2\n");  // the file's own line ends
+}
+
+TEST(IniFile, FailedWriteNamesTheFileAndLeavesItWhole) {
+  TempFolder folder;
+  // A path under a regular file cannot be written by anyone, root included.
+  std::string blocker = makeFile(folder, "x");
+  IniFile under(blocker + "/Tavra.ini");
+  try {
+    under.writeString("Okno", "Font", "Arial");
+    FAIL() << "no error";
+  } catch (const IniWriteError& e) {
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + blocker + "/Tavra.ini");
+  }
+
+  // A file-size limit makes the write of the new content fail part-way, also for root.
+  std::string path = folder.file("kept.ini");
+  std::string original = "[Okno]\r\nFont=Times New Roman\r\n";
+  writeFileAtomically(path, original);
+  IniFile ini(path);
+  struct rlimit saved;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = original.size() + 10;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  EXPECT_THROW(ini.writeString("Okno", "Font", std::string(200, 'a')), IniWriteError);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_EQ(readWholeFile(path), original);
+  EXPECT_EQ(ini.readString("Okno", "Font", ""), "Times New Roman");
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    EXPECT_TRUE(entry.path().filename() == "kept.ini" || entry.path().filename() == "Tavra.ini")
+        << "left behind: " << entry.path();
+}
