@@ -62,8 +62,8 @@ void TAppExec::Execute() {
   if (Wait) ErrNo_ = 0;
 }
 
-std::string TAppExec::GetErrorText() const {
-  switch (ErrNo_) {
+std::string TAppExec::ErrorTextFor(int errNo) {
+  switch (errNo) {
     case -1: return "Nelze spustit";
     case 0: return "Systém má málo volné paměti, nebo je soubor vadný.";
     case 2: return "Soubor nelze najít";
@@ -88,7 +88,7 @@ std::string TAppExec::GetErrorText() const {
              "be loaded";
     case 20: return "Dynamická knihovna (DLL) je vadná.";
     case 21: return "Aplikace vyžaduje 32-bitové Windows";
-    default: return ErrNo_ >= 32 ? "Error" : "";
+    default: return errNo >= 32 ? "Error" : "";
   }
 }
 

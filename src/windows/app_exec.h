@@ -65,7 +65,8 @@ class TAppExec {
   // Throws EAppExecChDir or EAppExecWinExec.
   void Execute();
   // The text for the current ErrNo; UTF-8.
-  std::string GetErrorText() const;
+  std::string GetErrorText() const { return ErrorTextFor(ErrNo_); }
+  static std::string ErrorTextFor(int errNo);
 
  private:
   int ErrNo_ = -1;
