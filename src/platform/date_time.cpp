@@ -175,6 +175,8 @@ std::string shortDateFormat() { return fromEnvironment("TAVRA_SHORTDATE", "d.M.y
 
 std::string longTimeFormat() { return fromEnvironment("TAVRA_LONGTIME", "H:mm:ss"); }
 
+// The date picker always speaks Czech, like the rest of the window, whatever the short
+// date picture is: "5. března 1999".
 std::string longDateFormat() { return "d. MMMM yyyy"; }
 
 std::string formatDate(std::string_view pictureText, const Date& date) {

@@ -84,7 +84,8 @@ int findProgram(const std::string& name, std::string& file) {
 
 std::string mapArgument(const std::string& argument) {
   std::string mapped = posixPath(argument);
-  if (mapped == argument) return argument;
+  // A lone "\" is text, not the root folder.
+  if (mapped == argument || mapped.find_first_not_of('/') == std::string::npos) return argument;
   struct stat st;
   return ::stat(mapped.c_str(), &st) == 0 ? mapped : argument;
 }

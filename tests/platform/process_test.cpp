@@ -73,9 +73,9 @@ TEST(Process, ProgramsAreFoundAsCreateProcessFindsThem) {
   std::string windowsStyle = "C:" + folder.path() + "\\my programs\\Bible.exe";
   for (char& c : windowsStyle)
     if (c == '/') c = '\\';
-  ASSERT_EQ(resolveCommandLine("\"" + windowsStyle + "\" \"" + windowsStyle.substr(2) + "\" Jn\\3", command), 0);
+  ASSERT_EQ(resolveCommandLine("\"" + windowsStyle + "\" \"" + windowsStyle.substr(2) + "\" Jn\\3 \\", command), 0);
   EXPECT_EQ(command.program, viewer);
-  EXPECT_EQ(command.argv, (Args{windowsStyle, viewer, "Jn\\3"}));
+  EXPECT_EQ(command.argv, (Args{windowsStyle, viewer, "Jn\\3", "\\"}));
 }
 
 TEST(Process, SearchGoesToTheCurrentFolderBeforePath) {
