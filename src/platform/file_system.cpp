@@ -222,6 +222,11 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
   if (::fsync(fd.get()) != 0 && errno != EINVAL) fail(errno);
   if (fd.close() != 0) fail(errno);
   if (::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
+  // Make the rename itself durable; a failure here leaves a complete file either way.
+  std::string::size_type slash = target.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+  Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) ::fsync(dir.get());
 }
 
 }  // namespace tavra
