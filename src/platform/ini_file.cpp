@@ -145,6 +145,8 @@ struct IniFile::Impl {
   }
 
   // [first, last) of the lines under the first section of that name; nullopt if absent.
+  // A later section of the same name is never looked into, just as a later duplicate key
+  // is not: the first one wins.
   std::optional<std::pair<std::size_t, std::size_t>> section(std::string_view name) const {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       auto s = sectionOf(lines[i]);

@@ -54,6 +54,8 @@ void TAppExec::Execute() {
   // Cutting the line to fit would start the program with a mangled argument.
   if (line.size() >= std::size_t(kMaxCommandLine)) throw EAppExecWinExec("Příkazový řádek je příliš dlouhý.");
   if (ChangeDir && !ExePath_.empty()) changeDirectory(ExePath_);
+  // The program shares our standard streams: a console of its own and the show-window
+  // value have no counterpart here.
   int code = startProcess(line, Wait);
   if (code != 0) {
     ErrNo_ = code;
