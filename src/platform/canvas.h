@@ -42,6 +42,17 @@ ColorRef resolveColor(ColorRef color);
 // The same colour as a 0x00RRGGBB pixel of `Bitmap`.
 inline std::uint32_t pixelFromColor(ColorRef color) { return rgbFromColorRef(resolveColor(color)); }
 
+// number * numerator / denominator with a 64-bit intermediate, rounded to the nearest
+// integer (halves away from zero); -1 when the denominator is 0, as on the original platform.
+inline int MulDiv(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  long long p = static_cast<long long>(number) * numerator;
+  bool negative = (p < 0) != (denominator < 0);
+  long long a = p < 0 ? -p : p, d = denominator < 0 ? -static_cast<long long>(denominator) : denominator;
+  long long q = (a + d / 2) / d;
+  return static_cast<int>(negative ? -q : q);
+}
+
 struct Point {
   int x = 0;
   int y = 0;

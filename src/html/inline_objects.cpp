@@ -1,0 +1,40 @@
+#include "html/inline_objects.h"
+
+#include "html/indent_manager.h"
+
+namespace tavra {
+
+void InlineImage::PlaceFloat(IndentManagerBasic& indents, int y) {
+  int w = OuterWidth + HSpace;
+  if (ImgAlign == iaLeft) {
+    FloatX = indents.LeftLimitAt(y) - indents.LeftEdge;
+    indents.AddFloat(y, w, 1, OuterHeight);
+  } else if (ImgAlign == iaRight) {
+    FloatX = indents.RightLimitAt(y) - indents.LeftEdge - OuterWidth;
+    indents.AddFloat(y, w, 3, OuterHeight);
+  }
+}
+
+bool InlineImage::ImageUnderPoint(int x, int y, int& ix, int& iy) const {
+  int w = HasBorder ? OuterWidth - 2 : OuterWidth;
+  int h = HasBorder ? OuterHeight - 2 : OuterHeight;
+  int dx = x - DrawLeft, dy = y - DrawTop;
+  if (dx < 0 || dx >= w || dy < 0 || dy >= h) return false;
+  ix = dx;
+  iy = dy;
+  return true;
+}
+
+InlineImage* TImageObjList::ImageAtCharPos(int pos) const {
+  for (const auto& image : items_)
+    if (image->Pos == pos) return image.get();
+  return nullptr;
+}
+
+int TImageObjList::CharsToNextImage(int pos) const {
+  for (const auto& image : items_)
+    if (image->Pos >= pos) return image->Pos - pos;
+  return 9999;
+}
+
+}  // namespace tavra
