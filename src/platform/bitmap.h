@@ -6,6 +6,19 @@
 
 namespace tavra {
 
+// Declared fully in platform/canvas.h; the transfers below use the same operations.
+enum class RasterOp;
+struct Rect;
+
+// The largest picture we agree to decode: a file may claim any size, and the pixels
+// would be allocated before a single one is read. Larger pictures count as failed loads.
+constexpr int kMaxPictureSide = 16384;
+constexpr std::int64_t kMaxPicturePixels = 64'000'000;
+inline bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+         width * height <= kMaxPicturePixels;
+}
+
 // Pixels are 0x00RRGGBB, top row first (the layout the toolkit's RGB32 images use, so a
 // bitmap crosses to the screen without conversion). Note that document colours are
 // 0x00BBGGRR; convert with rgbFromColorRef / colorRefFromRgb.
@@ -38,6 +51,26 @@ struct Mask {
   std::uint8_t& at(int x, int y) { return bits[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
   std::uint8_t at(int x, int y) const { return bits[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
 };
+
+// Raster transfer from `src` (its `srcRect`) onto `dest` (its `destRect`), stretched by
+// dropping or repeating pixels when the sizes differ; clipped to both bitmaps.
+void transferBitmap(Bitmap& dest, const Rect& destRect, const Bitmap& src, const Rect& srcRect, RasterOp op);
+// A mask as a colour source, the way a monochrome bitmap meets a colour one: clear bits
+// become black and set bits white.
+void transferMask(Bitmap& dest, const Rect& destRect, const Mask& src, const Rect& srcRect, RasterOp op);
+// Mask-to-mask transfer (one bit per pixel on both sides), unstretched.
+void transferMask(Mask& dest, int x, int y, const Mask& src, RasterOp op);
+void fillBitmap(Bitmap& dest, const Rect& area, std::uint32_t rgb);
+void fillMask(Mask& dest, const Rect& area, std::uint8_t value);
+// The part of `src` at `area` (clipped; zeros outside `src`).
+Bitmap copyArea(const Bitmap& src, const Rect& area);
+Mask copyArea(const Mask& src, const Rect& area);
+
+// Set where the pixel equals `rgb` (compared without the top byte).
+Mask maskOfColour(const Bitmap& picture, std::uint32_t rgb);
+Mask invertedMask(const Mask& mask);
+// Makes the pixels under set mask bits black (picture AND NOT mask); sizes must match.
+void clearMaskedPixels(Bitmap& picture, const Mask& mask);
 
 inline std::uint32_t rgbFromColorRef(std::uint32_t colorRef) {
   return ((colorRef & 0xFF) << 16) | (colorRef & 0xFF00) | ((colorRef >> 16) & 0xFF);
