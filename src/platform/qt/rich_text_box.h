@@ -1,0 +1,37 @@
+#pragma once
+// A read-only rich-text box that shows the program's small RTF documents. Paragraphs that
+// name no alignment take the box's default one.
+
+#include <QColor>
+#include <QFont>
+#include <QTextEdit>
+#include <string_view>
+
+#include "platform/rtf_reader.h"
+
+namespace tavra {
+
+class RichTextBox : public QTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit RichTextBox(QWidget* parent = nullptr);
+
+  void setDefaultAlignment(Qt::Alignment alignment) { defaultAlignment_ = alignment; }
+  Qt::Alignment defaultAlignment() const { return defaultAlignment_; }
+
+  // Replaces the text with the document; the view returns to the top.
+  void loadRtf(std::string_view bytes);
+  void showDocument(const rtf::Document& document);
+  // Reads the file whole and shows it; throws InOutError when it cannot be read.
+  void loadRtfFile(const std::string& path);
+
+  // Sets font name, size and colour of the whole text; bold, italic, underline and
+  // strike-out of each part stay as they are.
+  void applyFontToAll(const QString& family, int pointSize, const QColor& colour);
+
+ private:
+  Qt::Alignment defaultAlignment_;
+};
+
+}  // namespace tavra
