@@ -1,0 +1,104 @@
+// Tavra: the daily Bible texts. Start-up: the application title, the main window, the
+// message loop; the program ends when the main window closes.
+//
+//   tavra [a]                                  "a": close at once if already left today
+//   tavra --screenshot FILE [--date YYYY-MM-DD]  render the main window to a PNG and exit
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/error_report.h"
+#include "app/main_form.h"
+#include "platform/date_time.h"
+#include "platform/qt/message_box_dialog.h"
+
+namespace {
+
+struct Options {
+  std::string firstArgument;
+  std::string screenshot;  // PNG to write; empty for a normal run
+  std::string date;        // YYYY-MM-DD shown as today, for screenshots
+  std::string error;
+};
+
+bool isIsoDate(const std::string& text) {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  char tail = 0;
+  if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3) return false;
+  return tavra::isValidDate(year, month, day);
+}
+
+Options readOptions(int argc, char** argv) {
+  Options options;
+  if (argc > 1) options.firstArgument = argv[1];
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if ((arg == "--screenshot" || arg == "--date") && i + 1 >= argc) {
+      options.error = arg + " needs a value";
+      break;
+    }
+    if (arg == "--screenshot") {
+      options.screenshot = argv[++i];
+    } else if (arg == "--date") {
+      options.date = argv[++i];
+      if (!isIsoDate(options.date)) options.error = "--date wants a date as YYYY-MM-DD, not " + options.date;
+    }
+  }
+  if (!options.date.empty() && options.screenshot.empty()) options.error = "--date is for --screenshot";
+  return options;
+}
+
+// Runs the normal start-up and refresh, waits for the clock's first tick and writes the
+// window as it looks to `path`.
+int renderScreenshot(tavra::TMainForm& form, const std::string& path) {
+  int result = EXIT_FAILURE;
+  form.show();
+  QTimer::singleShot(1100, &form, [&] {
+    const QPixmap picture = form.grab();
+    if (picture.save(QString::fromLocal8Bit(path.c_str()), "PNG")) {
+      result = EXIT_SUCCESS;
+    } else {
+      std::fprintf(stderr, "tavra: cannot write %s\n", path.c_str());
+    }
+    QApplication::quit();
+  });
+  QApplication::exec();
+  return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Options options = readOptions(argc, argv);
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "tavra: %s\n", options.error.c_str());
+    return 2;
+  }
+  const bool screenshot = !options.screenshot.empty();
+  if (screenshot) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.date.empty()) qputenv("TAVRA_TODAY", options.date.c_str());
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tavra"));
+  // A screenshot must not wait for anyone: its messages go to standard error.
+  if (!screenshot) tavra::installMessageBoxDialog();
+
+  std::unique_ptr<tavra::TMainForm> form;
+  tavra::runReportingErrors([&] { form = std::make_unique<tavra::TMainForm>(std::string(), options.firstArgument); });
+  if (!form) return EXIT_FAILURE;
+  QApplication::setWindowIcon(form->windowIcon());
+
+  if (screenshot) return renderScreenshot(*form, options.screenshot);
+  form->show();
+  return QApplication::exec();
+}

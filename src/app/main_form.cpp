@@ -1,0 +1,612 @@
+#include "app/main_form.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDateEdit>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/core/date_cursor.h"
+#include "app/core/day_document.h"
+#include "app/core/day_state.h"
+#include "app/core/readings.h"
+#include "app/core/settings.h"
+#include "app/error_report.h"
+#include "app/font_dialog.h"
+#include "platform/codepage.h"
+#include "platform/date_time.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/qt/rich_text_box.h"
+
+// The toolbar pictures and the icon live in the program's resources, which a static
+// library must register explicitly.
+static void initTavraResources() { Q_INIT_RESOURCE(tavra); }
+
+namespace tavra {
+
+namespace {
+
+constexpr int kButtonWidth = 23;
+constexpr int kButtonHeight = 21;
+constexpr int kDesignedWidth = 546;
+constexpr int kDesignedHeight = 260;
+constexpr int kPickerWidth = 129;
+constexpr int kClockWidth = 57;
+
+QString fromBytes(const std::string& bytes) { return QString::fromStdU16String(cp1250::toUtf16(bytes)); }
+std::string toBytes(const QString& text) { return cp1250::fromUtf16(text.toStdU16String()); }
+
+// A gap between toolbar controls; the wider ones carry an etched line, as flat toolbars do.
+class ToolSeparator : public QWidget {
+ public:
+  ToolSeparator(int width, QWidget* parent) : QWidget(parent) { setFixedSize(width, kButtonHeight); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (width() < 8) return;
+    QPainter painter(this);
+    const int x = width() / 2 - 1;
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(x, 1, x, height() - 2);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(x + 1, 1, x + 1, height() - 2);
+  }
+};
+
+QIcon toolbarPicture(const char* name) {
+  const QString base = QStringLiteral(":/toolbar/") + QLatin1String(name);
+  QIcon icon;
+  icon.addFile(base + QStringLiteral(".png"), QSize(16, 16), QIcon::Normal);
+  icon.addFile(base + QStringLiteral("_disabled.png"), QSize(16, 16), QIcon::Disabled);
+  return icon;
+}
+
+}  // namespace
+
+QColor colourFromColorRef(int colour) {
+  if (colour >= 0) return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+  // System colours: the low byte is the desktop's colour index.
+  const QPalette palette = QApplication::palette();
+  switch (colour & 0xFF) {
+    case 5: return palette.color(QPalette::Base);             // window
+    case 8: return palette.color(QPalette::Text);             // window text
+    case 13: return palette.color(QPalette::Highlight);       // highlight
+    case 14: return palette.color(QPalette::HighlightedText);
+    case 15: return palette.color(QPalette::Button);          // button face
+    case 18: return palette.color(QPalette::ButtonText);
+    case 24: return palette.color(QPalette::ToolTipBase);     // info background
+    default: return palette.color(QPalette::Window);
+  }
+}
+
+int colorRefFromColour(const QColor& colour) {
+  return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+// What the day core sets and reads of the window.
+class TMainForm::Controls : public MainWindowControls {
+ public:
+  explicit Controls(TMainForm& form) : form_(form) {}
+
+  int textBoxColour() const override { return form_.textBoxColour_; }
+  void setTextBoxColour(int colour) override { form_.setTextBoxColour(colour); }
+  int fontColour() const override { return form_.fontColour_; }
+  void setFontColour(int colour) override { form_.setFontColour(colour); }
+  std::string fontName() const override { return toBytes(form_.textFont_.family()); }
+  void setFontName(const std::string& name) override {
+    QFont font = form_.textFont_;
+    font.setFamily(fromBytes(name));
+    form_.setTextFont(font);
+  }
+  int fontSize() const override { return form_.textFont_.pointSize(); }
+  void setFontSize(int points) override {
+    if (points <= 0) return;  // the toolkit has no font of that size; keep the current one
+    QFont font = form_.textFont_;
+    font.setPointSize(points);
+    form_.setTextFont(font);
+  }
+
+  int left() const override { return form_.pos().x(); }
+  void setLeft(int left) override { form_.move(left, form_.pos().y()); }
+  int top() const override { return form_.pos().y(); }
+  void setTop(int top) override { form_.move(form_.pos().x(), top); }
+  int height() const override { return form_.frameGeometry().height(); }
+  void setHeight(int height) override {
+    const int frame = form_.frameGeometry().height() - form_.QWidget::height();
+    form_.resize(form_.QWidget::width(), std::max(1, height - frame));
+  }
+  int width() const override { return form_.frameGeometry().width(); }
+  void setWidth(int width) override {
+    const int frame = form_.frameGeometry().width() - form_.QWidget::width();
+    form_.resize(std::max(1, width - frame), form_.QWidget::height());
+  }
+  void centreWithSize(int width, int height) override {
+    setHeight(height);
+    setWidth(width);
+    const QScreen* screen = form_.screen() ? form_.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect desktop = screen->geometry();
+    const QRect outer = form_.frameGeometry();
+    form_.move(desktop.x() + (desktop.width() - outer.width()) / 2,
+               desktop.y() + (desktop.height() - outer.height()) / 2);
+  }
+
+  void setReadingCommandEnabled(ReadingCommand command, bool enabled) override {
+    switch (command) {
+      case ReadingCommand::First:
+        form_.Cist1->setEnabled(enabled);
+        form_.CteniN1->setEnabled(enabled);
+        break;
+      case ReadingCommand::Second:
+        form_.Cist2->setEnabled(enabled);
+        form_.CteniN2->setEnabled(enabled);
+        break;
+      case ReadingCommand::Third:
+        form_.Cist3->setEnabled(enabled);
+        form_.CteniN3->setEnabled(enabled);
+        break;
+      case ReadingCommand::Pericope:
+        form_.Perikop->setEnabled(enabled);
+        form_.Perikop2->setEnabled(enabled);
+        break;
+    }
+  }
+  void disableInfoCommand(InfoDocument document) override {
+    (document == InfoDocument::DailyTexts ? form_.OTavrech : form_.Pout1)->setEnabled(false);
+  }
+  void showMessage(const std::string& text) override { showMessageBox(text); }
+
+ private:
+  TMainForm& form_;
+};
+
+TMainForm::TMainForm(std::string programFolder, std::string firstArgument, QWidget* parent)
+    : QMainWindow(parent),
+      programFolder_(std::move(programFolder)),
+      firstArgument_(std::move(firstArgument)),
+      controls_(std::make_unique<Controls>(*this)),
+      textFont_(QString::fromLatin1(DefaultFontName), DefaultFontSize),
+      textBoxColour_(DefaultTextBoxColour),
+      fontColour_(DefaultFontColour) {
+  initTavraResources();
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Tavra Obce lirovské 1.6"));
+  setWindowIcon(QIcon(QStringLiteral(":/tavra_48.png")));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+  TextWindow = new RichTextBox(this);
+  TextWindow->setObjectName(QStringLiteral("TextWindow"));
+  TextWindow->setDefaultAlignment(Qt::AlignHCenter);
+  TextWindow->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  TextWindow->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  TextWindow->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  TextWindow->document()->setDocumentMargin(6);
+
+  buildToolbar();
+  buildMenu();
+
+  auto* client = new QWidget(this);
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(Lista);
+  column->addWidget(TextWindow, 1);
+  setCentralWidget(client);
+
+  setTextFont(textFont_);
+  setTextBoxColour(textBoxColour_);
+  setFontColour(fontColour_);
+
+  FontDlg = new FontDialog(this);
+  FontDlg->setObjectName(QStringLiteral("FontDlg"));
+  FontDlg->setFont(QFont(QString::fromLatin1(DefaultFontName), DefaultFontSize));
+  FontDlg->setColour(Qt::black);
+  ColorDialog1 = new QColorDialog(this);
+  ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+  ColorDialog1->setOption(QColorDialog::DontUseNativeDialog);
+
+  Exec.Wait = true;
+  Exec.SetWindowState(wsNormal);
+  Exec.ExeName = "bible.exe";
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, [this] { runReportingErrors([this] { Timer1Timer(); }); });
+  Timer1->start();
+
+  resize(kDesignedWidth, kDesignedHeight);
+  qApp->installEventFilter(this);
+
+  runReportingErrors([this] { FormCreate(); });
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildToolbar() {
+  Lista = new QWidget(this);
+  Lista->setObjectName(QStringLiteral("Lista"));
+  auto* row = new QHBoxLayout(Lista);
+  row->setContentsMargins(0, 2, 0, 2);
+  row->setSpacing(0);
+
+  ToolButton4 = addSeparator("ToolButton4", 1);
+  SpeedButton1 = addButton("SpeedButton1", "week_back", QStringLiteral("O týden zpět"), &TMainForm::SpeedButton1Click);
+  SpeedButton2 = addButton("SpeedButton2", "day_back", QStringLiteral("Včera"), &TMainForm::SpeedButton2Click);
+  SpeedButton9 = addButton("SpeedButton9", "today", QStringLiteral("Dnes"), &TMainForm::SpeedButton9Click);
+  SpeedButton3 = addButton("SpeedButton3", "day_forward", QStringLiteral("Zítra"), &TMainForm::SpeedButton3Click);
+  SpeedButton4 =
+      addButton("SpeedButton4", "week_forward", QStringLiteral("O týden dopředu"), &TMainForm::SpeedButton4Click);
+  ToolButton1 = addSeparator("ToolButton1", 12);
+  Cist1 = addButton("Cist1", "reading1", QStringLiteral("První čtení"), &TMainForm::Cist1Click);
+  Cist2 = addButton("Cist2", "reading2", QStringLiteral("Druhé čtení"), &TMainForm::Cist2Click);
+  Cist3 = addButton("Cist3", "reading3", QStringLiteral("Třetí čtení"), &TMainForm::Cist3Click);
+  ToolButton2 = addSeparator("ToolButton2", 8);
+  Perikop = addButton("Perikop", "pericope", QStringLiteral("Perikopa"), &TMainForm::PerikopClick);
+  ToolButton3 = addSeparator("ToolButton3", 12);
+
+  Skoc = new QDateEdit(Lista);
+  Skoc->setObjectName(QStringLiteral("Skoc"));
+  Skoc->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+  Skoc->setDisplayFormat(QString::fromStdString(longDateFormat()));
+  Skoc->setCalendarPopup(true);
+  Skoc->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
+  Skoc->setFixedSize(kPickerWidth, kButtonHeight);
+  Skoc->setToolTip(QStringLiteral("Přejít na konkrétní datum"));
+  connect(Skoc, &QDateEdit::dateChanged, this, [this] { runReportingErrors([this] { SkocChange(); }); });
+  Lista->layout()->addWidget(Skoc);
+
+  ToolButton6 = addSeparator("ToolButton6", 10);
+  SpeedButton8 = addButton("SpeedButton8", "exit", QStringLiteral("Ukončit program"), &TMainForm::SpeedButton8Click);
+  ToolButton5 = addSeparator("ToolButton5", 10);
+
+  Panel1 = new QLabel(Lista);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFixedSize(kClockWidth, kButtonHeight);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(1);
+  Panel1->setAlignment(Qt::AlignCenter);
+  Lista->layout()->addWidget(Panel1);
+  static_cast<QHBoxLayout*>(Lista->layout())->addStretch(1);
+  Lista->setFixedHeight(kButtonHeight + 4);
+}
+
+QToolButton* TMainForm::addButton(const char* name, const char* picture, const QString& hint,
+                                  void (TMainForm::*handler)()) {
+  auto* button = new QToolButton(Lista);
+  button->setObjectName(QLatin1String(name));
+  button->setFixedSize(kButtonWidth, kButtonHeight);
+  button->setIconSize(QSize(16, 16));
+  button->setIcon(toolbarPicture(picture));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setToolTip(hint);
+  connect(button, &QToolButton::clicked, this, [this, handler] { runReportingErrors([&] { (this->*handler)(); }); });
+  Lista->layout()->addWidget(button);
+  return button;
+}
+
+QWidget* TMainForm::addSeparator(const char* name, int width) {
+  auto* separator = new ToolSeparator(width, Lista);
+  separator->setObjectName(QLatin1String(name));
+  Lista->layout()->addWidget(separator);
+  return separator;
+}
+
+QAction* TMainForm::addItem(QMenu* menu, const char* name, const QString& caption,
+                            const QKeySequence& shortcut, void (TMainForm::*handler)()) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QLatin1String(name));
+  action->setShortcut(shortcut);
+  connect(action, &QAction::triggered, this, [this, handler] { runReportingErrors([&] { (this->*handler)(); }); });
+  return action;
+}
+
+void TMainForm::buildMenu() {
+  QMenuBar* bar = menuBar();
+  const auto menu = [bar](const char* name, const QString& caption) {
+    QMenu* m = bar->addMenu(caption);
+    m->setObjectName(QLatin1String(name));
+    return m;
+  };
+  const auto separator = [](QMenu* m, const char* name) {
+    QAction* s = m->addSeparator();
+    s->setObjectName(QLatin1String(name));
+    return s;
+  };
+
+  Tavra = menu("Tavra", QStringLiteral("&Tavra"));
+  Konec2 = addItem(Tavra, "Konec2", QStringLiteral("&Konec (jednou denně)"), QKeySequence(Qt::ALT | Qt::Key_F4),
+                   &TMainForm::Konec2Click);
+  Konec1 = addItem(Tavra, "Konec1", QStringLiteral("Kone&c"), QKeySequence(Qt::Key_Escape), &TMainForm::Konec1Click);
+
+  Zobrazit = menu("Zobrazit", QStringLiteral("&Zobrazit"));
+  Den2 = addItem(Zobrazit, "Den2", QStringLiteral("&Zítra"), QKeySequence(Qt::Key_Right), &TMainForm::Den2Click);
+  Tden1 = addItem(Zobrazit, "Tden1", QStringLiteral("&Za týden"), QKeySequence(Qt::Key_PageDown), &TMainForm::Tden1Click);
+  N1 = separator(Zobrazit, "N1");
+  Den1 = addItem(Zobrazit, "Den1", QStringLiteral("&Včera"), QKeySequence(Qt::Key_Left), &TMainForm::Den1Click);
+  Tden2 = addItem(Zobrazit, "Tden2", QStringLiteral("&Před týdnem"), QKeySequence(Qt::Key_PageUp), &TMainForm::Tden2Click);
+  N2 = separator(Zobrazit, "N2");
+  Dnes1 = addItem(Zobrazit, "Dnes1", QStringLiteral("&Dnes"), QKeySequence(Qt::Key_Home), &TMainForm::Dnes1Click);
+  N3 = separator(Zobrazit, "N3");
+  CteniN1 = addItem(Zobrazit, "CteniN1", QStringLiteral("První čtení"), QKeySequence(Qt::CTRL | Qt::Key_F1),
+                    &TMainForm::CteniN1Click);
+  CteniN2 = addItem(Zobrazit, "CteniN2", QStringLiteral("Druhé čtení"), QKeySequence(Qt::CTRL | Qt::Key_F2),
+                    &TMainForm::CteniN2Click);
+  CteniN3 = addItem(Zobrazit, "CteniN3", QStringLiteral("Třetí čtení"), QKeySequence(Qt::CTRL | Qt::Key_F3),
+                    &TMainForm::CteniN3Click);
+  Perikop2 = addItem(Zobrazit, "Perikop2", QStringLiteral("Perikopa"), QKeySequence(Qt::CTRL | Qt::Key_F4),
+                     &TMainForm::Perikop2Click);
+
+  Nastaven1 = menu("Nastaven1", QStringLiteral("&Nastavení"));
+  Psmo1 = addItem(Nastaven1, "Psmo1", QStringLiteral("&Písmo..."), QKeySequence(), &TMainForm::Psmo1Click);
+  Barvapodkladu1 = addItem(Nastaven1, "Barvapodkladu1", QStringLiteral("&Barva podkladu"), QKeySequence(),
+                           &TMainForm::Barvapodkladu1Click);
+  Puvnast = addItem(Nastaven1, "Puvnast", QStringLiteral("&Původní nastavení"), QKeySequence(), &TMainForm::PuvnastClick);
+  Ulonastaven = addItem(Nastaven1, "Ulonastaven", QStringLiteral("&Ulož nastavení"), QKeySequence(),
+                        &TMainForm::UlonastavenClick);
+
+  Oprogramu1 = menu("Oprogramu1", QStringLiteral("&O programu"));
+  OTavrech = addItem(Oprogramu1, "OTavrech", QStringLiteral("O &Tavrech OL"), QKeySequence(), &TMainForm::OTavrechClick);
+  Pout1 = addItem(Oprogramu1, "Pout1", QStringLiteral("&O programu"), QKeySequence(), &TMainForm::Pout1Click);
+  Autoi1 = addItem(Oprogramu1, "Autoi1", QStringLiteral("&Autor"), QKeySequence(), &TMainForm::Autoi1Click);
+}
+
+void TMainForm::setCompanionWindows(QWidget* form1, QWidget* oProgramu, QWidget* autor) {
+  form1_ = form1;
+  oProgramu_ = oProgramu;
+  autor_ = autor;
+}
+
+std::string TMainForm::programFolder() const { return programFolder_.empty() ? ExeDir() : programFolder_; }
+
+void TMainForm::setTextBoxColour(int colour) {
+  textBoxColour_ = colour;
+  QPalette palette = TextWindow->palette();
+  palette.setColor(QPalette::Base, colourFromColorRef(colour));
+  TextWindow->setPalette(palette);
+}
+
+void TMainForm::setFontColour(int colour) {
+  fontColour_ = colour;
+  QPalette palette = TextWindow->palette();
+  palette.setColor(QPalette::Text, colourFromColorRef(colour));
+  TextWindow->setPalette(palette);
+}
+
+void TMainForm::setTextFont(const QFont& font) {
+  textFont_ = font;
+  TextWindow->setFont(font);
+  TextWindow->document()->setDefaultFont(font);
+}
+
+// ---- the refresh and the creation step ----
+
+void TMainForm::FormShow() {
+  DayState& state = dayState();
+  DateCursor& cursor = dateCursor();
+  ClearReadings(state);
+  state.DateText = shortDateText(cursor.CursorToDate());
+  QApplication::setApplicationName(QStringLiteral("Tavra ") + fromBytes(state.DateText));
+  dayDocument().BuildDayDocument(cursor.Day, cursor.Month, cursor.Year);
+  LoadReadings(state, programFolder());
+  TextWindow->loadRtfFile(DayDocumentFileName);
+  TextWindow->setUpdatesEnabled(false);
+  TextWindow->applyFontToAll(textFont_.family(), textFont_.pointSize(), colourFromColorRef(fontColour_));
+  TextWindow->setUpdatesEnabled(true);
+  const QString date = fromBytes(state.DateText);
+  Cist1->setToolTip(QStringLiteral("První čtení na ") + date);
+  Cist2->setToolTip(QStringLiteral("Druhé čtení na ") + date);
+  Cist3->setToolTip(QStringLiteral("Třetí čtení na ") + date);
+  Perikop->setToolTip(QStringLiteral("Perikopa na ") + date);
+  if (Tag == 1) ApplyReadingAvailability(*controls_, state);
+  const Date shown = cursor.CursorToDate();
+  // Setting the picker is not a change by the user.
+  const QSignalBlocker quiet(Skoc);
+  Skoc->setDate(QDate(shown.year, shown.month, shown.day));
+}
+
+void TMainForm::FormCreate() {
+  DayState& state = dayState();
+  dateCursor().SetCursorToToday();
+  LoadSettings(*controls_, state, programFolder());
+  LoadReadings(state, programFolder());
+  ApplyReadingAvailability(*controls_, state);
+  Tag = 1;
+  CheckInfoFiles(*controls_, programFolder());
+}
+
+void TMainForm::FormActivate() {
+  if (ShouldCloseOnceADay(firstArgument_, dateCursor(), dayState())) close();
+}
+
+void TMainForm::FormResize() { FormShow(); }
+
+// ---- navigation ----
+
+void TMainForm::Den1Click() {
+  dateCursor().StepDayBack();
+  FormShow();
+}
+
+void TMainForm::Den2Click() {
+  dateCursor().StepDayForward();
+  FormShow();
+}
+
+void TMainForm::Tden1Click() {
+  dateCursor().StepWeekForward();
+  FormShow();
+}
+
+void TMainForm::Tden2Click() {
+  dateCursor().StepWeekBack();
+  FormShow();
+}
+
+void TMainForm::Dnes1Click() {
+  if (today() != dateCursor().CursorToDate()) dateCursor().SetCursorToToday();
+  FormShow();
+}
+
+void TMainForm::SkocChange() {
+  const QDate picked = Skoc->date();
+  dateCursor().SetCursorFromPicker(Date{picked.year(), picked.month(), picked.day()});
+  FormShow();
+}
+
+void TMainForm::SpeedButton1Click() { Tden2Click(); }
+void TMainForm::SpeedButton2Click() { Den1Click(); }
+void TMainForm::SpeedButton9Click() { Dnes1Click(); }
+void TMainForm::SpeedButton3Click() { Den2Click(); }
+void TMainForm::SpeedButton4Click() { Tden1Click(); }
+void TMainForm::SpeedButton8Click() { Konec2Click(); }
+
+// ---- readings ----
+
+void TMainForm::LaunchReading(ReadingCommand command) {
+  const ReadingLaunch launch = DecideReadingLaunch(command, dayState(), programFolder());
+  if (!launch.viewerFound) {
+    controls_->showMessage(launch.message);
+    return;
+  }
+  Exec.ExeName = launch.commandLine;
+  Exec.Execute();
+}
+
+void TMainForm::Cist1Click() { LaunchReading(ReadingCommand::First); }
+void TMainForm::Cist2Click() { LaunchReading(ReadingCommand::Second); }
+void TMainForm::Cist3Click() { LaunchReading(ReadingCommand::Third); }
+void TMainForm::PerikopClick() { LaunchReading(ReadingCommand::Pericope); }
+void TMainForm::CteniN1Click() { Cist1Click(); }
+void TMainForm::CteniN2Click() { Cist2Click(); }
+void TMainForm::CteniN3Click() { Cist3Click(); }
+void TMainForm::Perikop2Click() { PerikopClick(); }
+
+// ---- look and settings ----
+
+void TMainForm::Psmo1Click() {
+  if (FontDlg->exec() != QDialog::Accepted) return;
+  setTextFont(FontDlg->font());
+  setFontColour(colorRefFromColour(FontDlg->colour()));
+  FormShow();
+}
+
+void TMainForm::Barvapodkladu1Click() {
+  if (ColorDialog1->exec() != QDialog::Accepted) return;
+  setTextBoxColour(colorRefFromColour(ColorDialog1->currentColor()));
+  FormShow();
+}
+
+void TMainForm::PuvnastClick() {
+  ResetLookAndSettingsFile(*controls_);
+  FormCreate();
+  FormShow();
+}
+
+void TMainForm::UlonastavenClick() { SaveSettings(*controls_, programFolder()); }
+
+// ---- windows and exits ----
+
+void TMainForm::showCompanion(QWidget* window) {
+  if (!window) return;
+  if (auto* dialog = qobject_cast<QDialog*>(window)) {
+    dialog->exec();
+    return;
+  }
+  window->setWindowModality(Qt::ApplicationModal);
+  window->show();
+}
+
+void TMainForm::OTavrechClick() { showCompanion(form1_); }
+void TMainForm::Pout1Click() { showCompanion(oProgramu_); }
+void TMainForm::Autoi1Click() { showCompanion(autor_); }
+
+void TMainForm::Konec1Click() { close(); }
+
+void TMainForm::Konec2Click() {
+  RecordExitOnceADay(programFolder());
+  close();
+}
+
+void TMainForm::Timer1Timer() { Panel1->setText(fromBytes(longTimeText(timeNow()))); }
+
+// ---- window events ----
+
+QAction* TMainForm::previewedAction(const QKeyEvent& key) const {
+  const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
+  for (QAction* action : {Konec2, Konec1, Den2, Tden1, Den1, Tden2, Dnes1, CteniN1, CteniN2, CteniN3, Perikop2}) {
+    if (action->isEnabled() && action->shortcut() == pressed) return action;
+  }
+  return nullptr;
+}
+
+// Key preview: the menu's shortcut keys reach the window before the focused control, so
+// the arrows, Page Up, Page Down and Home step the date even inside the text box.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget->window() == this) {
+      if (QAction* action = previewedAction(*static_cast<QKeyEvent*>(event))) {
+        if (type == QEvent::ShortcutOverride) {
+          // Taken here, so that the key press comes to this filter rather than the shortcut.
+          event->accept();
+          return true;
+        }
+        action->trigger();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  runReportingErrors([this] { FormShow(); });
+  // Where the desktop does not activate the new window, the once-a-day check still runs.
+  QTimer::singleShot(0, this, [this] {
+    if (activatedOnce_) return;
+    activatedOnce_ = true;
+    runReportingErrors([this] { FormActivate(); });
+  });
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (isVisible()) runReportingErrors([this] { FormResize(); });
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange) return;
+  if (isActiveWindow()) {
+    // Activation from another window of this program (or the first one) runs the check;
+    // coming back from another program does not.
+    if (!activatedOnce_ || lostActivationToOwnWindow_) {
+      activatedOnce_ = true;
+      lostActivationToOwnWindow_ = false;
+      runReportingErrors([this] { FormActivate(); });
+    }
+  } else {
+    QWidget* now = QApplication::activeWindow();
+    lostActivationToOwnWindow_ = now != nullptr && now != this;
+  }
+}
+
+}  // namespace tavra

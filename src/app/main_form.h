@@ -1,0 +1,186 @@
+#pragma once
+// TMainForm: the program's main window. A toolbar, a menu and a read-only rich-text box
+// with the texts of one day; it runs the day's refresh, the navigation, the readings, the
+// look settings, the clock and the exit-once-a-day mode. The file work is the day core's.
+
+#include <QFont>
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "app/core/main_window_controls.h"
+#include "windows/app_exec.h"
+
+class QAction;
+class QColorDialog;
+class QDateEdit;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace tavra {
+
+class FontDialog;
+class RichTextBox;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `programFolder` (with its trailing separator) stands for ExeDir() when not empty;
+  // `firstArgument` is the program's first command-line argument. Runs FormCreate.
+  explicit TMainForm(std::string programFolder = {}, std::string firstArgument = {},
+                     QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The windows of the "O programu" menu, shown modally by its three commands; a command
+  // whose window is not set does nothing.
+  void setCompanionWindows(QWidget* form1, QWidget* oProgramu, QWidget* autor);
+
+  std::string programFolder() const;
+
+  // Event handlers.
+  void FormCreate();
+  void FormShow();
+  void FormActivate();
+  void FormResize();
+
+  void Den1Click();
+  void Den2Click();
+  void Tden1Click();
+  void Tden2Click();
+  void Dnes1Click();
+  void SkocChange();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton9Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton8Click();
+
+  void Cist1Click();
+  void Cist2Click();
+  void Cist3Click();
+  void PerikopClick();
+  void CteniN1Click();
+  void CteniN2Click();
+  void CteniN3Click();
+  void Perikop2Click();
+
+  void Psmo1Click();
+  void Barvapodkladu1Click();
+  void PuvnastClick();
+  void UlonastavenClick();
+
+  void OTavrechClick();
+  void Pout1Click();
+  void Autoi1Click();
+  void Konec1Click();
+  void Konec2Click();
+
+  void Timer1Timer();
+
+  // Controls, named as the window describes them.
+  int Tag = 0;
+  RichTextBox* TextWindow = nullptr;
+  QWidget* Lista = nullptr;
+  QWidget* ToolButton4 = nullptr;
+  QToolButton* SpeedButton1 = nullptr;
+  QToolButton* SpeedButton2 = nullptr;
+  QToolButton* SpeedButton9 = nullptr;
+  QToolButton* SpeedButton3 = nullptr;
+  QToolButton* SpeedButton4 = nullptr;
+  QWidget* ToolButton1 = nullptr;
+  QToolButton* Cist1 = nullptr;
+  QToolButton* Cist2 = nullptr;
+  QToolButton* Cist3 = nullptr;
+  QWidget* ToolButton2 = nullptr;
+  QToolButton* Perikop = nullptr;
+  QWidget* ToolButton3 = nullptr;
+  QDateEdit* Skoc = nullptr;
+  QWidget* ToolButton6 = nullptr;
+  QToolButton* SpeedButton8 = nullptr;
+  QWidget* ToolButton5 = nullptr;
+  QLabel* Panel1 = nullptr;
+
+  QMenu* Tavra = nullptr;
+  QAction* Konec2 = nullptr;
+  QAction* Konec1 = nullptr;
+  QMenu* Zobrazit = nullptr;
+  QAction* Den2 = nullptr;
+  QAction* Tden1 = nullptr;
+  QAction* N1 = nullptr;
+  QAction* Den1 = nullptr;
+  QAction* Tden2 = nullptr;
+  QAction* N2 = nullptr;
+  QAction* Dnes1 = nullptr;
+  QAction* N3 = nullptr;
+  QAction* CteniN1 = nullptr;
+  QAction* CteniN2 = nullptr;
+  QAction* CteniN3 = nullptr;
+  QAction* Perikop2 = nullptr;
+  QMenu* Nastaven1 = nullptr;
+  QAction* Psmo1 = nullptr;
+  QAction* Barvapodkladu1 = nullptr;
+  QAction* Puvnast = nullptr;
+  QAction* Ulonastaven = nullptr;
+  QMenu* Oprogramu1 = nullptr;
+  QAction* OTavrech = nullptr;
+  QAction* Pout1 = nullptr;
+  QAction* Autoi1 = nullptr;
+
+  FontDialog* FontDlg = nullptr;
+  QColorDialog* ColorDialog1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  TAppExec Exec;
+
+  // The look of the text box: its font (name, size, style), the font's colour and the
+  // background, colours as 0x00BBGGRR or negative system colours.
+  const QFont& textFont() const { return textFont_; }
+  int textBoxColour() const { return textBoxColour_; }
+  int fontColour() const { return fontColour_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  class Controls;
+  friend class Controls;
+
+  void buildToolbar();
+  void buildMenu();
+  QToolButton* addButton(const char* name, const char* picture, const QString& hint,
+                         void (TMainForm::*handler)());
+  QWidget* addSeparator(const char* name, int width);
+  QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                   void (TMainForm::*handler)());
+  void LaunchReading(ReadingCommand command);
+  void showCompanion(QWidget* window);
+  void setTextBoxColour(int colour);
+  void setFontColour(int colour);
+  void setTextFont(const QFont& font);
+  QAction* previewedAction(const QKeyEvent& key) const;
+
+  std::string programFolder_;
+  std::string firstArgument_;
+  std::unique_ptr<Controls> controls_;
+  QFont textFont_;
+  int textBoxColour_;
+  int fontColour_;
+  bool updatingPicker_ = false;
+  bool activatedOnce_ = false;
+  bool lostActivationToOwnWindow_ = false;
+  QWidget* form1_ = nullptr;
+  QWidget* oProgramu_ = nullptr;
+  QWidget* autor_ = nullptr;
+};
+
+// The colour of a 0x00BBGGRR value or a negative system colour.
+QColor colourFromColorRef(int colour);
+int colorRefFromColour(const QColor& colour);
+
+}  // namespace tavra
