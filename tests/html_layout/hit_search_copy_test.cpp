@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "layout_fixtures.h"
+
+namespace tavra::testing {
+namespace {
+
+TEST(TextHits, LinkAtPointFindsTheRunUnderThePoint) {
+  DocFixture f;
+  auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
+  block->AppendText("hello ");
+  TUrlTarget link;
+  link.Assign("a.htm", "main");
+  block->ChangeLink(attrHref, f.doc, f.font, link);
+  block->AppendText("world");
+  block->ChangeLink(attrName, f.doc, f.font, link);
+  block->AppendText(" end");
+  TSection& s = f.add(std::move(block));
+  FixedCanvas c(400, 40);
+  f.layout(c, 400);
+  f.paint(c);
+  EXPECT_EQ(s.FontRuns[1].UrlTarget.URL, "a.htm");
+  EXPECT_TRUE(s.FontRuns[2].UrlTarget.URL.empty());
+
+  InlineControl* control = nullptr;
+  TUrlTarget target;
+  EXPECT_TRUE(f.doc.LinkAtPoint(c, 6 * kAdvance12 + 3, 5, control, target));
+  EXPECT_EQ(target.URL, "a.htm");
+  EXPECT_EQ(target.Target, "main");
+  EXPECT_EQ(control, nullptr);
+  EXPECT_FALSE(f.doc.LinkAtPoint(c, 3, 5, control, target));
+  EXPECT_TRUE(target.URL.empty());
+  EXPECT_FALSE(f.doc.LinkAtPoint(c, 11 * kAdvance12 + 1, 5, control, target));
+  EXPECT_FALSE(f.doc.LinkAtPoint(c, 6 * kAdvance12 + 3, kLine12 + 1, control, target));
+}
+
+TEST(TextHits, ImagesInLinksReportTheLinkWithIsmapCoordinates) {
+  DocFixture f;
+  auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
+  TUrlTarget link;
+  link.Assign("map.htm", "");
+  block->ChangeLink(attrHref, f.doc, f.font, link);
+  auto image = std::make_unique<FakeImage>(40, 30);
+  image->IsMap = true;
+  block->AddImage(std::move(image), &f.doc);
+  f.add(std::move(block));
+  FixedCanvas c(200, 60);
+  f.layout(c, 200);
+  f.paint(c);
+  InlineControl* control = nullptr;
+  TUrlTarget target;
+  ASSERT_TRUE(f.doc.LinkAtPoint(c, 7, 12, control, target));
+  EXPECT_EQ(target.URL, "map.htm?7,12");
+  InlineImage* hit = nullptr;
+  int ix = 0, iy = 0;
+  EXPECT_TRUE(f.doc.ImageAtPoint(39, 29, hit, ix, iy));
+  EXPECT_EQ(ix, 39);
+  EXPECT_FALSE(f.doc.ImageAtPoint(40, 29, hit, ix, iy));
+}
+
+TEST(TextHits, PositionsRoundTripBetweenPointsAndCharacters) {
+  DocFixture f;
+  f.text("top");
+  TSection& s = f.text("aaaa bbbb cccc", alCenter);
+  FixedCanvas c(200, 100);
+  f.layout(c, 10 * kAdvance12);
+  f.paint(c);
+  ASSERT_EQ(s.Lines.size(), 2u);
+  for (int pos = s.FirstCharPos; pos < s.FirstCharPos + s.CharCount; ++pos) {
+    int x = 0, y = 0;
+    ASSERT_TRUE(f.doc.CharPosToPoint(c, pos, y, x)) << pos;
+    bool inside = false;
+    int lineHeight = 0, lineTop = 0, caretX = 0;
+    TCell* cell = nullptr;
+    EXPECT_EQ(f.doc.PointToCharPos(c, x + 1, y + 1, inside, lineHeight, lineTop, caretX, cell), pos);
+    EXPECT_TRUE(inside);
+    EXPECT_EQ(caretX, x);
+    EXPECT_EQ(lineTop, y);
+    EXPECT_EQ(lineHeight, kLine12);
+    EXPECT_EQ(cell, &f.doc);
+    // Past the middle of the character the caret goes after it.
+    EXPECT_EQ(f.doc.PointToCharPos(c, x + 5, y + 1, inside, lineHeight, lineTop, caretX, cell), pos + 1);
+    EXPECT_EQ(caretX, x + kAdvance12);
+    char ch = 0;
+    TSectionBase* block = nullptr;
+    ASSERT_TRUE(f.doc.CharAtPos(pos, ch, block));
+    EXPECT_EQ(ch, s.Text[std::size_t(pos - s.FirstCharPos)]);
+    EXPECT_EQ(block, &s);
+  }
+  // Left of the centred second line: its start, outside the text.
+  bool inside = true;
+  int lineHeight = 0, lineTop = 0, caretX = 0;
+  TCell* cell = nullptr;
+  int secondTop = 2 * kLine12;
+  EXPECT_EQ(f.doc.PointToCharPos(c, 2, secondTop + 3, inside, lineHeight, lineTop, caretX, cell),
+            s.FirstCharPos + 10);
+  EXPECT_FALSE(inside);
+  EXPECT_EQ(f.doc.PointToCharPos(c, 79, secondTop + 3, inside, lineHeight, lineTop, caretX, cell),
+            s.FirstCharPos + 14);
+  EXPECT_FALSE(inside);
+  int x = 0, y = 0;
+  EXPECT_FALSE(f.doc.CharPosToPoint(c, s.FirstCharPos + s.CharCount, y, x));
+  EXPECT_EQ(f.doc.PointToCharPos(c, 5, 3 * kLine12, inside, lineHeight, lineTop, caretX, cell), -1);
+}
+
+TEST(TextSearch, CaseInsensitiveForWindows1250LettersAndNeverAcrossBlocks) {
+  DocFixture f;
+  TSection& first = f.text("Hello World");
+  // "Žluťoučký kůň" in Windows-1250.
+  TSection& second = f.text("\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2");
+  FixedCanvas c(400, 60);
+  f.layout(c, 400);
+  ASSERT_EQ(second.FirstCharPos, first.CharCount);
+  EXPECT_EQ(f.doc.SearchText(0, "world", false), 6);
+  EXPECT_EQ(f.doc.SearchText(0, "world", true), -1);
+  EXPECT_EQ(f.doc.SearchText(0, "World", true), 6);
+  EXPECT_EQ(f.doc.SearchText(7, "world", false), -1);
+  EXPECT_EQ(f.doc.SearchText(0, "K\xD9\xD2", false), second.FirstCharPos + 10);
+  EXPECT_EQ(f.doc.SearchText(0, "K\xD9\xD2", true), -1);
+  EXPECT_EQ(f.doc.SearchText(0, "\x9ELU\x8D", false), second.FirstCharPos);
+  EXPECT_EQ(f.doc.SearchText(0, "World\x8E", false), -1);
+  EXPECT_EQ(f.doc.SearchText(0, "o", false), 4);
+  EXPECT_EQ(f.doc.SearchText(5, "o", false), 7);
+  EXPECT_EQ(f.doc.SearchText(8, "O", false), second.FirstCharPos + 4);
+  EXPECT_EQ(f.doc.SearchText(second.FirstCharPos + second.CharCount, "k", false), -1);
+  EXPECT_EQ(LowerCase1250(0xC8), 0xE8);  // Č
+  EXPECT_EQ(LowerCase1250(0xD7), 0xD7);  // the multiplication sign has no case
+}
+
+TEST(TextCopy, SelectedLinesWithIndentSpacesAndLineEnds) {
+  DocFixture f;
+  auto& item = f.add(std::make_unique<TUListItem>(2, nullptr, f.font));
+  item.AppendText("abc");
+  f.text("aaaa bbbb cccc");
+  FixedCanvas c(200, 100);
+  f.layout(c, 10 * kAdvance12 + 70);
+  ASSERT_EQ(item.Lines[0].LineIndent, 70);
+  f.doc.SelFrom = 0;
+  f.doc.SelTo = 3;
+  f.doc.CopySelectedText();
+  EXPECT_EQ(f.doc.CopyBuffer, "      abc\r\n");
+
+  DocFixture g;
+  TSection& t = g.text("aaaa bbbb cccc");
+  g.layout(c, 10 * kAdvance12);
+  g.doc.SelFrom = 2;
+  g.doc.SelTo = 12;
+  g.doc.CopySelectedText();
+  EXPECT_EQ(g.doc.CopyBuffer, "aa bbbb \r\ncc");
+  g.doc.CopyBuffer.clear();
+  g.doc.SelFrom = 0;
+  g.doc.SelTo = t.CharCount;
+  g.doc.CopySelectedText();
+  EXPECT_EQ(g.doc.CopyBuffer, "aaaa bbbb \r\ncccc\r\n");
+  g.doc.CopyBuffer.clear();
+  g.doc.SelTo = 0;
+  g.doc.CopySelectedText();
+  EXPECT_EQ(g.doc.CopyBuffer, "");
+}
+
+}  // namespace
+}  // namespace tavra::testing
