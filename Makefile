@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
 
-.PHONY: run test build setup asan clean
+.PHONY: run test build setup asan bench clean
 
 run: build
 	bash scripts/run.sh $(BUILD)
@@ -18,6 +18,11 @@ build: setup
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 asan:
 	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug CMAKE_ARGS=-DTAVRA_SANITIZE=ON
+
+# Builds the benchmark programs and runs each of them.
+bench: setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+	cmake --build $(BUILD) --target run_benchmarks
 
 setup:
 	bash scripts/setup.sh
