@@ -1,0 +1,191 @@
+#include "html/image_loading.h"
+
+#include <gtest/gtest.h>
+
+#include "html/display_palette.h"
+#include "html/gif_image.h"
+#include "images/encoders.h"
+
+namespace tavra {
+namespace {
+
+using test::writeScratchFile;
+
+std::string pngChunk(const std::string& type, const std::string& data) {
+  std::string s;
+  for (int shift : {24, 16, 8, 0}) s += char((data.size() >> shift) & 0xFF);
+  return s + type + data + std::string(4, '\0');
+}
+
+std::string pngFile(int colourType, const std::string& afterHeader) {
+  std::string ihdr = std::string("\0\0\0\x10\0\0\0\x10\x08", 9) + char(colourType) + std::string(3, '\0');
+  return std::string("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", ihdr) + afterHeader + pngChunk("IEND", "");
+}
+
+// A 3 x 2 bitmap file whose lower-left pixel is blue.
+std::string smallBmp() {
+  using Rows = std::vector<std::vector<std::uint32_t>>;
+  Rows bottomUp = {{0x0000FF, 0xFF0000, 0x0000FF}, {0x00FF00, 0x0000FF, 0xFFFFFF}};
+  return test::writeBmp({.width = 3, .height = 2, .bits = 24, .body = test::packRows(bottomUp, 24)});
+}
+
+TEST(ImageLoading, FormatsByTheirFirstBytes) {
+  EXPECT_EQ(ImageFormatOf("GIF89a..."), ifGif89);
+  EXPECT_EQ(ImageFormatOf("GIF87a..."), ifGif87);
+  EXPECT_EQ(ImageFormatOf("GIF8x"), ifGif87);
+  EXPECT_EQ(ImageFormatOf("BMxx"), ifBmp);
+  EXPECT_EQ(ImageFormatOf("\x89PNG\r\n"), ifPng);
+  EXPECT_EQ(ImageFormatOf("\xFF\xD8\xFF"), ifJpeg);
+  EXPECT_EQ(ImageFormatOf("GIF8"), ifUnknown);
+  EXPECT_EQ(ImageFormatOf("B"), ifUnknown);
+  EXPECT_EQ(ImageFormatOf("<html>"), ifUnknown);
+  EXPECT_EQ(FileImageFormat(writeScratchFile("format.bin", smallBmp())), ifBmp);
+  EXPECT_EQ(FileImageFormat(test::scratchFolder() + "absent.bmp"), ifUnknown);
+}
+
+TEST(ImageLoading, BitmapFilesLoadAndOtherFormatsDoNot) {
+  auto bmp = LoadBitmapFile(writeScratchFile("small.bmp", smallBmp()), true);
+  ASSERT_TRUE(bmp);
+  EXPECT_EQ(bmp->at(0, 1), 0x0000FFu);
+  std::vector<std::uint32_t> grey(64, 0x808080);
+  auto jpeg = LoadBitmapFile(writeScratchFile("grey.jpg", test::encodeJpeg(8, 8, grey, false)), true);
+  ASSERT_TRUE(jpeg);
+  EXPECT_EQ(jpeg->width, 8);
+  test::GifSpec gif{.width = 1, .height = 1, .globalTable = {0, 0xFF}, .frames = {{.width = 1, .height = 1, .indices = {1}}}};
+  EXPECT_FALSE(LoadBitmapFile(writeScratchFile("still.gif", test::encodeGif(gif)), true));
+  EXPECT_FALSE(LoadBitmapFile(writeScratchFile("p.png", pngFile(2, "")), true));
+  EXPECT_FALSE(LoadBitmapFile(test::scratchFolder() + "absent.bmp", true));
+}
+
+TEST(ImageLoading, CornerTransparencyMasksExactlyTheLowerLeftColour) {
+  std::string path = writeScratchFile("corner.bmp", smallBmp());
+  TransparencyKind kind = trCorner;
+  std::unique_ptr<Mask> mask;
+  auto bmp = LoadImageFromFile(path, kind, mask);
+  ASSERT_TRUE(bmp);
+  ASSERT_TRUE(mask);
+  EXPECT_EQ(kind, trCorner);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(mask->at(x, y), bmp->at(x, y) == 0x0000FF) << x << "," << y;
+
+  kind = trNone;
+  ASSERT_TRUE(LoadImageFromFile(path, kind, mask));
+  EXPECT_FALSE(mask);
+  EXPECT_FALSE(LoadImageFromFile(test::scratchFolder() + "absent.bmp", kind, mask));
+}
+
+TEST(ImageLoading, GifTransparentColourLooksOnlyAtTheFirstBlock) {
+  test::GifFrameSpec f{.width = 1, .height = 1, .indices = {1}, .control = true, .transparent = true,
+                       .transparentIndex = 2};
+  test::GifSpec spec{.width = 1, .height = 1, .globalTable = {0, 0x111111, 0xABCDEF, 0}, .frames = {f}};
+  std::uint32_t colour = 0;
+  EXPECT_TRUE(GifTransparentColour(writeScratchFile("t.gif", test::encodeGif(spec)), colour));
+  EXPECT_EQ(colour, 0xABCDEFu);
+  spec.version89 = false;
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("t87.gif", test::encodeGif(spec)), colour));
+  spec.version89 = true;
+  spec.frames[0].comment = "first";
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("tc.gif", test::encodeGif(spec)), colour));
+  spec.frames[0].comment.clear();
+  spec.frames[0].transparent = false;
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("to.gif", test::encodeGif(spec)), colour));
+  // A transparent index past a two-colour table.
+  spec.globalTable = {0, 0x111111};
+  spec.frames[0].transparent = true;
+  spec.frames[0].transparentIndex = 200;
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("tx.gif", test::encodeGif(spec)), colour));
+}
+
+TEST(ImageLoading, PngIsProbedButNeverShown) {
+  std::string plte = pngChunk("PLTE", "\x12\x34\x56\xFF\xFF\xFF");
+  std::uint32_t colour = 0;
+  std::string path = writeScratchFile("pal.png", pngFile(3, plte + pngChunk("tRNS", std::string("\x10", 1))));
+  EXPECT_TRUE(PngTransparentColour(path, colour));
+  EXPECT_EQ(colour, 0x123456u);
+  TransparencyKind kind = trNone;
+  std::unique_ptr<Mask> mask;
+  EXPECT_FALSE(LoadImageFromFile(path, kind, mask));
+  EXPECT_EQ(kind, trPng);
+  EXPECT_FALSE(mask);
+
+  EXPECT_FALSE(PngTransparentColour(writeScratchFile("opaque.png", pngFile(3, plte + pngChunk("tRNS", "\xC8"))), colour));
+  EXPECT_FALSE(PngTransparentColour(writeScratchFile("rgb.png", pngFile(2, plte + pngChunk("tRNS", std::string("\0", 1)))), colour));
+  EXPECT_FALSE(PngTransparentColour(
+      writeScratchFile("late.png", pngFile(3, plte + pngChunk("IDAT", "x") + pngChunk("tRNS", std::string("\0", 1)))), colour));
+  EXPECT_FALSE(PngTransparentColour(writeScratchFile("nopal.png", pngFile(3, pngChunk("tRNS", std::string("\0", 1)))), colour));
+  std::string cut = pngFile(3, plte + pngChunk("tRNS", std::string("\0", 1)));
+  EXPECT_FALSE(PngTransparentColour(writeScratchFile("cut.png", cut.substr(0, 40)), colour));
+  EXPECT_FALSE(PngTransparentColour(writeScratchFile("notpng.png", smallBmp()), colour));
+}
+
+TEST(ImageLoading, StreamsGiveBmpAndJpegAndJpegNeverGetsAMask) {
+  std::unique_ptr<Mask> mask;
+  TransparencyKind kind = trCorner;
+  std::string bmp = smallBmp();
+  ASSERT_TRUE(LoadImageFromStream(&bmp, kind, mask));
+  ASSERT_TRUE(mask);
+  EXPECT_EQ(mask->at(0, 1), 1);
+
+  std::string jpeg = test::encodeJpeg(8, 8, std::vector<std::uint32_t>(64, 0x336699), false);
+  kind = trCorner;
+  auto picture = LoadImageFromStream(&jpeg, kind, mask);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(kind, trNone);
+  EXPECT_FALSE(mask);
+
+  std::string tiny = bmp.substr(0, 19);
+  EXPECT_FALSE(LoadImageFromStream(&tiny, kind, mask));
+  EXPECT_FALSE(LoadImageFromStream(nullptr, kind, mask));
+  std::string png = pngFile(3, "");
+  EXPECT_FALSE(LoadImageFromStream(&png, kind, mask));
+}
+
+TEST(ImageLoading, MaskOfAGivenColour) {
+  Bitmap b(2, 2);
+  b.pixels = {1, 2, 2, 3};
+  auto mask = MakeImageMask(b, true, 2);
+  ASSERT_TRUE(mask);
+  EXPECT_EQ(mask->bits, (std::vector<std::uint8_t>{0, 1, 1, 0}));
+  EXPECT_FALSE(MakeImageMask(Bitmap(), false, 0));
+}
+
+TEST(DisplayPalette, CubeGreysAndStaticColours) {
+  PaletteTable p = BuildDisplayPalette();
+  EXPECT_EQ(p[0], 0x000000u);
+  EXPECT_EQ(p[9], 0xA6CAF0u);
+  // Red varies fastest, blue slowest; levels 55, 115, 165, 205, 235, 255.
+  EXPECT_EQ(p[10], 0x373737u);
+  EXPECT_EQ(p[11], 0x733737u);
+  EXPECT_EQ(p[16], 0x377337u);
+  EXPECT_EQ(p[46], 0x373773u);
+  EXPECT_EQ(p[224], 0xEBFFFFu);  // the last cube entry: white is left out
+  EXPECT_EQ(p[225], 0x878787u);  // greys 135 .. 250
+  EXPECT_EQ(p[248], 0xFAFAFAu);
+  EXPECT_EQ(p[249], 0xFF0000u);
+  EXPECT_EQ(p[255], 0xFFFFFFu);
+  EXPECT_EQ(std::count(p.begin(), p.end(), 0xFFFFFFu), 1);
+  EXPECT_EQ(NearestPaletteIndex(p, 0x3A3636), 10);
+}
+
+TEST(DisplayPalette, ScreenDepthDecidesWhetherPicturesAreMapped) {
+  SetScreenDepth(4);
+  EXPECT_EQ(ColourDepth(), 4);
+  EXPECT_EQ(DisplayPalette(), nullptr);
+  SetScreenDepth(8);
+  ASSERT_NE(DisplayPalette(), nullptr);
+  Bitmap b(2, 1);
+  b.pixels = {0x3A3636, 0xFE0101};
+  EXPECT_EQ(ToDisplayBitmap(b).pixels, (std::vector<std::uint32_t>{0x373737, 0xFF0000}));
+  // GIF frames take the nearest palette colours as well.
+  test::GifSpec gif{.width = 1, .height = 1, .globalTable = {0, 0x3A3636}, .frames = {{.width = 1, .height = 1, .indices = {1}}}};
+  TGIFImage image;
+  ASSERT_TRUE(image.LoadFromStream(test::encodeGif(gif)));
+  EXPECT_EQ(image.ImageDC().at(0, 0), 0x373737u);
+  SetScreenDepth(32);
+  EXPECT_EQ(ColourDepth(), 24);
+  EXPECT_EQ(DisplayPalette(), nullptr);
+  EXPECT_EQ(ToDisplayBitmap(b).pixels, b.pixels);
+}
+
+}  // namespace
+}  // namespace tavra
