@@ -231,6 +231,8 @@ TMainForm::TMainForm(std::string programFolder, std::string firstArgument, QWidg
 
   resize(kDesignedWidth, kDesignedHeight);
   qApp->installEventFilter(this);
+  // The settings speak of the outer size; the window's frame is known once it exists.
+  winId();
 
   runReportingErrors([this] { FormCreate(); });
 }

@@ -1,0 +1,471 @@
+#include "app/main_form.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/core/date_cursor.h"
+#include "app/core/day_document.h"
+#include "app/core/day_state.h"
+#include "app/font_dialog.h"
+#include "platform/codepage.h"
+#include "platform/ini_file.h"
+#include "platform/message_box.h"
+#include "platform/qt/rich_text_box.h"
+
+namespace tavra {
+namespace {
+
+// Waits, processing events, until `done` holds or the time is up.
+bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
+  for (int waited = 0; !done(); waited += 10) {
+    if (waited >= ms) return false;
+    QTest::qWait(10);
+  }
+  return true;
+}
+
+void writeBytes(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes.data(), qint64(bytes.size()));
+}
+
+std::string readBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
+}
+
+std::string cp(const char* utf8) { return cp1250::fromUtf8(utf8); }
+
+// A year of day lines that name their own slot, so a test can see which line is shown.
+std::string yearFile() {
+  std::string out;
+  for (int k = 0; k < 372; ++k) {
+    out += "\\pard\\qc\\b Den " + std::to_string(k) + "\\b0\\par\\i Verš \\'e8." + std::to_string(k) + "\\i0\r\n";
+  }
+  return cp1250::fromUtf8(out);
+}
+
+std::string shownSlot(const TMainForm& form) {
+  const QString text = form.TextWindow->toPlainText();
+  const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Den (\\d+)")).match(text);
+  return m.hasMatch() ? m.captured(1).toStdString() : "<none: " + text.toStdString() + ">";
+}
+
+// 5 March 1999 is slot 2 * 31 + 4.
+constexpr int kTodaySlot = 66;
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    previousDir_ = QDir::currentPath();
+    QDir::setCurrent(folder_.path());
+    qputenv("TAVRA_TODAY", "1999-03-05");
+    qunsetenv("TAVRA_SHORTDATE");
+    qunsetenv("TAVRA_LONGTIME");
+    dayState() = DayState{};
+    dayDocument().DayTexts.clear();
+    dayDocument().LoadedYear = 0;
+    previousHandler_ = setMessageBoxHandler([this](const MessageBoxRequest& request) {
+      messages_.push_back(request.text);
+      return MessageResult::Ok;
+    });
+    writeBytes(path("TAVRA99.RTF"), yearFile());
+    writeBytes(path("Cteni.js"), cp("[5.3.1999]\r\nCteni1=Jan 3,16\r\nCteni2=Ř 8,28-39\r\nCteni3=Mt 5,1-12\r\n"
+                                    "Perikopa=L 15,11-32\r\n\r\n[6.3.1999]\r\nCteni1=Gn 1,1\r\nPerikopa=Mk 4,35-41\r\n"
+                                    "\r\n[8.3.1999]\r\nCteni1=Ex 3,1\r\nCteni2=\r\n"));
+    writeBytes(path("Info.prg"), "<p>info</p>");
+    writeBytes(path("OProgramu.prg"), "<p>program</p>");
+  }
+
+  void TearDown() override {
+    form_.reset();
+    setMessageBoxHandler(previousHandler_);
+    QDir::setCurrent(previousDir_);
+    qunsetenv("TAVRA_TODAY");
+    qunsetenv("TAVRA_LONGTIME");
+  }
+
+  QString path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+  std::string programFolder() const { return folder_.path().toStdString() + "/"; }
+
+  TMainForm& create(const std::string& firstArgument = {}) {
+    form_ = std::make_unique<TMainForm>(programFolder(), firstArgument);
+    return *form_;
+  }
+
+  TMainForm& showActive(const std::string& firstArgument = {}) {
+    TMainForm& form = create(firstArgument);
+    form.show();
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.TextWindow->setFocus();
+    EXPECT_TRUE(waitUntil([&] { return form.TextWindow->hasFocus(); }));
+    return form;
+  }
+
+  void writeSettings(const std::string& text) { writeBytes(path("Tavra.ini"), cp(text.c_str())); }
+
+  QTemporaryDir folder_;
+  QString previousDir_;
+  MessageBoxHandler previousHandler_;
+  std::vector<std::string> messages_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(MainFormTest, KeysInTheTextBoxStepTheDate) {
+  TMainForm& form = showActive();
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+  EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tavra 5.3.1999"));
+
+  QTest::keyClick(form.TextWindow, Qt::Key_Right);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot + 1));
+  EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tavra 6.3.1999"));
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 6));
+
+  QTest::keyClick(form.TextWindow, Qt::Key_Left);
+  QTest::keyClick(form.TextWindow, Qt::Key_Left);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot - 1));
+
+  // A week across the month boundary: 4 March back to 25 February.
+  QTest::keyClick(form.TextWindow, Qt::Key_PageUp);
+  EXPECT_EQ(shownSlot(form), std::to_string(31 + 24));
+  QTest::keyClick(form.TextWindow, Qt::Key_PageDown);
+  QTest::keyClick(form.TextWindow, Qt::Key_PageDown);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot + 6));
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 11));
+
+  QTest::keyClick(form.TextWindow, Qt::Key_Home);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+  EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tavra 5.3.1999"));
+}
+
+TEST_F(MainFormTest, ShortcutKeysComeBeforeThePickersOwnUseOfThem) {
+  TMainForm& form = showActive();
+  form.Skoc->setFocus();
+  ASSERT_TRUE(waitUntil([&] { return form.Skoc->hasFocus(); }));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot + 1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 13));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 5));
+}
+
+TEST_F(MainFormTest, ToolbarButtonsAndThePickerStepTheDate) {
+  TMainForm& form = showActive();
+  QTest::mouseClick(form.SpeedButton4, Qt::LeftButton);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 12));
+  QTest::mouseClick(form.SpeedButton2, Qt::LeftButton);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 11));
+  QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 4));
+  QTest::mouseClick(form.SpeedButton3, Qt::LeftButton);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 5));
+
+  form.Skoc->setDate(QDate(1999, 12, 31));
+  EXPECT_EQ(shownSlot(form), "371");
+  EXPECT_EQ(dateCursor().CursorToDate(), (Date{1999, 12, 31}));
+  QTest::mouseClick(form.SpeedButton9, Qt::LeftButton);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+
+  // Another year: the not-found sentence with the day's date text.
+  form.Skoc->setDate(QDate(2001, 1, 5));
+  EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Data na 5.1.2001 nebyla nalezena!")));
+  EXPECT_EQ(form.Skoc->minimumDate(), QDate(1901, 1, 1));
+  EXPECT_EQ(form.Skoc->maximumDate(), QDate(2099, 12, 31));
+}
+
+TEST_F(MainFormTest, AltF4RecordsTodayAndCloses) {
+  TMainForm& form = showActive();
+  QTest::keyClick(form.TextWindow, Qt::Key_Right);  // another day shown; today is recorded
+  QTest::keyClick(form.TextWindow, Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+  IniFile ini(path("Tavra.ini").toStdString());
+  EXPECT_EQ(ini.readString("Hlavni", "Datum", "<none>"), "5.3.1999");
+}
+
+TEST_F(MainFormTest, EscClosesWithoutWriting) {
+  TMainForm& form = showActive();
+  QTest::keyClick(form.TextWindow, Qt::Key_Escape);
+  EXPECT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+  EXPECT_FALSE(QFile::exists(path("Tavra.ini")));
+}
+
+TEST_F(MainFormTest, StartWithLowerCaseAClosesWhenAlreadyLeftToday) {
+  writeSettings("[Hlavni]\r\nDatum=5.3.1999\r\n");
+  TMainForm& form = create("a");
+  form.show();
+  EXPECT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+}
+
+TEST_F(MainFormTest, StartWithOtherArgumentsOrAnotherSavedDateStays) {
+  writeSettings("[Hlavni]\r\nDatum=5.3.1999\r\n");
+  for (const std::string argument : {"A", "", "ab"}) {
+    TMainForm& form = create(argument);
+    form.show();
+    QTest::qWait(100);
+    EXPECT_TRUE(form.isVisible()) << argument;
+  }
+  writeSettings("[Hlavni]\r\nDatum=4.3.1999\r\n");
+  TMainForm& form = create("a");
+  form.show();
+  QTest::qWait(100);
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(MainFormTest, ReadingCommandsFollowTheDaysSection) {
+  TMainForm& form = showActive();
+  const auto enabled = [&] {
+    return std::vector<bool>{form.Cist1->isEnabled(), form.Cist2->isEnabled(), form.Cist3->isEnabled(),
+                             form.Perikop->isEnabled(), form.CteniN1->isEnabled(), form.CteniN2->isEnabled(),
+                             form.CteniN3->isEnabled(), form.Perikop2->isEnabled()};
+  };
+  EXPECT_EQ(enabled(), std::vector<bool>(8, true));
+
+  form.Den2Click();  // 6.3.: first reading and pericope only
+  EXPECT_EQ(enabled(), (std::vector<bool>{true, false, false, true, true, false, false, true}));
+
+  form.Den2Click();  // 7.3.: no section at all
+  EXPECT_EQ(enabled(), std::vector<bool>(8, false));
+  EXPECT_EQ(form.Cist1->toolTip(), QStringLiteral("První čtení na 7.3.1999"));
+  EXPECT_EQ(form.Cist2->toolTip(), QStringLiteral("Druhé čtení na 7.3.1999"));
+  EXPECT_EQ(form.Cist3->toolTip(), QStringLiteral("Třetí čtení na 7.3.1999"));
+  EXPECT_EQ(form.Perikop->toolTip(), QStringLiteral("Perikopa na 7.3.1999"));
+  // Disabled commands do not take their keys either.
+  QTest::keyClick(form.TextWindow, Qt::Key_F1, Qt::ControlModifier);
+  EXPECT_TRUE(messages_.empty());
+
+  form.Den2Click();  // 8.3.: an empty Cteni2 counts as missing
+  EXPECT_EQ(enabled(), (std::vector<bool>{true, false, false, false, true, false, false, false}));
+}
+
+TEST_F(MainFormTest, ReadingCommandRunsTheViewerWithTheStoredReference) {
+  const QString stub = path("Bible.exe");
+  writeBytes(stub, "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$(dirname \"$0\")/launched.txt\"\n");
+  QFile::setPermissions(stub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  TMainForm& form = showActive();
+
+  QTest::mouseClick(form.Cist1, Qt::LeftButton);
+  EXPECT_EQ(readBytes(path("launched.txt")), programFolder() + "Bible.exe\nJan\n3,16\n");
+  // The reference's bytes arrive as they stand in the index.
+  QTest::keyClick(form.TextWindow, Qt::Key_F2, Qt::ControlModifier);
+  EXPECT_EQ(readBytes(path("launched.txt")), programFolder() + "Bible.exe\n" + cp("Ř") + "\n8,28-39\n");
+  form.Perikop2->trigger();
+  EXPECT_EQ(readBytes(path("launched.txt")), programFolder() + "Bible.exe\nL\n15,11-32\n");
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(form.Exec.ErrNo(), 0);
+}
+
+TEST_F(MainFormTest, MissingViewerIsReported) {
+  TMainForm& form = showActive();
+  form.Cist3Click();
+  form.PerikopClick();
+  EXPECT_EQ(messages_, (std::vector<std::string>{"Prohlížeč odkazů není nainstalován.",
+                                                 "Prohlížeč perikop není nainstalován."}));
+}
+
+TEST_F(MainFormTest, ResizeRewritesTheDayDocumentAndReturnsToTheTop) {
+  writeSettings("[Pozice]\r\nOdleva=10\r\nOdshora=10\r\nVyska=160\r\nSirka=300\r\n"
+                "[Okno]\r\nFontVelikost=72\r\n");
+  TMainForm& form = showActive();
+  QScrollBar* bar = form.TextWindow->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  bar->setValue(bar->maximum());
+  ASSERT_TRUE(QFile::remove(path("TAVRA.TMP")));
+
+  form.resize(320, 220);
+  EXPECT_TRUE(waitUntil([&] { return QFile::exists(path("TAVRA.TMP")); }));
+  EXPECT_EQ(bar->value(), 0);
+  const std::string document = readBytes(path("TAVRA.TMP"));
+  EXPECT_EQ(document.substr(0, 11), "{\\rtf1\\ansi");
+  EXPECT_NE(document.find("Den 66\\b0"), std::string::npos);
+}
+
+TEST_F(MainFormTest, ClockShowsTheTimeInTheLongTimeFormat) {
+  qputenv("TAVRA_LONGTIME", "HH-mm-ss");
+  TMainForm& form = create();
+  EXPECT_TRUE(form.Panel1->text().isEmpty());
+  EXPECT_EQ(form.Panel1->size(), QSize(57, 21));
+  EXPECT_TRUE(waitUntil([&] { return !form.Panel1->text().isEmpty(); }, 2500));
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d-\\d\\d-\\d\\d$")).match(form.Panel1->text()).hasMatch())
+      << form.Panel1->text().toStdString();
+}
+
+TEST_F(MainFormTest, SettingsAreAppliedSavedAndLoadedBack) {
+  writeSettings("[Pozice]\r\nOdleva=0x1E\r\nOdshora=40\r\nVyska=300\r\nSirka=600\r\n"
+                "[Okno]\r\nBarva=12632256\r\nFontBarva=128\r\nFont=Liberation Sans\r\nFontVelikost=14\r\n");
+  {
+    TMainForm& form = showActive();
+    EXPECT_EQ(form.textBoxColour(), 12632256);
+    EXPECT_EQ(form.fontColour(), 128);
+    EXPECT_EQ(form.textFont().family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(form.textFont().pointSize(), 14);
+    EXPECT_EQ(form.frameGeometry(), QRect(30, 40, 600, 300));
+    EXPECT_EQ(form.TextWindow->palette().color(QPalette::Base), QColor(192, 192, 192));
+
+    // The whole text takes the font and its colour; bold and italic parts stay so.
+    QTextCursor heading(form.TextWindow->document()->begin());
+    heading.movePosition(QTextCursor::NextCharacter);
+    EXPECT_EQ(heading.charFormat().fontFamilies().toStringList(), QStringList{QStringLiteral("Liberation Sans")});
+    EXPECT_EQ(heading.charFormat().fontPointSize(), 14);
+    EXPECT_EQ(heading.charFormat().foreground().color(), QColor(128, 0, 0));
+    EXPECT_EQ(heading.charFormat().fontWeight(), QFont::Bold);
+    QTextCursor verse(form.TextWindow->document()->lastBlock());
+    verse.movePosition(QTextCursor::EndOfBlock);
+    EXPECT_TRUE(verse.charFormat().fontItalic());
+    EXPECT_EQ(verse.charFormat().fontPointSize(), 14);
+    EXPECT_EQ(form.TextWindow->document()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+
+    ASSERT_TRUE(QFile::remove(path("Tavra.ini")));
+    form.move(50, 60);
+    form.Ulonastaven->trigger();
+  }
+  IniFile ini(path("Tavra.ini").toStdString());
+  EXPECT_EQ(ini.readInteger("Okno", "Barva", -1), 12632256);
+  EXPECT_EQ(ini.readInteger("Okno", "FontBarva", -1), 128);
+  EXPECT_EQ(ini.readString("Okno", "Font", ""), "Liberation Sans");
+  EXPECT_EQ(ini.readInteger("Okno", "FontVelikost", -1), 14);
+  EXPECT_EQ(ini.readInteger("Pozice", "Odleva", -1), 50);
+  EXPECT_EQ(ini.readInteger("Pozice", "Odshora", -1), 60);
+  EXPECT_EQ(ini.readInteger("Pozice", "Vyska", -1), 300);
+  EXPECT_EQ(ini.readInteger("Pozice", "Sirka", -1), 600);
+  EXPECT_EQ(ini.readString("Hlavni", "Datum", "<none>"), "<none>");
+
+  TMainForm& again = create();
+  EXPECT_EQ(again.textBoxColour(), 12632256);
+  EXPECT_EQ(again.textFont().family(), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(again.frameGeometry(), QRect(50, 60, 600, 300));
+}
+
+TEST_F(MainFormTest, WithoutSettingsTheWindowHasTheDefaultLook) {
+  TMainForm& form = create();
+  EXPECT_EQ(form.frameGeometry().size(), QSize(556, 260));
+  EXPECT_EQ(form.textFont().family(), QStringLiteral("Times New Roman"));
+  EXPECT_EQ(form.textFont().pointSize(), 10);
+  EXPECT_EQ(form.textBoxColour(), 16777215);
+  EXPECT_EQ(form.fontColour(), 0);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Tavra Obce lirovské 1.6"));
+}
+
+TEST_F(MainFormTest, ResetRestoresTheLookDeletesTheSettingsAndReturnsToToday) {
+  writeSettings("[Pozice]\r\nOdleva=5\r\nOdshora=5\r\nVyska=300\r\nSirka=600\r\n"
+                "[Okno]\r\nBarva=255\r\nFontBarva=65280\r\nFont=Liberation Sans\r\nFontVelikost=20\r\n");
+  TMainForm& form = showActive();
+  form.Tden1Click();
+  ASSERT_EQ(form.Skoc->date(), QDate(1999, 3, 12));
+
+  form.Puvnast->trigger();
+  EXPECT_FALSE(QFile::exists(path("Tavra.ini")));
+  EXPECT_EQ(form.textBoxColour(), 16777215);
+  EXPECT_EQ(form.fontColour(), 0);
+  EXPECT_EQ(form.textFont().family(), QStringLiteral("Times New Roman"));
+  EXPECT_EQ(form.textFont().pointSize(), 10);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 5));
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+  EXPECT_TRUE(waitUntil([&] { return form.frameGeometry().size() == QSize(556, 260); }));
+}
+
+TEST_F(MainFormTest, FontAndColourDialogsChangeTheLook) {
+  TMainForm& form = showActive();
+  QTimer::singleShot(0, &form, [&] {
+    form.FontDlg->setFont(QFont(QStringLiteral("Liberation Sans"), 16));
+    form.FontDlg->setColour(QColor(0, 0, 255));
+    form.FontDlg->accept();
+  });
+  form.Psmo1->trigger();
+  EXPECT_EQ(form.textFont().family(), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(form.textFont().pointSize(), 16);
+  EXPECT_EQ(form.fontColour(), 0xFF0000);
+  QTextCursor text(form.TextWindow->document()->begin());
+  text.movePosition(QTextCursor::NextCharacter);
+  EXPECT_EQ(text.charFormat().fontPointSize(), 16);
+  EXPECT_EQ(text.charFormat().foreground().color(), QColor(0, 0, 255));
+
+  QTimer::singleShot(0, &form, [&] {
+    form.ColorDialog1->setCurrentColor(QColor(255, 255, 0));
+    form.ColorDialog1->accept();
+  });
+  form.Barvapodkladu1->trigger();
+  EXPECT_EQ(form.textBoxColour(), 0x00FFFF);
+  EXPECT_EQ(form.TextWindow->palette().color(QPalette::Base), QColor(255, 255, 0));
+
+  // A cancelled dialog changes nothing.
+  QTimer::singleShot(0, &form, [&] { form.FontDlg->reject(); });
+  form.Psmo1->trigger();
+  EXPECT_EQ(form.textFont().pointSize(), 16);
+}
+
+TEST_F(MainFormTest, MissingInformationFilesAreReportedAndTheirCommandsDisabled) {
+  QFile::remove(path("Info.prg"));
+  QFile::remove(path("OProgramu.prg"));
+  TMainForm& form = create();
+  EXPECT_EQ(messages_,
+            (std::vector<std::string>{"Soubor obsahující informace o Tavrech Obce lirovské nebyl nalezen.",
+                                      "Soubor obsahující informace o ovládání a funkcích programu nebyl nalezen."}));
+  EXPECT_FALSE(form.OTavrech->isEnabled());
+  EXPECT_FALSE(form.Pout1->isEnabled());
+  EXPECT_TRUE(form.Autoi1->isEnabled());
+}
+
+TEST_F(MainFormTest, AnUnwritableDayDocumentIsReportedAndTheWindowGoesOn) {
+  TMainForm& form = showActive();
+  const QString tmp = path("TAVRA.TMP");
+  QFile::remove(tmp);
+  ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("TAVRA.TMP")));  // a folder cannot be written as a file
+  QTest::keyClick(form.TextWindow, Qt::Key_Right);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_FALSE(messages_[0].empty());
+  EXPECT_TRUE(form.isVisible());
+  QDir(folder_.path()).rmdir(QStringLiteral("TAVRA.TMP"));
+  QTest::keyClick(form.TextWindow, Qt::Key_Right);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot + 2));
+}
+
+TEST_F(MainFormTest, ToolbarHoldsItsControlsInOrder) {
+  TMainForm& form = create();
+  const QList<QWidget*> expected = {form.ToolButton4, form.SpeedButton1, form.SpeedButton2, form.SpeedButton9,
+                                    form.SpeedButton3, form.SpeedButton4, form.ToolButton1, form.Cist1,
+                                    form.Cist2, form.Cist3, form.ToolButton2, form.Perikop, form.ToolButton3,
+                                    form.Skoc, form.ToolButton6, form.SpeedButton8, form.ToolButton5, form.Panel1};
+  form.show();
+  int x = -1;
+  for (QWidget* w : expected) {
+    EXPECT_GT(w->x(), x) << w->objectName().toStdString();
+    x = w->x();
+  }
+  const int separatorWidths[] = {1, 12, 8, 12, 10, 10};
+  const QWidget* separators[] = {form.ToolButton4, form.ToolButton1, form.ToolButton2,
+                                 form.ToolButton3, form.ToolButton6, form.ToolButton5};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(separators[i]->width(), separatorWidths[i]);
+  for (QToolButton* b : {form.SpeedButton1, form.Cist1, form.SpeedButton8}) EXPECT_EQ(b->size(), QSize(23, 21));
+  EXPECT_EQ(form.Skoc->width(), 129);
+  EXPECT_EQ(form.SpeedButton1->toolTip(), QStringLiteral("O týden zpět"));
+  EXPECT_EQ(form.SpeedButton8->toolTip(), QStringLiteral("Ukončit program"));
+  EXPECT_EQ(form.Konec2->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+  EXPECT_EQ(form.Perikop2->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+}
+
+}  // namespace
+}  // namespace tavra
