@@ -142,10 +142,18 @@ void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rec
   run.setRawFont(f->rawFont());
   run.setGlyphIndexes(glyphs);
   run.setPositions(positions);
-  run.setUnderline(f->spec().style & fsUnderline);
-  run.setStrikeOut(f->spec().style & fsStrikeOut);
-  painter_.setPen(qcolor(pixelFromColor(textColor())));
+  QColor colour = qcolor(pixelFromColor(textColor()));
+  painter_.setPen(colour);
   painter_.drawGlyphRun(QPointF(0, 0), run);
+  // Lines are drawn here, over exactly the measured extent.
+  unsigned style = f->spec().style;
+  if (style & (fsUnderline | fsStrikeOut)) {
+    QFontMetrics fm(f->qfont());
+    int thickness = std::max(1, fm.lineWidth());
+    if (style & fsUnderline) painter_.fillRect(QRect(x, baseline + fm.underlinePos(), pen - x, thickness), colour);
+    if (style & fsStrikeOut)
+      painter_.fillRect(QRect(x, baseline - fm.strikeOutPos(), pen - x, thickness), colour);
+  }
 }
 
 void PainterCanvas::doFillRect(const Rect& r, std::uint32_t rgb) {

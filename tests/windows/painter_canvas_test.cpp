@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include "html/block_elements.h"
+#include "html/section_list.h"
+#include "html/text_section.h"
+#include "platform/codepage.h"
+#include "platform/qt/painter_canvas.h"
+
+namespace tavra {
+namespace {
+
+// Installs the toolkit's fonts for the engine while a test runs.
+class QtFonts {
+ public:
+  QtFonts() : old_(setFontEngine(&engine_)) {}
+  ~QtFonts() { setFontEngine(old_); }
+
+ private:
+  QtFontEngine engine_;
+  FontEngine* old_;
+};
+
+QImage blank(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+// Columns that hold any pixel other than white.
+std::pair<int, int> inkColumns(const QImage& image) {
+  int left = image.width(), right = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) left = std::min(left, x), right = std::max(right, x);
+  return {left, right};
+}
+
+TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
+  QtFonts fonts;
+  // "Příliš žluťoučký kůň" in Windows-1250.
+  const std::string text = cp1250::fromUtf8("Příliš žluťoučký kůň úpěl");
+  for (const char* face : {"Times New Roman", "Arial", "Courier New"}) {
+    FontPtr font = createFont(FontSpec{face, 12, 0});
+    EXPECT_GT(font->metrics().ascent, 0);
+    EXPECT_GT(font->metrics().descent, 0);
+
+    QImage whole = blank(400, 40), pieces = blank(400, 40);
+    {
+      QPainter p(&whole);
+      PainterCanvas c(p, 400, 40);
+      c.setFont(font);
+      c.setBkMode(BkMode::Transparent);
+      c.textOut(10, 30, text);
+    }
+    {
+      // The same text in two calls, the second at the measured width of the first.
+      QPainter p(&pieces);
+      PainterCanvas c(p, 400, 40);
+      c.setFont(font);
+      c.setBkMode(BkMode::Transparent);
+      std::string head = text.substr(0, 9), tail = text.substr(9);
+      c.textOut(10, 30, head);
+      c.textOut(10 + c.textWidth(head), 30, tail);
+    }
+    EXPECT_EQ(whole, pieces) << face;
+    auto [left, right] = inkColumns(whole);
+    int width = font->textWidth(text);
+    EXPECT_GE(left, 10 - 2) << face;
+    EXPECT_LE(right, 10 + width + 2) << face;
+    EXPECT_GE(right, 10 + width - font->advance('l') - 3) << face;
+  }
+  // The underline runs over exactly the measured extent.
+  FontPtr underlined = createFont(FontSpec{"Arial", 12, fsUnderline});
+  QImage line = blank(200, 40);
+  {
+    QPainter p(&line);
+    PainterCanvas c(p, 200, 40);
+    c.setFont(underlined);
+    c.setBkMode(BkMode::Transparent);
+    c.textOut(10, 20, "abc");
+  }
+  QImage below = line.copy(0, 21, 200, 19);
+  auto [uLeft, uRight] = inkColumns(below);
+  EXPECT_EQ(uLeft, 10);
+  EXPECT_EQ(uRight, 10 + underlined->textWidth("abc") - 1);
+  EXPECT_EQ(QtFont::familyFor("Arial"), "Liberation Sans");
+  EXPECT_EQ(QtFont::familyFor("Courier New"), "Liberation Mono");
+}
+
+TEST(PainterCanvas, OpaqueTextClipAndRasterOperations) {
+  QtFonts fonts;
+  QImage image = blank(100, 40);
+  {
+    QPainter p(&image);
+    PainterCanvas c(p, 100, 40);
+    c.setFont(createFont(FontSpec{"Arial", 12, 0}));
+    c.setTextColor(clWhite);
+    c.setBkColor(0x0000FF);
+    c.extTextOut(0, 20, etoOpaque | etoClipped, {0, 5, 30, 25}, "WWWWWWWW");
+    Bitmap src(2, 2, 0x00F0F0F0);
+    c.fillRect({50, 0, 60, 10}, 0x0F0F0F);
+    c.drawBitmap(50, 0, src, SRCPAINT);
+    c.drawBitmap(52, 0, src, SRCAND);
+    c.drawBitmap(54, 0, src, SRCINVERT);
+  }
+  EXPECT_EQ(image.pixel(0, 5), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(29, 24), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(30, 20), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(50, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(52, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(54, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(56, 0), qRgb(15, 15, 15));
+}
+
+TEST(PainterCanvas, SampleDocumentRendersToPng) {
+  QtFonts fonts;
+  TSectionList doc;
+  doc.FontSize = 12;
+  doc.BackgroundColor = clWhite;
+  TMyFont base;
+  TMyFont heading = base;
+  heading.SetHtmlSize(doc, HeadingSizes[0]);
+  heading.SetStyle(fsBold);
+  auto add = [&](auto block) {
+    auto* raw = block.get();
+    doc.AddSection(std::move(block));
+    return raw;
+  };
+  add(std::make_unique<THeadingSpace>(1));
+  add(std::make_unique<TSection>(0, alCenter, nullptr, heading))->AppendText(cp1250::fromUtf8("Denní texty"));
+  add(std::make_unique<THeadingSpace>(1));
+  auto* para = add(std::make_unique<TSection>(0, alLeft, nullptr, base));
+  para->AppendText(cp1250::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy. Text se láme podle šířky okna, "));
+  TMyFont link = base;
+  link.SetStyle(fsUnderline);
+  link.SetColor(0xFF0000);
+  TUrlTarget target;
+  target.Assign("info.htm", "");
+  para->ChangeLink(attrHref, doc, link, target);
+  para->AppendText("odkaz");
+  para->ChangeLink(attrName, doc, base, target);
+  para->AppendText(cp1250::fromUtf8(" a pokračuje obyčejným písmem, "));
+  para->ChangeFont(doc, base, fsItalic);
+  para->AppendText(cp1250::fromUtf8("kurzívou"));
+  para->ChangeFont(doc, base, fsBold);
+  para->AppendText(cp1250::fromUtf8(" a tučně."));
+  add(std::make_unique<TParagraphSpace>());
+  for (int i = 1; i <= 3; ++i)
+    add(std::make_unique<TOListItem>(1, nullptr, base, 'I', i))->AppendText(cp1250::fromUtf8("Číslovaná položka"));
+  add(std::make_unique<TUListItem>(2, nullptr, base))->AppendText(cp1250::fromUtf8("Vnořená odrážka"));
+  add(std::make_unique<TUListItem>(1, nullptr, base))->AppendText(cp1250::fromUtf8("Odrážka první úrovně"));
+  TAttributeList ruleAttrs;
+  ruleAttrs.Add(attrWidth, 80, "80%");
+  add(std::make_unique<THorzLine>(ruleAttrs));
+  TMyFont fixed = base;
+  fixed.Fixed = true;
+  fixed.SetName("Courier New");
+  fixed.SetHtmlSize(doc, 10);
+  add(std::make_unique<TPreFormated>(0, alLeft, nullptr, fixed))->AppendText("int main() { return 0; }");
+  add(std::make_unique<TSection>(0, alRight, nullptr, base))->AppendText(cp1250::fromUtf8("Vpravo zarovnaný řádek"));
+
+  const int width = 420, height = 400;
+  QImage image = blank(width, height);
+  int scrollWidth = 0, chars = 0;
+  {
+    QPainter p(&image);
+    PainterCanvas c(p, width, height);
+    int docHeight = doc.LayoutDocument(c, 8, width - 16, scrollWidth, chars);
+    EXPECT_GT(docHeight, 200);
+    EXPECT_LT(docHeight, height);
+    doc.SelFrom = para->FirstCharPos + 7;
+    doc.SelTo = para->FirstCharPos + 24;
+    doc.PaintDocument(c, {0, 0, width, height}, 2000, 8, 8);
+  }
+  EXPECT_GE(para->Lines.size(), 3u);
+  for (const LineRec& line : para->Lines) {
+    int drawn = para->TextWidth(line.Start, line.Ln, true);
+    EXPECT_LE(drawn, width - 16);
+  }
+  // A picture for the eye, when asked for.
+  QByteArray shot = qgetenv("TAVRA_DOCUMENT_SCREENSHOT");
+  if (!shot.isEmpty()) EXPECT_TRUE(image.save(QString::fromLocal8Bit(shot)));
+}
+
+}  // namespace
+}  // namespace tavra
