@@ -46,11 +46,10 @@ void HtmlTokenizer::resetState() {
   ended_ = false;
   constructDepth_ = 0;
   inInclude_ = false;
-  memPos_ = memEnd_ = nullptr;
+  pos_ = end_ = nullptr;
   file_.reset();
-  filePos_ = fileLen_ = 0;
   includeText_.clear();
-  includePos_ = 0;
+  returnPos_ = returnEnd_ = nullptr;
   CurrentChar = UpperChar = EndMarker;
   CurrentSymbol = symEndOfFile;
   TokenText.clear();
@@ -72,49 +71,52 @@ void HtmlTokenizer::SetText(const char* text, std::size_t length) {
   resetState();
   mode_ = TSourceMode::Memory;
   if (text) {
-    memPos_ = text;
-    memEnd_ = text + length;
+    pos_ = text;
+    end_ = text + length;
   }
 }
 
-char HtmlTokenizer::readFileChar() {
-  if (filePos_ == fileLen_) {
-    if (!file_) return EndMarker;
-    filePos_ = 0;
-    fileLen_ = int(std::fread(fileBuffer_.get(), 1, FileBufferSize, file_.get()));
-    if (fileLen_ == 0) {
-      if (std::ferror(file_.get())) {
-        int error = errno;
-        throw InOutError::fromErrno(error ? error : EIO);
-      }
-      return EndMarker;
-    }
-  }
-  return fileBuffer_[filePos_++];
+void HtmlTokenizer::endInput() {
+  ended_ = true;
+  pos_ = end_ = nullptr;
 }
 
-char HtmlTokenizer::ReadSourceChar() {
+// The current block is used up: read the file's next block, or leave the included text.
+char HtmlTokenizer::refill() {
   if (ended_) return EndMarker;
   if (mode_ == TSourceMode::Include) {
-    if (includePos_ < includeText_.size()) {
-      char c = includeText_[includePos_++];
-      if (c == EndMarker) ended_ = true;
-      return c;
-    }
     mode_ = includeReturn_;
+    pos_ = returnPos_;
+    end_ = returnEnd_;
     includeText_.clear();
-    includePos_ = 0;
+    return ReadSourceChar();
   }
-  char c;
-  if (mode_ == TSourceMode::File)
-    c = readFileChar();
-  else
-    c = memPos_ < memEnd_ ? *memPos_++ : EndMarker;
-  if (c == EndMarker) ended_ = true;
-  return c;
+  if (mode_ == TSourceMode::File && file_) {
+    std::size_t n = std::fread(fileBuffer_.get(), 1, FileBufferSize, file_.get());
+    if (n > 0) {
+      pos_ = fileBuffer_.get();
+      end_ = pos_ + n;
+      return ReadSourceChar();
+    }
+    if (std::ferror(file_.get())) {
+      int error = errno;
+      throw InOutError::fromErrno(error ? error : EIO);
+    }
+  }
+  endInput();
+  return EndMarker;
 }
 
-void HtmlTokenizer::setCurrent(char c) {
+inline char HtmlTokenizer::ReadSourceChar() {
+  if (pos_ < end_) {
+    char c = *pos_++;
+    if (c == EndMarker) endInput();  // the byte ends the document like the end itself
+    return c;
+  }
+  return refill();
+}
+
+inline void HtmlTokenizer::setCurrent(char c) {
   CurrentChar = c;
   UpperChar = toUpper(c);
   if (c == EndMarker && constructDepth_ > 0) throw EParseError(OpenCommentMessage);
@@ -128,29 +130,40 @@ void HtmlTokenizer::ReadChar() {
   } else {
     c = ReadSourceChar();
   }
-  if (c == '\n') {
-    char next = ReadSourceChar();
-    if (next != '\r') pending_ = std::uint8_t(next);
-    c = LineEnd;
-  } else if (c == '\r') {
-    char next = ReadSourceChar();
-    if (next != '\n') pending_ = std::uint8_t(next);
-  } else if (c == '\t') {
-    c = kSpace;
+  if (std::uint8_t(c) <= '\r') {
+    if (c == '\n') {
+      char next = ReadSourceChar();
+      if (next != '\r') pending_ = std::uint8_t(next);
+      c = LineEnd;
+    } else if (c == '\r') {
+      char next = ReadSourceChar();
+      if (next != '\n') pending_ = std::uint8_t(next);
+    } else if (c == '\t') {
+      c = kSpace;
+    }
   }
   setCurrent(c);
 }
 
 void HtmlTokenizer::GetCh() {
+  ReadChar();
+  if (UpperChar == '<' && !InScript) removeConstructs();
+}
+
+// After a `<`: a `<!` construct (comment, directive or declaration) is skipped together
+// with any that follow it directly, so that the character after the last one is current.
+void HtmlTokenizer::removeConstructs() {
   for (;;) {
-    ReadChar();
-    if (UpperChar != '<' || InScript) return;
     char peek = ReadSourceChar();
     if (peek != '!') {
       pending_ = std::uint8_t(peek);
       return;
     }
-    ++constructDepth_;
+    struct Depth {
+      int& depth;
+      explicit Depth(int& d) : depth(d) { ++depth; }
+      ~Depth() { --depth; }
+    } inside(constructDepth_);
     ReadChar();
     if (CurrentChar == '-') {
       ReadChar();
@@ -168,7 +181,8 @@ void HtmlTokenizer::GetCh() {
     } else {
       SkipDeclaration();
     }
-    --constructDepth_;
+    ReadChar();
+    if (UpperChar != '<' || InScript) return;
   }
 }
 
@@ -213,9 +227,12 @@ void HtmlTokenizer::DoInclude() {
   OnInclude(Sender, command, params, buffer, size);
   if (buffer && size > 0) {
     includeText_.assign(buffer, std::size_t(size));
-    includePos_ = 0;
     includeReturn_ = mode_;
+    returnPos_ = pos_;
+    returnEnd_ = end_;
     mode_ = TSourceMode::Include;
+    pos_ = includeText_.data();
+    end_ = pos_ + includeText_.size();
   }
 }
 

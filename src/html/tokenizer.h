@@ -109,26 +109,29 @@ class HtmlTokenizer {
   int constructDepth_ = 0;  // inside `<!` constructs: the end of input is an error
   bool inInclude_ = false;  // reading a directive: a nested one is a plain comment
 
-  // Memory text.
-  const char* memPos_ = nullptr;
-  const char* memEnd_ = nullptr;
+  // The bytes being read: the memory text, the file buffer's current block or the
+  // included text. Every source reads from here; `refill` handles the end of a block.
+  const char* pos_ = nullptr;
+  const char* end_ = nullptr;
   // File.
   std::unique_ptr<std::FILE, FileCloser> file_;
   std::unique_ptr<char[]> fileBuffer_;
-  int filePos_ = 0;
-  int fileLen_ = 0;
-  // Included text, read in place of a directive, then back to `includeReturn_`.
+  // Included text, read in place of a directive; then reading returns to the saved
+  // source and position.
   std::string includeText_;
-  std::size_t includePos_ = 0;
   TSourceMode includeReturn_ = TSourceMode::Memory;
+  const char* returnPos_ = nullptr;
+  const char* returnEnd_ = nullptr;
 
   std::string name_;   // scratch for tag and attribute names
   std::string value_;  // scratch for attribute values
 
   void resetState();
   char ReadSourceChar();
-  char readFileChar();
+  char refill();
+  void endInput();
   void setCurrent(char c);
+  void removeConstructs();
 
   bool GetTag();
   bool GetEntity();
