@@ -134,8 +134,11 @@ void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rec
   int pen = x;
   for (char ch : text) {
     auto b = static_cast<unsigned char>(ch);
-    glyphs.append(f->glyph(b));
-    positions.append(QPointF(pen, baseline));
+    // Control characters have no glyph worth drawing.
+    if (b >= 32) {
+      glyphs.append(f->glyph(b));
+      positions.append(QPointF(pen, baseline));
+    }
     pen += measured.advance(b);
   }
   QGlyphRun run;
