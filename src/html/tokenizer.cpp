@@ -159,28 +159,31 @@ void HtmlTokenizer::removeConstructs() {
       pending_ = std::uint8_t(peek);
       return;
     }
-    struct Depth {
-      int& depth;
-      explicit Depth(int& d) : depth(d) { ++depth; }
-      ~Depth() { --depth; }
-    } inside(constructDepth_);
-    ReadChar();
-    if (CurrentChar == '-') {
+    {
+      struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+      } inside(constructDepth_);
       ReadChar();
       if (CurrentChar == '-') {
         ReadChar();
-        // A directive met while reading another one (inside its attribute values) is a
-        // plain comment: directives never nest, so input cannot drive the reader deeper.
-        if (OnInclude && CurrentChar == '#' && mode_ != TSourceMode::Include && !inInclude_)
-          DoInclude();
-        else
-          SkipComment();
+        if (CurrentChar == '-') {
+          ReadChar();
+          // A directive met while reading another one (inside its attribute values) is a
+          // plain comment: directives never nest, so input cannot drive the reader deeper.
+          if (OnInclude && CurrentChar == '#' && mode_ != TSourceMode::Include && !inInclude_)
+            DoInclude();
+          else
+            SkipComment();
+        } else {
+          SkipDeclaration();
+        }
       } else {
         SkipDeclaration();
       }
-    } else {
-      SkipDeclaration();
     }
+    // Past the construct's `>`: the end of input is no longer an error.
     ReadChar();
     if (UpperChar != '<' || InScript) return;
   }

@@ -118,6 +118,9 @@ TEST(Tokenizer, CommentsAndDeclarationsVanish) {
   EXPECT_EQ(tokens("<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 3.2//EN\">\r\n<b>x"),
             (std::vector<Token>{{symText, " "}, {tagB, ""}, {symText, "x"}}));
   EXPECT_EQ(text("a<!>b<!-x>c"), "abc");
+  // A closed comment or declaration may end the input.
+  EXPECT_EQ(tokens("a<!-- last -->"), (std::vector<Token>{{symText, "a"}}));
+  EXPECT_EQ(tokens("<!DOCTYPE html>"), (std::vector<Token>{}));
 }
 
 TEST(Tokenizer, UnclosedCommentOrDeclarationRaisesTheParseError) {
