@@ -1,0 +1,111 @@
+// The help documents of the sample installation: every link finds its document and
+// anchor, and every picture they show loads.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+
+#include "html/gif_image.h"
+#include "html/image_loading.h"
+#include "platform/codepage.h"
+#include "platform/file_system.h"
+
+namespace tavra {
+namespace {
+
+const std::string kSampleFolder = std::string(TAVRA_SAMPLE_DATA) + "/";
+const char* const kDocuments[] = {"Info.prg", "OProgramu.prg"};
+
+std::string upper(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+  return s;
+}
+
+// The values of `attribute` in tags named `tag`, in document order.
+std::vector<std::string> attributeValues(const std::string& html, const std::string& tag,
+                                         const std::string& attribute) {
+  std::vector<std::string> values;
+  std::regex tagPattern("<" + tag + "\\b[^>]*>", std::regex::icase);
+  std::regex valuePattern(attribute + "\\s*=\\s*\"([^\"]*)\"", std::regex::icase);
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), tagPattern); it != std::sregex_iterator(); ++it) {
+    std::smatch value;
+    std::string text = it->str();
+    if (std::regex_search(text, value, valuePattern)) values.push_back(value[1]);
+  }
+  return values;
+}
+
+TEST(HelpDocuments, LinksFindTheirDocumentsAndAnchors) {
+  std::map<std::string, std::string> documents;
+  std::map<std::string, std::set<std::string>> anchors;
+  for (const char* name : kDocuments) {
+    documents[name] = readWholeFile(kSampleFolder + name);
+    for (const std::string& anchor : attributeValues(documents[name], "A", "NAME")) anchors[name].insert(anchor);
+  }
+  int crossLinks = 0;
+  for (const auto& [name, html] : documents) {
+    std::vector<std::string> links = attributeValues(html, "A", "HREF");
+    EXPECT_GE(links.size(), 8u) << name;
+    for (const std::string& link : links) {
+      std::string file = link.substr(0, link.find('#'));
+      std::string anchor = link.find('#') == std::string::npos ? "" : link.substr(link.find('#') + 1);
+      std::string target = file.empty() ? name : file;
+      ASSERT_TRUE(documents.count(target)) << name << ": " << link;
+      if (target != name) ++crossLinks;
+      if (!anchor.empty()) EXPECT_TRUE(anchors[target].count(anchor)) << name << ": " << link;
+    }
+  }
+  EXPECT_GE(crossLinks, 4);
+}
+
+TEST(HelpDocuments, WrittenInWindows1250WithTheirStructure) {
+  for (const char* name : kDocuments) {
+    std::string html = readWholeFile(kSampleFolder + name);
+    // Czech letters as single bytes of the code page, never as UTF-8 sequences.
+    EXPECT_EQ(cp1250::fromUtf8(cp1250::toUtf8(html)), html) << name;
+    EXPECT_EQ(html.find("\xC5\xA1"), std::string::npos) << name;  // "š" in UTF-8
+    EXPECT_NE(html.find("\x9A"), std::string::npos) << name;      // "š" in Windows-1250
+    std::string tags = upper(html);
+    for (const char* tag : {"<H1", "<H2", "<P>", "<UL>", "<LI>", "<TABLE", "<TH>", "<TD", "<IMG"})
+      EXPECT_NE(tags.find(tag), std::string::npos) << name << " " << tag;
+  }
+}
+
+TEST(HelpDocuments, PicturesLoad) {
+  std::set<std::string> pictures;
+  for (const char* name : kDocuments)
+    for (const std::string& src : attributeValues(readWholeFile(kSampleFolder + name), "IMG", "SRC"))
+      pictures.insert(src);
+  EXPECT_EQ(pictures, (std::set<std::string>{"kalendar.bmp", "krajina.jpg", "svice.gif"}));
+
+  std::unique_ptr<Bitmap> jpeg = LoadBitmapFile(kSampleFolder + "krajina.jpg", false);
+  ASSERT_TRUE(jpeg);
+  EXPECT_EQ(jpeg->width, 160);
+  EXPECT_EQ(jpeg->height, 100);
+  std::unique_ptr<Bitmap> bmp = LoadBitmapFile(kSampleFolder + "kalendar.bmp", false);
+  ASSERT_TRUE(bmp);
+  EXPECT_EQ(bmp->width, 48);
+  EXPECT_EQ(bmp->height, 48);
+  // Bottom-up rows: the red head of the page is at the top.
+  EXPECT_EQ(bmp->at(20, 5) & 0xFFFFFF, 0xC82828u);
+  EXPECT_EQ(bmp->at(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+
+  TGIFImage gif;
+  ASSERT_TRUE(gif.LoadFromFile(kSampleFolder + "svice.gif"));
+  EXPECT_EQ(gif.Width(), 24);
+  EXPECT_EQ(gif.Height(), 32);
+  EXPECT_EQ(gif.FrameCount(), 2);
+  EXPECT_TRUE(gif.Animated());
+  EXPECT_TRUE(gif.AnyTransparent());
+
+  std::unique_ptr<Bitmap> background = LoadBitmapFile(kSampleFolder + "Autor.jpg", false);
+  ASSERT_TRUE(background);
+  EXPECT_EQ(background->width, 448);
+  EXPECT_EQ(background->height, 300);
+}
+
+}  // namespace
+}  // namespace tavra
