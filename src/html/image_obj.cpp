@@ -37,6 +37,25 @@ void useLabelFont(Canvas& canvas) {
 
 }  // namespace
 
+namespace {
+
+// The host's image request of the document, when it has one.
+ImageRequestHandler requestHandlerOf(TSectionList& document) {
+  if (!document.OnImageRequest) return {};
+  return [&document](const std::string& source, std::string*& stream) {
+    document.OnImageRequest(document.Viewer, source, stream);
+  };
+}
+
+}  // namespace
+
+const Bitmap* FetchBackgroundBitmap(TSectionList& document, const std::string& name, bool& pending) {
+  TransparencyKind kind = trNone;
+  bool fromCache = false;
+  const Mask* mask = nullptr;
+  return FetchImage(requestHandlerOf(document), name, kind, pending, fromCache, mask).bitmap;
+}
+
 void SetAnimationInvalidate(std::function<void(TSectionList& document, const Rect& rect)> invalidate) {
   invalidateHook() = std::move(invalidate);
 }
@@ -106,15 +125,10 @@ void TImageObj::FetchPicture(TSectionList& document) {
     for (const MissingImage& missing : document.MissingImages)
       if (ImageCacheKey(missing.Name) == key) pending = true;
     if (!pending) {
-      ImageRequestHandler handler;
-      if (document.OnImageRequest)
-        handler = [&document](const std::string& source, std::string*& stream) {
-          document.OnImageRequest(document.Viewer, source, stream);
-        };
       auto kind = static_cast<TransparencyKind>(Transparent == 1 ? trCorner : trNone);
       bool fromCache = false;
       const Mask* mask = nullptr;
-      PictureRef picture = FetchImage(handler, Source, kind, pending, fromCache, mask);
+      PictureRef picture = FetchImage(requestHandlerOf(document), Source, kind, pending, fromCache, mask);
       if (picture) {
         cacheKey_ = Source;
         if (picture.gif) {

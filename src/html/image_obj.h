@@ -55,6 +55,11 @@ class TImageObj : public InlineImage, public AnimatedPicture {
   std::string cacheKey_;  // the source under which a cache entry is held, if any
 };
 
+// The document's background fetch, as the viewer installs it for the document's
+// FetchBitmap: a plain bitmap from the cache (no transparency), or null with `pending`
+// when the host will deliver it later. The document releases the name when cleared.
+const Bitmap* FetchBackgroundBitmap(TSectionList& document, const std::string& name, bool& pending);
+
 // Where an animated picture asks for its rectangle (screen coordinates of the document's
 // paint panel) to be repainted; the viewer installs it.
 void SetAnimationInvalidate(std::function<void(TSectionList& document, const Rect& rect)> invalidate);

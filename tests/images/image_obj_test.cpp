@@ -192,5 +192,24 @@ TEST_F(InlineImages, AnimatedGifsAreCopiedForEveryImageButTheFirst) {
   doc.AnimatedImages.clear();
 }
 
+TEST_F(InlineImages, BackgroundFetchTakesOnlyPlainBitmaps) {
+  std::string path = solidBmp("page.bmp", 3, 3, 0xABCDEF);
+  doc.FetchBitmap = [this](const std::string& name, bool& pending) { return FetchBackgroundBitmap(doc, name, pending); };
+  doc.ReleaseImage = [](const std::string& name) { ImageCache().ReleaseImage(name); };
+  doc.SetBackgroundImageName(path);
+  const Bitmap* background = doc.BackgroundImage();
+  ASSERT_NE(background, nullptr);
+  EXPECT_EQ(background->at(1, 1), 0xABCDEFu);
+  EXPECT_EQ(ImageCache().Item(0).InUseCount, 1);
+  doc.ClearDocument();
+  EXPECT_EQ(ImageCache().Item(0).InUseCount, 0);
+
+  doc.OnImageRequest = [](ThtmlViewer*, const std::string&, std::string*& stream) { stream = &PendingImageStream(); };
+  doc.SetBackgroundImageName("later.bmp");
+  EXPECT_EQ(doc.BackgroundImage(), nullptr);
+  ASSERT_EQ(doc.MissingImages.size(), 1u);
+  EXPECT_EQ(doc.MissingImages[0].Image, nullptr);
+}
+
 }  // namespace
 }  // namespace tavra
