@@ -127,11 +127,13 @@ class TMainForm::Controls : public MainWindowControls {
   void setHeight(int height) override {
     const int frame = form_.frameGeometry().height() - form_.QWidget::height();
     form_.resize(form_.QWidget::width(), std::max(1, height - frame));
+    if (!form_.isVisible()) form_.pendingOuterSize_.setHeight(height);
   }
   int width() const override { return form_.frameGeometry().width(); }
   void setWidth(int width) override {
     const int frame = form_.frameGeometry().width() - form_.QWidget::width();
     form_.resize(std::max(1, width - frame), form_.QWidget::height());
+    if (!form_.isVisible()) form_.pendingOuterSize_.setWidth(width);
   }
   void centreWithSize(int width, int height) override {
     setHeight(height);
@@ -580,6 +582,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  applyPendingOuterSize();
+  // A desktop without frames never gives one; the size then stands as it is.
+  QTimer::singleShot(2000, this, [this] { pendingOuterSize_ = QSize(); });
   runReportingErrors([this] { FormShow(); });
   // Where the desktop does not activate the new window, the once-a-day check still runs.
   QTimer::singleShot(0, this, [this] {
@@ -589,9 +594,25 @@ void TMainForm::showEvent(QShowEvent* event) {
   });
 }
 
+void TMainForm::applyPendingOuterSize() {
+  if ((pendingOuterSize_.width() <= 0 && pendingOuterSize_.height() <= 0) || !isVisible()) return;
+  const QSize frame = frameGeometry().size() - size();
+  if (frame.width() <= 0 && frame.height() <= 0) return;  // not framed yet
+  const QSize outer = pendingOuterSize_;
+  pendingOuterSize_ = QSize();
+  resize(outer.width() > 0 ? std::max(1, outer.width() - frame.width()) : width(),
+         outer.height() > 0 ? std::max(1, outer.height() - frame.height()) : height());
+}
+
 void TMainForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  applyPendingOuterSize();
   if (isVisible()) runReportingErrors([this] { FormResize(); });
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  applyPendingOuterSize();
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -145,6 +145,7 @@ class TMainForm : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -163,6 +164,7 @@ class TMainForm : public QMainWindow {
   void setTextBoxColour(int colour);
   void setFontColour(int colour);
   void setTextFont(const QFont& font);
+  void applyPendingOuterSize();
   QAction* previewedAction(const QKeyEvent& key) const;
 
   std::string programFolder_;
@@ -173,6 +175,9 @@ class TMainForm : public QMainWindow {
   int fontColour_;
   bool updatingPicker_ = false;
   bool activatedOnce_ = false;
+  // An outer size set while the window's frame was not yet known (0 = none); applied once
+  // the desktop has framed the window, so that saved and loaded sizes agree.
+  QSize pendingOuterSize_;
   bool lostActivationToOwnWindow_ = false;
   QWidget* form1_ = nullptr;
   QWidget* oProgramu_ = nullptr;
