@@ -153,7 +153,7 @@ bool TGIFImage::Parse(std::string_view data) {
   }
 
   auto decoder = std::make_unique<LzwDecoder>();
-  std::vector<std::uint8_t> block, indices;
+  std::vector<std::uint8_t> block;
   FrameControl control;
   std::string comment;
   std::int64_t pixelTotal = 0;
@@ -368,7 +368,8 @@ void TGIFImage::TimerTick(const std::function<void(const Rect&)>& invalidate) {
 
 void TGIFImage::Draw(Canvas& canvas, const PictureBackground& background, int height, int width, int y, int x) {
   LastDrawn_ = {x, y, x + width, y + height};
-  if (!ShowAllowed_ || NoData_ || ScanOnly_ || Frames_.empty() || width <= 0 || height <= 0) return;
+  if (!ShowAllowed_ || NoData_ || ScanOnly_ || Frames_.empty() || ImageDC_.empty() || width <= 0 || height <= 0)
+    return;
   Rect dest = LastDrawn_;
   Rect source{0, 0, Width_, Height_};
   Rect scratchArea{0, 0, width, height};
@@ -376,7 +377,9 @@ void TGIFImage::Draw(Canvas& canvas, const PictureBackground& background, int he
     canvas.drawBitmap(dest, ImageDC_, source, RasterOp::Copy);
     return;
   }
-  if (Frame(FrameIndex_).Disposal < 2) {
+  // The work surface has the drawn size; a size past the picture budget (the page may ask
+  // for any) is drawn straight onto the canvas instead.
+  if (Frame(FrameIndex_).Disposal < 2 && pictureSizeAllowed(width, height)) {
     if (ScratchDC_.width != width || ScratchDC_.height != height) {
       ScratchDC_ = tavra::Bitmap(width, height);
       NeedBackground_ = true;

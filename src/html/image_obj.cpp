@@ -83,11 +83,11 @@ TImageObj::TImageObj(int position, const TAttributeList& attributes) {
           if (ParseInteger(text.substr(0, text.size() - 1), percent) && percent >= 1 && percent <= 100)
             SpecWidth = percent, WidthIsPercent = true;
         } else {
-          SpecWidth = std::max(a.Value, 0);
+          SpecWidth = std::clamp(a.Value, 0, kMaxPictureSide);
         }
         break;
       }
-      case attrHeight: SpecHeight = std::max(a.Value, 1); break;
+      case attrHeight: SpecHeight = std::clamp(a.Value, 1, kMaxPictureSide); break;
       case attrTransp: Transparent = 1; break;
       case attrIsmap: IsMap = true; break;
       case attrUsemap: {

@@ -20,8 +20,11 @@ class TImageObj : public InlineImage, public AnimatedPicture {
   TImageObj(const TImageObj&) = delete;
   TImageObj& operator=(const TImageObj&) = delete;
 
-  int SpecHeight = 0;  // HEIGHT, at least 1 when given; 0 when absent
-  int SpecWidth = 0;   // WIDTH in pixels, or a percentage 1..100 with WidthIsPercent
+  // HEIGHT, at least 1 when given, 0 when absent; WIDTH in pixels, or a percentage
+  // 1..100 with WidthIsPercent. Pixel sizes are capped at the largest picture side, so
+  // that no page can push coordinates past the integer range.
+  int SpecHeight = 0;
+  int SpecWidth = 0;
   int ImageHeight = 0;
   int ImageWidth = 0;
   bool SizeFixed = false;

@@ -215,6 +215,14 @@ TEST(GifAnimation, TransparentPartsShowThePageBehind) {
   EXPECT_EQ(canvas.image().at(5, 2), 0x444444u);
   EXPECT_EQ(canvas.image().at(6, 2), G);
 
+  // Drawn larger than any work surface may be: straight onto the canvas, clipped.
+  TGIFImage huge;
+  ASSERT_TRUE(huge.LoadFromStream(encodeGif(keep)));
+  canvas.fillRect({0, 0, 10, 4}, 0x00FF00);
+  huge.Draw(canvas, {.colour = 0xFF0000}, 16000, 16000, 0, 0);
+  EXPECT_EQ(canvas.image().at(0, 0), 0x00FF00u);
+  EXPECT_EQ(canvas.image().at(9, 3), 0x00FF00u);
+
   // With disposal to background the picture goes straight onto the canvas.
   GifSpec clear{.width = 2, .height = 1, .globalTable = {0, R, G, B}, .frames = {frame(0, 2, {3, 2}, 2, true)}};
   TGIFImage direct;

@@ -67,6 +67,9 @@ TEST_F(InlineImages, AttributesAsWritten) {
   EXPECT_FALSE(odd.WidthIsPercent);
   EXPECT_EQ(odd.SpecWidth, 0);
   EXPECT_EQ(TImageObj(0, attributes({})).HSpace, 5);
+  TImageObj huge(0, attributes({{attrWidth, "2147483647"}, {attrHeight, "99999999"}}));
+  EXPECT_EQ(huge.SpecWidth, kMaxPictureSide);
+  EXPECT_EQ(huge.SpecHeight, kMaxPictureSide);
 }
 
 TEST_F(InlineImages, SizeFollowsThePictureAndWidthOrHeight) {
