@@ -2,6 +2,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <new>
 
 #include <jpeglib.h>
 
@@ -141,7 +142,14 @@ std::optional<JpegInfo> readJpegInfo(std::string_view data) {
 std::optional<Bitmap> decodeJpeg(std::string_view data, const JpegOptions& options) {
   Session s{};
   Bitmap out;
-  if (data.empty() || !decodeInto(s, data, options, out) || out.empty()) return std::nullopt;
+  if (data.empty()) return std::nullopt;
+  try {
+    if (!decodeInto(s, data, options, out) || out.empty()) return std::nullopt;
+  } catch (const std::bad_alloc&) {
+    // Only the pixel allocation throws, while the library still holds the picture.
+    jpeg_destroy_decompress(&s.cinfo);
+    return std::nullopt;
+  }
   return out;
 }
 
