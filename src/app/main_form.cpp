@@ -45,6 +45,10 @@ constexpr int kDesignedWidth = 546;
 constexpr int kDesignedHeight = 260;
 constexpr int kPickerWidth = 129;
 constexpr int kClockWidth = 57;
+// The largest font the text box takes (as the rich-text reader's largest size).
+constexpr int kMaxFontPoints = 1638;
+// The size taken as the desktop's when the desktop is smaller or unknown.
+constexpr int kMinDesktop = 640;
 
 QString fromBytes(const std::string& bytes) { return QString::fromStdU16String(cp1250::toUtf16(bytes)); }
 std::string toBytes(const QString& text) { return cp1250::fromUtf16(text.toStdU16String()); }
@@ -115,7 +119,7 @@ class TMainForm::Controls : public MainWindowControls {
   void setFontSize(int points) override {
     if (points <= 0) return;  // the toolkit has no font of that size; keep the current one
     QFont font = form_.textFont_;
-    font.setPointSize(points);
+    font.setPointSize(std::min(points, kMaxFontPoints));
     form_.setTextFont(font);
   }
 
@@ -125,12 +129,14 @@ class TMainForm::Controls : public MainWindowControls {
   void setTop(int top) override { form_.move(form_.pos().x(), top); }
   int height() const override { return form_.frameGeometry().height(); }
   void setHeight(int height) override {
+    height = std::min(height, desktopSize().height());
     const int frame = form_.frameGeometry().height() - form_.QWidget::height();
     form_.resize(form_.QWidget::width(), std::max(1, height - frame));
     if (!form_.isVisible()) form_.pendingOuterSize_.setHeight(height);
   }
   int width() const override { return form_.frameGeometry().width(); }
   void setWidth(int width) override {
+    width = std::min(width, desktopSize().width());
     const int frame = form_.frameGeometry().width() - form_.QWidget::width();
     form_.resize(std::max(1, width - frame), form_.QWidget::height());
     if (!form_.isVisible()) form_.pendingOuterSize_.setWidth(width);
@@ -172,6 +178,12 @@ class TMainForm::Controls : public MainWindowControls {
   void showMessage(const std::string& text) override { showMessageBox(text); }
 
  private:
+  // A window is never made larger than the whole desktop, whatever a settings file says.
+  QSize desktopSize() const {
+    const QScreen* screen = form_.screen() ? form_.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->virtualSize().expandedTo(QSize(kMinDesktop, kMinDesktop)) : QSize(kMinDesktop, kMinDesktop);
+  }
+
   TMainForm& form_;
 };
 

@@ -359,6 +359,17 @@ TEST_F(MainFormTest, SettingsAreAppliedSavedAndLoadedBack) {
   EXPECT_EQ(again.frameGeometry(), QRect(50, 60, 600, 300));
 }
 
+TEST_F(MainFormTest, AbsurdSettingsAreKeptWithinTheDesktop) {
+  writeSettings("[Pozice]\r\nOdleva=0\r\nOdshora=0\r\nVyska=2000000000\r\nSirka=99999999\r\n"
+                "[Okno]\r\nFontVelikost=2000000000\r\n");
+  TMainForm& form = create();
+  const QSize desktop = form.screen()->virtualSize().expandedTo(QSize(640, 640));
+  EXPECT_LE(form.frameGeometry().width(), desktop.width());
+  EXPECT_LE(form.frameGeometry().height(), desktop.height());
+  EXPECT_GT(form.textFont().pointSize(), 10);
+  EXPECT_LE(form.textFont().pointSize(), 1638);
+}
+
 TEST_F(MainFormTest, WithoutSettingsTheWindowHasTheDefaultLook) {
   TMainForm& form = create();
   EXPECT_EQ(form.frameGeometry().size(), QSize(556, 260));
