@@ -183,7 +183,9 @@ TEST(PainterCanvas, SampleDocumentRendersToPng) {
   }
   // A picture for the eye, when asked for.
   QByteArray shot = qgetenv("TAVRA_DOCUMENT_SCREENSHOT");
-  if (!shot.isEmpty()) EXPECT_TRUE(image.save(QString::fromLocal8Bit(shot)));
+  if (!shot.isEmpty()) {
+    EXPECT_TRUE(image.save(QString::fromLocal8Bit(shot)));
+  }
 }
 
 }  // namespace
