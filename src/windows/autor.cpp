@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 
 #include "platform/file_system.h"
 #include "platform/jpeg_reader.h"
@@ -169,6 +170,8 @@ void TAutor::keyPressEvent(QKeyEvent* event) {
 }
 
 void TAutor::showEvent(QShowEvent* event) {
+  // Centred on the screen, whatever window opens it.
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
   QDialog::showEvent(event);
   OKButton->setFocus();
 }
