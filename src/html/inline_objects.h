@@ -72,7 +72,8 @@ class InlineImage {
 
   // Fetches the picture on first use and computes the size.
   virtual void SizeImage(TSectionList& document, Canvas& canvas, int availableWidth, const TFontObj& run) = 0;
-  // Paints at x; `baseline` and `rowTop` are document y values.
+  // Paints at x; `baseline` and `rowTop` are screen y values (document y minus the
+  // scroll offset).
   virtual void DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) = 0;
 
   // Registers a LEFT or RIGHT image at y with the indent manager.
