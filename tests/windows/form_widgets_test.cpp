@@ -1,0 +1,245 @@
+// The Qt form controls: each kind made on a surface, its text, check mark and selection
+// set and read back in Czech through the code page, user input reaching the engine.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "html/form_controls.h"
+#include "html/qt/form_widgets.h"
+#include "html/text_section.h"
+#include "platform/codepage.h"
+
+namespace tavra {
+namespace {
+
+std::string cz(const char* utf8) { return cp1250::fromUtf8(utf8); }
+
+// Typed as a keyboard with Czech letters would send them.
+void typeInto(QWidget* widget, const QString& text) {
+  for (QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QCoreApplication::sendEvent(widget, &release);
+  }
+}
+
+FontSpec courier10() {
+  FontSpec spec;
+  spec.name = "Courier New";
+  spec.size = 10;
+  return spec;
+}
+
+struct Surface : ::testing::Test {
+  QWidget surface;
+  QtFormWidgetFactory factory{&surface};
+  void SetUp() override {
+    surface.resize(400, 300);
+    surface.show();
+  }
+};
+
+TEST_F(Surface, EditKeepsCzechTextAndReportsEnter) {
+  std::unique_ptr<FormWidget> edit = factory.CreateEdit(courier10(), true, 8);
+  auto* line = surface.findChild<QLineEdit*>();
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(line->maxLength(), 8);
+
+  edit->SetText(cz("Žluťoučký kůň"));
+  EXPECT_EQ(line->text(), QString::fromUtf8("Žluťoučk"));
+  EXPECT_EQ(edit->Text(), cz("Žluťoučk"));
+
+  std::vector<char> keys;
+  edit->OnKeyPress = [&](char key) { keys.push_back(key); };
+  QTest::keyClick(line, Qt::Key_Return);
+  EXPECT_EQ(keys, std::vector<char>{13});
+
+  edit->SetBounds(10, 20, 130, 22);
+  EXPECT_EQ(line->geometry(), QRect(10, 20, 130, 22));
+  EXPECT_EQ(edit->Left(), 10);
+  EXPECT_EQ(edit->Height(), 22);
+  edit.reset();
+  EXPECT_EQ(surface.findChild<QLineEdit*>(), nullptr) << "the window goes with its control";
+}
+
+TEST_F(Surface, ButtonCaptionAndClick) {
+  std::unique_ptr<FormWidget> button = factory.CreateButton(cz("Odeslat žádost"));
+  auto* push = surface.findChild<QPushButton*>();
+  ASSERT_NE(push, nullptr);
+  EXPECT_EQ(push->text(), QString::fromUtf8("Odeslat žádost"));
+  EXPECT_EQ(button->Text(), cz("Odeslat žádost"));
+  int clicks = 0;
+  button->OnClick = [&] { ++clicks; };
+  button->SetBounds(0, 0, 100, 24);
+  QTest::mouseClick(push, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Surface, CheckBoxAndRadioButton) {
+  std::unique_ptr<FormWidget> check = factory.CreateCheckBox();
+  std::unique_ptr<FormWidget> radio = factory.CreateRadioButton();
+  auto* box = surface.findChild<QCheckBox*>();
+  auto* button = surface.findChild<QRadioButton*>();
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(button, nullptr);
+  EXPECT_NE(button->parentWidget(), &surface) << "in a panel of its own";
+
+  check->SetChecked(true);
+  EXPECT_TRUE(box->isChecked());
+  EXPECT_TRUE(check->Checked());
+  int checkClicks = 0;
+  check->OnClick = [&] { ++checkClicks; };
+  check->SetBounds(0, 0, 13, 13);
+  box->click();
+  EXPECT_FALSE(check->Checked());
+  EXPECT_EQ(checkClicks, 1);
+
+  // Clicking a radio button checks it, and it stays checked; the form unchecks it.
+  int radioClicks = 0;
+  radio->OnClick = [&] { ++radioClicks; };
+  button->click();
+  button->click();
+  EXPECT_TRUE(radio->Checked());
+  EXPECT_EQ(radioClicks, 2);
+  radio->SetChecked(false);
+  EXPECT_FALSE(button->isChecked());
+
+  radio->SetBackground(0x0000FF);
+  EXPECT_EQ(button->parentWidget()->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+TEST_F(Surface, ListBoxSelectionAndCurrentItem) {
+  std::unique_ptr<FormWidget> multi = factory.CreateListBox(courier10(), true);
+  auto* list = surface.findChild<QListWidget*>();
+  ASSERT_NE(list, nullptr);
+  for (const char* text : {"Jablko", "Hruška", "Švestka"}) multi->AddItem(cz(text));
+  EXPECT_EQ(multi->ItemCount(), 3);
+  EXPECT_EQ(list->item(2)->text(), QString::fromUtf8("Švestka"));
+  EXPECT_EQ(multi->ItemText(1), cz("Hruška"));
+  multi->SetItemSelected(1, true);
+  multi->SetItemSelected(2, true);
+  multi->SetCurrentIndex(0);
+  EXPECT_EQ(multi->CurrentIndex(), 0);
+  EXPECT_FALSE(multi->ItemSelected(0)) << "the current item of a multiple selection is not selected";
+  EXPECT_TRUE(multi->ItemSelected(1));
+  EXPECT_TRUE(multi->ItemSelected(2));
+  EXPECT_EQ(multi->ItemText(7), "");
+
+  multi->SetClientSize(120, 60);
+  EXPECT_EQ(multi->Width(), 120 + 2 * list->frameWidth());
+  EXPECT_EQ(multi->Height(), 60 + 2 * list->frameWidth());
+
+  multi->ClearItems();
+  EXPECT_EQ(multi->ItemCount(), 0);
+  EXPECT_EQ(multi->CurrentIndex(), -1);
+
+  std::unique_ptr<FormWidget> single = factory.CreateListBox(courier10(), false);
+  for (const char* text : {"a", "b", "c"}) single->AddItem(text);
+  single->SetCurrentIndex(2);
+  EXPECT_EQ(single->CurrentIndex(), 2);
+  EXPECT_TRUE(single->ItemSelected(2));
+}
+
+TEST_F(Surface, DropDownAndMultiLineEdit) {
+  std::unique_ptr<FormWidget> combo = factory.CreateComboBox(courier10());
+  auto* box = surface.findChild<QComboBox*>();
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->isEditable());
+  EXPECT_GT(combo->Height(), 0) << "the toolkit's own height";
+  for (const char* text : {"Pondělí", "Úterý"}) combo->AddItem(cz(text));
+  combo->SetCurrentIndex(1);
+  EXPECT_EQ(box->currentText(), QString::fromUtf8("Úterý"));
+  EXPECT_EQ(combo->ItemText(1), cz("Úterý"));
+  EXPECT_TRUE(combo->ItemSelected(1));
+  EXPECT_FALSE(combo->ItemSelected(0));
+
+  std::unique_ptr<FormWidget> memo = factory.CreateMemo(courier10(), false);
+  std::unique_ptr<FormWidget> wrapped = factory.CreateMemo(courier10(), true);
+  auto memos = surface.findChildren<QPlainTextEdit*>();
+  ASSERT_EQ(memos.size(), 2);
+  EXPECT_EQ(memos[0]->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(memos[1]->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  memo->SetText(cz("první řádek\ndruhý řádek"));
+  EXPECT_EQ(memos[0]->toPlainText(), QString::fromUtf8("první řádek\ndruhý řádek"));
+  EXPECT_EQ(memo->Text(), cz("první řádek\ndruhý řádek"));
+  memos[0]->moveCursor(QTextCursor::End);
+  memo->CaretToStart();
+  EXPECT_EQ(memos[0]->textCursor().position(), 0);
+}
+
+TEST_F(Surface, FormSubmitsWhatTheUserTyped) {
+  TSectionList doc;
+  FormHost host;
+  host.Widgets = &factory;
+  std::vector<std::string> results;
+  host.Submit = [&](const std::string&, const std::string&, const std::string&, const std::string&,
+                    std::vector<std::string> r) { results = std::move(r); };
+  ThtmlForm* form = nullptr;
+  TMyFont font;
+  TSection block(0, 1, nullptr, font);
+  TAttributeList edit;
+  edit.Add(attrName, 0, "hledej");
+  AddFormControl(block, tagInput, doc, &doc, edit, &host, form);
+  TAttributeList hidden;
+  hidden.Add(attrType, 0, "hidden");
+  hidden.Add(attrName, 0, "jazyk");
+  hidden.Add(attrValue, 0, cz("čeština"));
+  AddFormControl(block, tagInput, doc, &doc, hidden, &host, form);
+
+  auto* line = surface.findChild<QLineEdit*>();
+  ASSERT_NE(line, nullptr);
+  line->setGeometry(0, 0, 200, 22);
+  typeInto(line, QString::fromUtf8("Žalm 23"));
+  QTest::keyClick(line, Qt::Key_Return);
+  EXPECT_EQ(results, (std::vector<std::string>{cz("hledej=Žalm 23"), cz("jazyk=čeština")}));
+}
+
+TEST_F(Surface, FocusReachesTheEngine) {
+  std::unique_ptr<FormWidget> first = factory.CreateEdit(courier10(), false, -1);
+  std::unique_ptr<FormWidget> radio = factory.CreateRadioButton();
+  first->SetBounds(0, 0, 100, 22);
+  radio->SetBounds(0, 30, 13, 14);
+  QApplication::setActiveWindow(&surface);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&surface));
+  first->SetFocus();
+  std::vector<std::string> events;
+  first->OnFocusIn = [&] { events.push_back("edit in"); };
+  first->OnFocusOut = [&] { events.push_back("edit out"); };
+  radio->OnFocusIn = [&] { events.push_back("radio in"); };
+  radio->OnFocusOut = [&] { events.push_back("radio out"); };
+  radio->SetFocus();
+  EXPECT_TRUE(radio->Focused());
+  EXPECT_FALSE(first->Focused());
+  first->SetFocus();
+  EXPECT_TRUE(first->Focused());
+  EXPECT_EQ(events, (std::vector<std::string>{"edit out", "radio in", "radio out", "edit in"}));
+  // A focused control that goes away calls nobody.
+  first.reset();
+  EXPECT_EQ(events.size(), 4u);
+}
+
+TEST_F(Surface, ControlsOutliveTheirSurfaceSafely) {
+  auto owner = std::make_unique<QWidget>();
+  QtFormWidgetFactory ownFactory(owner.get());
+  std::unique_ptr<FormWidget> edit = ownFactory.CreateEdit(courier10(), false, -1);
+  owner.reset();
+  EXPECT_EQ(edit->Width(), 0);
+  edit->SetText("x");
+  EXPECT_EQ(edit->Text(), "");
+  edit.reset();
+}
+
+}  // namespace
+}  // namespace tavra
