@@ -1,7 +1,8 @@
 // Column widths, row heights and the placement of a table in its cell.
 
 #include <algorithm>
-#include <map>
+#include <utility>
+#include <vector>
 
 #include "html/section_list.h"
 #include "html/table.h"
@@ -10,14 +11,13 @@ namespace tavra {
 
 namespace {
 
-// The distinct spans greater than one, in increasing order; spans that no cell has change
-// nothing, so only these rounds are run.
-template <class SpanOf>
-std::vector<int> SpanRounds(const TFreeList<TCellList>& rows, SpanOf spanOf) {
+// The distinct column spans greater than one, in increasing order; spans that no cell has
+// change nothing, so only these rounds are run.
+std::vector<int> SpanRounds(const TFreeList<TCellList>& rows) {
   std::vector<int> spans;
   for (int r = 0; r < rows.Count(); ++r)
     for (int c = 0; c < rows[r].Count(); ++c)
-      if (int s = spanOf(rows[r][c]); s > 1) spans.push_back(s);
+      if (int s = rows[r][c].ColSpan; s > 1) spans.push_back(s);
   std::sort(spans.begin(), spans.end());
   spans.erase(std::unique(spans.begin(), spans.end()), spans.end());
   return spans;
@@ -73,7 +73,7 @@ void ThtmlTable::PlainMeasures(Canvas& canvas, ColumnMeasures& m) {
     for (int c = first; c < first + span; ++c)
       v[std::size_t(c)] += sum > 0 ? MulDiv(v[std::size_t(c)], need - sum, sum) : need / span;
   };
-  for (int s : SpanRounds(Rows, [](const TCellObj& cell) { return cell.ColSpan; })) {
+  for (int s : SpanRounds(Rows)) {
     for (int r = 0; r < Rows.Count(); ++r) {
       const TCellList& row = Rows[r];
       for (int c = 0; c < row.Count() && c < NumCols; ++c) {
@@ -111,7 +111,7 @@ void ThtmlTable::PercentMeasures(Canvas& canvas, int target, ColumnMeasures& m) 
       Percents[c] = std::max(Percents[c], shareOf(cell));
     }
   }
-  for (int s : SpanRounds(Rows, [](const TCellObj& cell) { return cell.ColSpan; })) {
+  for (int s : SpanRounds(Rows)) {
     for (int r = 0; r < Rows.Count(); ++r) {
       const TCellList& row = Rows[r];
       for (int c = 0; c < row.Count() && c < NumCols; ++c) {
@@ -389,26 +389,30 @@ std::vector<int> ThtmlTable::RowHeights(Canvas& canvas) {
     }
     heights[std::size_t(k)] = d + pad;
   }
-  for (int s : SpanRounds(Rows, [](const TCellObj& cell) { return cell.ColSpan > 0 ? cell.RowSpan : 0; })) {
-    for (int k = 0; k + s <= rows; ++k) {
-      TCellList& row = Rows[k];
-      bool any = false;
-      int d = 0;
-      for (int c = 0; c < row.Count() && c < NumCols; ++c) {
-        TCellObj& cell = row[c];
-        if (cell.ColSpan <= 0 || cell.RowSpan != s) continue;
-        any = true;
-        d = std::max(d, needed(cell));
-      }
-      if (!any) continue;
-      d += pad;
-      int sum = 0;
-      for (int j = k; j < k + s; ++j) sum += heights[std::size_t(j)];
-      if (sum < d) {
-        int step = (d - sum) / s;
-        for (int j = k; j < k + s; ++j) heights[std::size_t(j)] += step;
-        heights[std::size_t(k + s - 1)] += d - sum - step * s;
-      }
+  // Rows that hold a cell spanning more rows, by span and then by row: the order of the
+  // rounds, without visiting rows that have nothing to do in a round.
+  std::vector<std::pair<int, int>> spans;
+  for (int k = 0; k < rows; ++k)
+    for (int c = 0; c < Rows[k].Count() && c < NumCols; ++c)
+      if (const TCellObj& cell = Rows[k][c]; cell.ColSpan > 0 && cell.RowSpan > 1)
+        spans.emplace_back(cell.RowSpan, k);
+  std::sort(spans.begin(), spans.end());
+  spans.erase(std::unique(spans.begin(), spans.end()), spans.end());
+  for (auto [s, k] : spans) {
+    if (k + s > rows) continue;
+    TCellList& row = Rows[k];
+    int d = 0;
+    for (int c = 0; c < row.Count() && c < NumCols; ++c) {
+      TCellObj& cell = row[c];
+      if (cell.ColSpan > 0 && cell.RowSpan == s) d = std::max(d, needed(cell));
+    }
+    d += pad;
+    int sum = 0;
+    for (int j = k; j < k + s; ++j) sum += heights[std::size_t(j)];
+    if (sum < d) {
+      int step = (d - sum) / s;
+      for (int j = k; j < k + s; ++j) heights[std::size_t(j)] += step;
+      heights[std::size_t(k + s - 1)] += d - sum - step * s;
     }
   }
   return heights;
