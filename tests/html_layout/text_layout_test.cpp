@@ -213,3 +213,36 @@ TEST(TextLayout, MeasureWidthsGivesLongestWordAndWholeText) {
 
 }  // namespace
 }  // namespace tavra::testing
+
+namespace tavra::testing {
+namespace {
+
+// Any text at any width, stray marker bytes included, breaks into lines that cover it.
+TEST(TextLayout, LinesCoverEveryCharacterForAnyTextAndWidth) {
+  unsigned seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) & 0x7FFF;
+  };
+  const char alphabet[] = {'a', 'b', ' ', ' ', ImageMarker, ControlMarker, '\x8E', 'x'};
+  for (int round = 0; round < 200; ++round) {
+    DocFixture f;
+    std::string text;
+    int length = int(next() % 120) + 1;
+    for (int i = 0; i < length; ++i) text += alphabet[next() % sizeof(alphabet)];
+    TSection& s = f.text(text, int(next() % 3) + 1, int(next() % 3));
+    FixedCanvas c(10, 10);
+    int width = int(next() % 200) - 20;
+    f.layout(c, width);
+    int covered = 0;
+    for (const LineRec& line : s.Lines) {
+      ASSERT_EQ(line.Start, covered);
+      ASSERT_GE(line.Ln, 1);
+      covered += line.Ln;
+    }
+    ASSERT_EQ(covered, s.CharCount) << round;
+  }
+}
+
+}  // namespace
+}  // namespace tavra::testing
