@@ -1,0 +1,319 @@
+#pragma once
+// The HTML viewer control: a widget that shows one document read from a local file (an
+// HTML file, a plain text file or a single picture), lays it out to its width, paints it
+// double-buffered, scrolls, selects text, follows links between local files and keeps a
+// history of the documents visited.
+
+#include <QScrollBar>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "html/builder.h"
+#include "html/display_palette.h"
+#include "html/forms.h"
+#include "html/history.h"
+#include "html/section_list.h"
+#include "html/tokenizer.h"
+
+namespace tavra {
+
+class ThtmlViewer;
+class QtFormWidgetFactory;
+
+enum THTMLBorderStyle { htFocused, htNone, htSingle };
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// What lies under a right click.
+struct TRightClickParameters {
+  std::string ClickURL;
+  std::string ClickTarget;
+  InlineImage* ImageObject = nullptr;
+  int PointX = 0;  // inside the image
+  int PointY = 0;
+};
+
+// The document surface.
+class TPaintPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TPaintPanel(ThtmlViewer* viewer);
+
+  ThtmlViewer* Viewer;
+  std::function<void(Canvas&)> OnPaintDocument;
+  bool EraseRequested = false;
+  ColorRef Color = clBtnFace;
+
+  // The background of the clip rectangle of `canvas`: the tiled picture, else the colour.
+  void PaintBackground(Canvas& canvas);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// The vertical bar keeps its own position, range and page, as the window it stands for
+// is told them all at once.
+class T32ScrollBar : public QScrollBar {
+  Q_OBJECT
+
+ public:
+  explicit T32ScrollBar(QWidget* parent);
+
+  int Position = 0;
+  int Min = 0;
+  int Max = 0;
+  int Page = 0;
+  int SmallChange = 16;
+  int LargeChange = 1;
+  int ParamsCalls = 0;  // changes actually passed to the window
+
+  void SetParams(int position, int page, int max, int min);
+  void SetPosition(int p) { SetParams(p, Page, Max, Min); }
+  void SetMax(int m) { SetParams(Position, Page, m, Min); }
+};
+
+class ThtmlViewer : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ThtmlViewer(QWidget* parent = nullptr);
+  ~ThtmlViewer() override;
+
+  // --- events
+  std::function<void(ThtmlViewer*, const std::string& SRC)> OnHotSpotCovered;
+  std::function<void(ThtmlViewer*, const std::string& SRC, bool& Handled)> OnHotSpotClick;
+  std::function<void(ThtmlViewer*)> OnHistoryChange;
+  std::function<void(ThtmlViewer*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseDown;
+  std::function<void(ThtmlViewer*, Qt::KeyboardModifiers, int X, int Y)> OnMouseMove;
+  std::function<void(ThtmlViewer*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)> OnMouseUp;
+  std::function<void(ThtmlViewer*, int& Key, Qt::KeyboardModifiers)> OnKeyDown;
+  std::function<void(ThtmlViewer*, int& Key, Qt::KeyboardModifiers)> OnKeyUp;
+  std::function<void(ThtmlViewer*, char& Key)> OnKeyPress;
+  std::function<void(ThtmlViewer*)> OnEnter;
+  std::function<void(ThtmlViewer*, bool ProcessingOn)> OnProcessing;
+  TIncludeType OnInclude;
+  TSoundType OnSoundRequest;
+  TMetaType OnMeta;
+  std::function<void(ThtmlViewer*, int Delay, const std::string& URL)> OnMetaRefresh;
+  std::function<void(ThtmlViewer*, InlineImage* Obj, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)>
+      OnImageClick;
+  std::function<void(ThtmlViewer*, InlineImage* Obj, Qt::KeyboardModifiers, int X, int Y)> OnImageOver;
+  std::function<void(ThtmlViewer*, TFormControlObj* Obj, const std::string& OnClick)> OnObjectClick;
+  std::function<void(ThtmlViewer*, const TRightClickParameters& Parameters)> OnRightClick;
+
+  using TFormSubmitEvent = std::function<void(ThtmlViewer*, const std::string& Action, const std::string& Target,
+                                              const std::string& EncType, const std::string& Method,
+                                              std::vector<std::string>& Results)>;
+  // Events that the document raises itself are installed on it when assigned.
+  void SetOnImageRequest(TImageRequestEvent handler);
+  void SetOnScript(TScriptEvent handler);
+  void SetOnFormSubmit(TFormSubmitEvent handler);
+
+  // --- published properties
+  bool ViewImages() const { return document_->ImagesOn; }
+  void SetViewImages(bool value);
+  ColorRef DefBackground() const { return defBackground_; }
+  void SetDefBackground(ColorRef value);
+  THTMLBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(THTMLBorderStyle value);
+  int HistoryMaxCount() const { return history_.MaxCount(); }
+  void SetHistoryMaxCount(int value) { history_.SetMaxCount(value); }
+  const std::string& DefFontName() const { return defFontName_; }
+  void SetDefFontName(const std::string& value);
+  const std::string& DefPreFontName() const { return defPreFontName_; }
+  void SetDefPreFontName(const std::string& value);
+  int DefFontSize() const { return defFontSize_; }
+  void SetDefFontSize(int value);
+  ColorRef DefFontColor() const { return defFontColor_; }
+  void SetDefFontColor(ColorRef value);
+  ColorRef DefHotSpotColor() const { return defHotSpotColor_; }
+  void SetDefHotSpotColor(ColorRef value);
+  int ImageCacheCount() const { return imageCacheCount_; }
+  void SetImageCacheCount(int value);
+  bool NoSelect() const { return noSelect_; }
+  void SetNoSelect(bool value);
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle value);
+  std::uint8_t CharSet() const { return charSet_; }
+  void SetCharSet(std::uint8_t value);
+  int MarginHeight() const { return marginHeight_; }
+  void SetMarginHeight(int value);
+  int MarginWidth() const { return marginWidth_; }
+  void SetMarginWidth(int value);
+  const std::string& ServerRoot() const { return serverRoot_; }
+  void SetServerRoot(const std::string& value);
+  // The cursor over text (the I-beam at creation).
+  const QCursor& TextCursor() const { return textCursor_; }
+  void SetTextCursor(const QCursor& cursor);
+
+  // --- documents
+  void LoadFromFile(const std::string& FileName);
+  void LoadImageDocument(const std::string& FileName);
+  void LoadTextFile(const std::string& FileName);
+  void Clear();
+  bool JumpToAnchor(const std::string& Name);
+
+  // --- scrolling and positions
+  void LayoutView();
+  void Relayout();
+  void ArrangeScrollBars();
+  void ScrollToY(int y);
+  int GetVScrollPos() const { return vBar_->Position; }
+  void SetVScrollPos(int y);
+  int GetHScrollPos() const;
+  void SetHScrollPos(int x);
+  int GetPositionTag() const;
+  void SetPositionTag(int tag);
+
+  // --- links and history
+  void FollowLink();
+  virtual bool LinkClickHandled();
+  std::string ResolveLinkPath(const std::string& Name) const;
+  void PushHistory(const std::string& OldFile, const std::string& OldTitle, TDocumentKind OldKind, int OldTag);
+  void ClearHistory() { history_.ClearHistory(); }
+  const std::vector<std::string>& HistoryFiles() const { return history_.HistoryFiles; }
+  const std::vector<std::string>& HistoryTitles() const { return history_.HistoryTitles; }
+  const std::vector<PositionObj>& HistoryPositions() const { return history_.HistoryPositions; }
+
+  // --- state
+  TSectionList& Document() { return *document_; }
+  const TSectionList& Document() const { return *document_; }
+  TAnchorNames& AnchorNames() { return anchorNames_; }
+  TPaintPanel* PaintPanel() const { return panel_; }
+  T32ScrollBar* VScrollBar() const { return vBar_; }
+  QScrollBar* HScrollBar() const { return hBar_; }
+  QWidget* BorderPaintBox() const { return borderBox_; }
+  const std::string& DocumentFile() const { return documentFile_; }
+  TDocumentKind DocumentKind() const { return documentKind_; }
+  const std::string& DocumentTitle() const { return documentTitle_; }
+  const std::string& DocumentBase() const { return documentBase_; }
+  const std::string& DocumentBaseTarget() const { return documentBaseTarget_; }
+  const std::string& HoverURL() const { return hoverUrl_; }
+  const std::string& HoverTarget() const { return hoverTarget_; }
+  bool Busy() const { return busy_; }
+  bool LayoutInProgress() const { return layoutInProgress_; }
+  int ScrollBarSize() const { return scrollBarSize_; }
+  int ScrollWidth() const { return scrollWidth_; }
+  int DocHeight() const { return docHeight_; }
+  int CaretIndex() const { return caretIndex_; }
+  int SelStart() const { return document_->SelFrom; }
+  int SelEnd() const { return document_->SelTo; }
+  int RefreshDelay() const { return refreshDelay_; }
+  const std::string& RefreshURL() const { return refreshUrl_; }
+  // Times of the last load's parse and layout, in milliseconds.
+  double LastParseMs() const { return lastParseMs_; }
+  double LastLayoutMs() const { return lastLayoutMs_; }
+
+  void SetBusy(bool value);
+  void BackgroundChanged(TSectionList& document);
+  void ScrollControlIntoView(InlineControl* control);
+  void DrawBorder();
+  // The display palette on 8-bit displays, else null (the platform's default).
+  const PaletteTable* Palette();
+
+  // --- mouse handling of the document surface (panel coordinates)
+  void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+  void PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void SelectWordAt(int x, int y);
+  void ExtendSelection(int x, int y);
+  bool LinkAt(int x, int y, InlineControl*& control, TUrlTarget& link);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void customEvent(QEvent* event) override;
+
+ private:
+  friend class TPaintPanel;
+
+  void LoadDocument(const std::string& FileName, TDocumentKind Kind);
+  void FinishLoad();
+  void ParseDocument(const std::string& path, TDocumentKind kind);
+  void MetaHandler(const std::string& httpEq, const std::string& name, const std::string& content);
+  void PaintDocument(Canvas& canvas);
+  void ApplyDocumentFonts();
+  void FontsChanged();
+  void RelayoutKeepingPosition();
+  void VScrollAction(int action);
+  void HScrollChanged(int value);
+  void DoAutoScroll();
+  int VerticalLimit() const;
+  int ClampV(int y) const;
+  int DocY(int clientY) const { return clientY + vBar_->Position - marginHeight_; }
+  HistoryEntry CurrentEntry() const;
+  void SetMarginValue(int& field, int value);
+
+  QWidget* borderBox_;
+  TPaintPanel* panel_;
+  T32ScrollBar* vBar_;
+  QScrollBar* hBar_;
+  std::unique_ptr<TSectionList> document_;
+  TAnchorNames anchorNames_;
+  TParseResults parsed_;
+  THistory history_;
+  std::unique_ptr<QtFormWidgetFactory> widgetFactory_;
+  FormHost formHost_;
+
+  TImageRequestEvent onImageRequest_;
+  TScriptEvent onScript_;
+  TFormSubmitEvent onFormSubmit_;
+
+  ColorRef defBackground_ = clBtnFace;
+  THTMLBorderStyle borderStyle_ = htFocused;
+  std::string defFontName_;
+  std::string defPreFontName_;
+  int defFontSize_ = 12;
+  ColorRef defFontColor_ = clBtnText;
+  ColorRef defHotSpotColor_ = 0xFF0000;
+  int imageCacheCount_ = 0;
+  bool noSelect_ = false;
+  TScrollStyle scrollBars_ = ssBoth;
+  std::uint8_t charSet_ = 1;
+  int marginHeight_ = 5;
+  int marginWidth_ = 10;
+  std::string serverRoot_;
+  QCursor textCursor_;
+
+  std::string documentFile_;
+  TDocumentKind documentKind_ = dkHtml;
+  std::string documentTitle_;
+  std::string documentBase_;
+  std::string documentBaseTarget_;
+  std::string hoverUrl_;
+  std::string hoverTarget_;
+  bool busy_ = false;
+  bool layoutInProgress_ = false;
+  int scrollBarSize_ = 16;
+  int lastWidth_ = 0;
+  int scrollWidth_ = 0;
+  int docHeight_ = 0;
+  int caretIndex_ = 0;
+  int dragAnchor_ = -1;
+  bool leftButtonDown_ = false;
+  bool selecting_ = false;
+  bool autoScrolling_ = false;
+  bool linkJustClicked_ = false;
+  QPoint lastMousePos_;
+  int refreshDelay_ = 0;
+  std::string refreshUrl_;
+  double lastParseMs_ = 0;
+  double lastLayoutMs_ = 0;
+};
+
+// The viewer's two cursors, made from the program's pictures.
+QCursor HandQCursor();
+QCursor IBeamQCursor();
+
+}  // namespace tavra

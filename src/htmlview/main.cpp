@@ -1,0 +1,190 @@
+// htmlview: shows one file in the HTML viewer without a display. Writes what the viewer
+// shows as a picture, prints the laid-out blocks, or times parsing, layout and painting.
+//
+//   htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "html/block_elements.h"
+#include "html/qt/viewer.h"
+#include "html/table.h"
+#include "html/text_section.h"
+#include "platform/codepage.h"
+#include "platform/qt/painter_canvas.h"
+#include "platform/qt/qt_timer.h"
+
+using namespace tavra;
+
+namespace {
+
+struct Options {
+  std::string file;
+  int width = 600;
+  int height = 400;
+  std::string screenshot;
+  bool full = false;
+  bool dump = false;
+  bool time = false;
+};
+
+int usage() {
+  std::cerr << "usage: htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]\n";
+  return 2;
+}
+
+bool parseNumber(const char* text, int& value) {
+  try {
+    std::size_t used = 0;
+    value = std::stoi(text, &used);
+    return text[used] == 0 && value > 0 && value <= 20000;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool parseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    bool hasValue = i + 1 < argc;
+    if (arg == "--width" && hasValue) {
+      if (!parseNumber(argv[++i], options.width)) return false;
+    } else if (arg == "--height" && hasValue) {
+      if (!parseNumber(argv[++i], options.height)) return false;
+    } else if (arg == "--screenshot" && hasValue) {
+      options.screenshot = argv[++i];
+    } else if (arg == "--full") {
+      options.full = true;
+    } else if (arg == "--dump") {
+      options.dump = true;
+    } else if (arg == "--time") {
+      options.time = true;
+    } else if (!arg.empty() && arg[0] != '-' && options.file.empty()) {
+      options.file = arg;
+    } else {
+      return false;
+    }
+  }
+  return !options.file.empty();
+}
+
+bool isPicture(const std::string& file) {
+  std::size_t dot = file.rfind('.');
+  if (dot == std::string::npos) return false;
+  QString ext = QString::fromStdString(file.substr(dot)).toLower();
+  return ext == ".bmp" || ext == ".gif" || ext == ".jpg" || ext == ".jpeg" || ext == ".png";
+}
+
+const char* blockName(const TSectionBase& block) {
+  if (dynamic_cast<const TPreFormated*>(&block)) return "TPreFormated";
+  if (dynamic_cast<const TOListItem*>(&block)) return "TOListItem";
+  if (dynamic_cast<const TDListItem*>(&block)) return "TDListItem";
+  if (dynamic_cast<const TUListItem*>(&block)) return "TUListItem";
+  if (dynamic_cast<const TSection*>(&block)) return "TSection";
+  if (dynamic_cast<const ThtmlTable*>(&block)) return "ThtmlTable";
+  if (dynamic_cast<const TParagraphSpace*>(&block)) return "TParagraphSpace";
+  if (dynamic_cast<const THeadingSpace*>(&block)) return "THeadingSpace";
+  if (dynamic_cast<const THorzLine*>(&block)) return "THorzLine";
+  return "TSectionBase";
+}
+
+std::string lineText(const TSection& section, const LineRec& line) {
+  std::string text;
+  for (int i = line.Start; i < line.Start + line.Ln && i < int(section.Text.size()); ++i) {
+    char c = section.Text[std::size_t(i)];
+    if (c == ImageMarker)
+      text += "[image]";
+    else if (c == ControlMarker)
+      text += "[control]";
+    else if (static_cast<unsigned char>(c) >= 32)
+      text += cp1250::toUtf8(std::string_view(&c, 1));
+  }
+  return text;
+}
+
+void dumpCell(const TCell& cell, int level);
+
+void dumpBlock(const TSectionBase& block, int level) {
+  std::string indent(std::size_t(level) * 2, ' ');
+  std::cout << indent << blockName(block) << " TopY=" << block.TopY << " ContentHeight=" << block.ContentHeight
+            << " PaintHeight=" << block.PaintHeight << " Chars=" << block.FirstCharPos << ".."
+            << block.FirstCharPos + block.CharCount << "\n";
+  if (auto* section = dynamic_cast<const TSection*>(&block)) {
+    for (const LineRec& line : section->Lines) std::cout << indent << "  " << lineText(*section, line) << "\n";
+  } else if (auto* table = dynamic_cast<const ThtmlTable*>(&block)) {
+    if (table->Caption && table->Caption->Cell) {
+      std::cout << indent << "  Caption\n";
+      dumpCell(*table->Caption->Cell, level + 2);
+    }
+    for (int r = 0; r < table->Rows.Count(); ++r)
+      for (int c = 0; c < table->Rows[r].Count(); ++c) {
+        const TCellObj& cellObj = table->Rows[r][c];
+        if (!cellObj.Cell || cellObj.ColSpan <= 0) continue;
+        std::cout << indent << "  Cell row=" << r << " col=" << c << "\n";
+        dumpCell(*cellObj.Cell, level + 2);
+      }
+  }
+}
+
+void dumpCell(const TCell& cell, int level) {
+  for (int i = 0; i < cell.Count(); ++i) dumpBlock(cell[i], level);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  Options options;
+  if (!parseOptions(argc, argv, options)) return usage();
+
+  QtFontEngine fonts;
+  setFontEngine(&fonts);
+  installQtTimers();
+
+  int status = 0;
+  {
+    ThtmlViewer viewer;
+    viewer.setAttribute(Qt::WA_DontShowOnScreen);
+    viewer.resize(options.width, options.height);
+    viewer.show();
+    viewer.SetViewImages(true);
+    try {
+      if (isPicture(options.file))
+        viewer.LoadImageDocument(options.file);
+      else
+        viewer.LoadFromFile(options.file);
+    } catch (const std::exception& error) {
+      std::cerr << error.what() << "\n";
+      status = 1;
+    }
+    if (status == 0) {
+      if (options.full && viewer.DocHeight() > viewer.PaintPanel()->height()) {
+        int extra = viewer.height() - viewer.PaintPanel()->height();
+        viewer.resize(options.width, viewer.DocHeight() + extra);
+      }
+      auto start = std::chrono::steady_clock::now();
+      QPixmap shot = viewer.grab();
+      double paintMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+      if (!options.screenshot.empty() && !shot.save(QString::fromStdString(options.screenshot), "PNG")) {
+        std::cerr << "cannot write " << options.screenshot << "\n";
+        status = 1;
+      }
+      if (options.dump) dumpCell(viewer.Document(), 0);
+      if (options.time) {
+        char line[128];
+        std::snprintf(line, sizeof line, "parse=%.2f ms layout=%.2f ms paint=%.2f ms\n", viewer.LastParseMs(),
+                      viewer.LastLayoutMs(), paintMs);
+        std::cout << line;
+      }
+    }
+  }
+  setFontEngine(nullptr);
+  return status;
+}
