@@ -81,7 +81,10 @@ TEST(Autor, BackgroundPictureOfTheInstallation) {
 
 TEST(Autor, TitleTakesTheSizeOfItsTextInScreenFonts) {
   QtFontEngine screenFonts;
-  FontEngine* previous = setFontEngine(&screenFonts);
+  struct Restore {
+    FontEngine* previous;
+    ~Restore() { setFontEngine(previous); }
+  } restore{setFontEngine(&screenFonts)};
   TAutor autor(kSampleFolder);
   autor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&autor));
@@ -95,8 +98,9 @@ TEST(Autor, TitleTakesTheSizeOfItsTextInScreenFonts) {
 
   // A screenshot for the eye, when asked for.
   QByteArray shot = qgetenv("TAVRA_AUTHOR_SCREENSHOT");
-  if (!shot.isEmpty()) EXPECT_TRUE(autor.grab().save(QString::fromLocal8Bit(shot)));
-  setFontEngine(previous);
+  if (!shot.isEmpty()) {
+    EXPECT_TRUE(autor.grab().save(QString::fromLocal8Bit(shot)));
+  }
 }
 
 TEST(Autor, LinksSetTheirTargetOnClickAndOpenIt) {

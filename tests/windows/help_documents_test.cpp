@@ -55,7 +55,9 @@ TEST(HelpDocuments, LinksFindTheirDocumentsAndAnchors) {
       std::string target = file.empty() ? name : file;
       ASSERT_TRUE(documents.count(target)) << name << ": " << link;
       if (target != name) ++crossLinks;
-      if (!anchor.empty()) EXPECT_TRUE(anchors[target].count(anchor)) << name << ": " << link;
+      if (!anchor.empty()) {
+        EXPECT_TRUE(anchors[target].count(anchor)) << name << ": " << link;
+      }
     }
   }
   EXPECT_GE(crossLinks, 4);
