@@ -38,21 +38,6 @@ FixedCanvas drawA(TmyLabel3d& label) {
   return canvas;
 }
 
-TEST(Label3d, ConstructionDefaults) {
-  TmyLabel3d label;
-  EXPECT_EQ(label.AStyle3D(), Normal3d);
-  EXPECT_EQ(label.AShadeRightBottom(), kGray);
-  EXPECT_EQ(label.AShadeLeftTop(), clWhite);
-  EXPECT_EQ(label.SavedLeftTopShade(), clWhite);
-  EXPECT_EQ(label.AHShadeOffSet(), 5);
-  EXPECT_EQ(label.AVShadeOffSet(), -5);
-  EXPECT_FALSE(label.AShadeLTSet());
-  EXPECT_TRUE(label.Transparent());
-  EXPECT_FALSE(label.ParentColor());
-  EXPECT_TRUE(label.AutoSize());
-  EXPECT_TRUE(label.ShowAccelChar());
-}
-
 TEST(Label3d, RaisedDrawsLowerRightThenUpperLeftShadeUnderTheCaption) {
   TmyLabel3d label;
   label.SetAStyle3D(Raised3d);
