@@ -3,6 +3,7 @@
 // radio buttons, list boxes, drop-down lists and text areas, each with its size, its
 // initial value and its submission entries; and the choice of class for a tag.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>

@@ -7,7 +7,9 @@
 // screen is 11 pixels: "A" is 5 wide and 11 high.
 
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,13 +25,13 @@ constexpr int kFixedAHeight = 13;
 constexpr int kScreenA = 5;
 constexpr int kScreenAHeight = 11;
 
-struct Submission {
+struct SubmittedForm {
   std::string action, target, encType, method;
   std::vector<std::string> results;
 };
 
 // Attributes as the tokenizer reads them: the number a value spells, else 0.
-inline TAttributeList attrs(std::initializer_list<std::pair<Symbol, std::string>> list) {
+inline TAttributeList formAttrs(std::initializer_list<std::pair<Symbol, std::string>> list) {
   TAttributeList out;
   for (const auto& [sym, text] : list) {
     std::int32_t value = 0;
@@ -43,7 +45,7 @@ struct FormFixture {
   FakeFormWidgetFactory widgets;
   TSectionList doc;
   FormHost host;
-  std::vector<Submission> submissions;
+  std::vector<SubmittedForm> submissions;
   ThtmlForm* current = nullptr;
   TCell* cell = &doc;  // the cell that holds the block
   TMyFont font;

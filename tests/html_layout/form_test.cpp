@@ -14,15 +14,15 @@ using Results = std::vector<std::string>;
 TEST(FormControls, InputTypesAndEditWidths) {
   FormFixture f;
   f.form();
-  auto& plain = f.add<TEditFormControlObj>(tagInput, attrs({{attrName, "a"}}));
-  auto& capitals = f.add<TEditFormControlObj>(tagInput, attrs({{attrType, "TEXT"}}));
-  auto& unknown = f.add<TEditFormControlObj>(tagInput, attrs({{attrType, "colour-picker"}}));
-  auto& password = f.add<TEditFormControlObj>(tagInput, attrs({{attrType, "Password"}, {attrMaxlength, "8"}}));
-  auto& sized = f.add<TEditFormControlObj>(tagInput, attrs({{attrSize, "30"}}));
-  auto& pair = f.add<TEditFormControlObj>(tagInput, attrs({{attrSize, "12, 1"}}));
-  auto& pairBlankFirst = f.add<TEditFormControlObj>(tagInput, attrs({{attrSize, ",12 1"}}));
-  auto& wordPair = f.add<TEditFormControlObj>(tagInput, attrs({{attrSize, "ab, 1"}}));
-  auto& zero = f.add<TEditFormControlObj>(tagInput, attrs({{attrSize, "0"}}));
+  auto& plain = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrName, "a"}}));
+  auto& capitals = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrType, "TEXT"}}));
+  auto& unknown = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrType, "colour-picker"}}));
+  auto& password = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrType, "Password"}, {attrMaxlength, "8"}}));
+  auto& sized = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrSize, "30"}}));
+  auto& pair = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrSize, "12, 1"}}));
+  auto& pairBlankFirst = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrSize, ",12 1"}}));
+  auto& wordPair = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrSize, "ab, 1"}}));
+  auto& zero = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrSize, "0"}}));
 
   for (auto* edit : {&plain, &capitals, &unknown, &password, &zero, &pairBlankFirst, &wordPair})
     EXPECT_EQ(edit->EditSize, 20);
@@ -89,7 +89,7 @@ TEST(FormControls, ControlsOutsideAFormGetOneMadeForThem) {
   EXPECT_EQ(implicit->VisibleCount, 1);
 
   ThtmlForm& explicitForm =
-      f.form(attrs({{attrMethod, "PoStal"}, {attrAction, "go.cgi"}, {attrTarget, "_top"}, {attrEnctype, "x/y"}}));
+      f.form(formAttrs({{attrMethod, "PoStal"}, {attrAction, "go.cgi"}, {attrTarget, "_top"}, {attrEnctype, "x/y"}}));
   EXPECT_EQ(explicitForm.Method, "PoSt");
   EXPECT_EQ(explicitForm.Action, "go.cgi");
   EXPECT_EQ(explicitForm.Target, "_top");
@@ -106,24 +106,26 @@ TEST(FormControls, ControlsOutsideAFormGetOneMadeForThem) {
 
 TEST(FormSubmission, EveryKindOfControlInDocumentOrder) {
   FormFixture f;
-  f.form(attrs({{attrMethod, "post"}, {attrAction, "/cgi/x"}, {attrTarget, "win"}, {attrEnctype, "text/plain"}}));
+  f.form(formAttrs({{attrMethod, "post"}, {attrAction, "/cgi/x"}, {attrTarget, "win"}, {attrEnctype, "text/plain"}}));
   f.input("hidden", "h", "1");
   f.input("text", "who", "Ann");
-  auto& checked = f.add<TCheckBoxFormControlObj>(tagInput, attrs({{attrType, "checkbox"}, {attrName, "c1"}, {attrChecked, ""}}));
+  auto& checked = f.add<TCheckBoxFormControlObj>(
+      tagInput, formAttrs({{attrType, "checkbox"}, {attrName, "c1"}, {attrChecked, ""}}));
   f.input("checkbox", "c2");
-  f.select(attrs({{attrName, "colors"}, {attrMultiple, ""}}),
+  f.select(formAttrs({{attrName, "colors"}, {attrMultiple, ""}}),
            {{"Red", "", true}, {"Green", "g", false}, {"Blue", "", true}});
-  f.select<TComboFormControlObj>(attrs({{attrName, "one"}}), {{"One", "1", false}, {"Two", "2", true}, {"Three", "", true}});
-  auto& area = f.add<TTextAreaFormControlObj>(tagTextarea, attrs({{attrName, "t"}}));
+  f.select<TComboFormControlObj>(formAttrs({{attrName, "one"}}),
+                                 {{"One", "1", false}, {"Two", "2", true}, {"Three", "", true}});
+  auto& area = f.add<TTextAreaFormControlObj>(tagTextarea, formAttrs({{attrName, "t"}}));
   for (const char* line : {"l1", "l2", "l3"}) area.AddLine(line);
   area.ResetToValue();
-  auto& go = f.add<TButtonFormControlObj>(tagInput, attrs({{attrType, "submit"}, {attrName, "go"}}));
+  auto& go = f.add<TButtonFormControlObj>(tagInput, formAttrs({{attrType, "submit"}, {attrName, "go"}}));
 
   EXPECT_EQ(checked.Value, "On");
   EXPECT_EQ(FormFixture::widget(go).text, "Submit");
   FormFixture::widget(go).click();
   ASSERT_EQ(f.submissions.size(), 1u);
-  const Submission& s = f.submissions[0];
+  const SubmittedForm& s = f.submissions[0];
   EXPECT_EQ(s.action, "/cgi/x");
   EXPECT_EQ(s.target, "win");
   EXPECT_EQ(s.encType, "text/plain");
@@ -137,18 +139,19 @@ TEST(FormSubmission, EveryKindOfControlInDocumentOrder) {
   FormFixture::widget(*f.current->Controls[3]).click();
   FormFixture::widget(area).type("only\n\nlines\n");
   FormFixture::widget(go).click();
-  EXPECT_EQ(f.lastResults(), (Results{"h=1", "who=Bob", "c2=On", "colors=Red", "colors=Blue", "one=Three",
-                                      "t=only", "t=", "t=lines", "go=Submit"}));
+  EXPECT_EQ(f.lastResults(), (Results{"h=1", "who=Bob", "c2=On", "colors=Red", "colors=Blue", "one=Three", "t=only",
+                                      "t=", "t=lines", "go=Submit"}));
 }
 
 TEST(FormSubmission, ButtonsCaptionsAndNames) {
   FormFixture f;
   f.form();
   f.input("text", "q", "v");
-  auto& unnamed = f.add<TButtonFormControlObj>(tagInput, attrs({{attrType, "submit"}}));
-  auto& labelled = f.add<TButtonFormControlObj>(tagInput, attrs({{attrType, "submit"}, {attrName, "b"}, {attrValue, "Hledat"}}));
-  auto& reset = f.add<TButtonFormControlObj>(tagInput, attrs({{attrType, "reset"}}));
-  auto& plain = f.add<TButtonFormControlObj>(tagInput, attrs({{attrType, "button"}, {attrName, "p"}}));
+  auto& unnamed = f.add<TButtonFormControlObj>(tagInput, formAttrs({{attrType, "submit"}}));
+  auto& labelled =
+      f.add<TButtonFormControlObj>(tagInput, formAttrs({{attrType, "submit"}, {attrName, "b"}, {attrValue, "Hledat"}}));
+  auto& reset = f.add<TButtonFormControlObj>(tagInput, formAttrs({{attrType, "reset"}}));
+  auto& plain = f.add<TButtonFormControlObj>(tagInput, formAttrs({{attrType, "button"}, {attrName, "p"}}));
   EXPECT_EQ(unnamed.ButtonKind, bkSubmit);
   EXPECT_EQ(reset.ButtonKind, bkReset);
   EXPECT_EQ(plain.ButtonKind, bkButton);
@@ -174,9 +177,12 @@ TEST(FormSubmission, ButtonsCaptionsAndNames) {
 TEST(FormSubmission, RadioGroupsByNameWithinOneForm) {
   FormFixture f;
   f.form();
-  auto& a1 = f.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrName, "a"}, {attrValue, "1"}, {attrChecked, ""}}));
-  auto& a2 = f.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrName, "A"}, {attrValue, "2"}}));
-  auto& other = f.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrName, "b"}, {attrValue, "3"}, {attrChecked, ""}}));
+  auto& a1 = f.add<TRadioButtonFormControlObj>(
+      tagInput, formAttrs({{attrType, "radio"}, {attrName, "a"}, {attrValue, "1"}, {attrChecked, ""}}));
+  auto& a2 =
+      f.add<TRadioButtonFormControlObj>(tagInput, formAttrs({{attrType, "radio"}, {attrName, "A"}, {attrValue, "2"}}));
+  auto& other = f.add<TRadioButtonFormControlObj>(
+      tagInput, formAttrs({{attrType, "radio"}, {attrName, "b"}, {attrValue, "3"}, {attrChecked, ""}}));
   auto& go = f.input("submit", "");
   EXPECT_TRUE(a1.BaseLineAligned);
   EXPECT_EQ(a1.Width(), 13);
@@ -193,10 +199,11 @@ TEST(FormSubmission, RadioGroupsByNameWithinOneForm) {
   // Two forms: the same name does not group.
   FormFixture g;
   g.form();
-  auto& first = g.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrName, "a"}, {attrChecked, ""}}));
+  auto& first =
+      g.add<TRadioButtonFormControlObj>(tagInput, formAttrs({{attrType, "radio"}, {attrName, "a"}, {attrChecked, ""}}));
   g.endForm();
   g.form();
-  auto& second = g.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrName, "A"}}));
+  auto& second = g.add<TRadioButtonFormControlObj>(tagInput, formAttrs({{attrType, "radio"}, {attrName, "A"}}));
   FormFixture::widget(second).click();
   EXPECT_TRUE(FormFixture::widget(first).checked);
   EXPECT_TRUE(FormFixture::widget(second).checked);
@@ -204,8 +211,8 @@ TEST(FormSubmission, RadioGroupsByNameWithinOneForm) {
   // Unnamed radio buttons exclude nothing.
   FormFixture h;
   h.form();
-  auto& n1 = h.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrChecked, ""}}));
-  auto& n2 = h.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}}));
+  auto& n1 = h.add<TRadioButtonFormControlObj>(tagInput, formAttrs({{attrType, "radio"}, {attrChecked, ""}}));
+  auto& n2 = h.add<TRadioButtonFormControlObj>(tagInput, formAttrs({{attrType, "radio"}}));
   FormFixture::widget(n2).click();
   EXPECT_TRUE(FormFixture::widget(n1).checked);
 }
@@ -213,13 +220,14 @@ TEST(FormSubmission, RadioGroupsByNameWithinOneForm) {
 TEST(FormSubmission, ListBoxesAndDropDownsBySizeAndMultiple) {
   FormFixture f;
   f.form();
-  f.select<TComboFormControlObj>(attrs({{attrName, "s1"}, {attrSize, "1"}}), {{"a", "", false}});
-  auto& sized = f.select(attrs({{attrName, "s4"}, {attrSize, "4"}}), {{"First", "", false}, {"Second", "", false}});
-  auto& multiple = f.select(attrs({{attrName, "m"}, {attrMultiple, ""}}), {});
-  auto& many = f.add<TListBoxFormControlObj>(tagSelect, attrs({{attrName, "many"}, {attrMultiple, ""}}));
+  f.select<TComboFormControlObj>(formAttrs({{attrName, "s1"}, {attrSize, "1"}}), {{"a", "", false}});
+  auto& sized = f.select(formAttrs({{attrName, "s4"}, {attrSize, "4"}}), {{"First", "", false}, {"Second", "", false}});
+  auto& multiple = f.select(formAttrs({{attrName, "m"}, {attrMultiple, ""}}), {});
+  auto& many = f.add<TListBoxFormControlObj>(tagSelect, formAttrs({{attrName, "many"}, {attrMultiple, ""}}));
   for (int i = 1; i <= 12; ++i) many.AddOption("Option " + std::to_string(i), "", false);
   many.ResetToValue();
-  auto& plainSelect = f.select<TComboFormControlObj>(attrs({{attrName, "d"}}), {{"ab", "", false}, {"cd", "x", false}});
+  auto& plainSelect =
+      f.select<TComboFormControlObj>(formAttrs({{attrName, "d"}}), {{"ab", "", false}, {"cd", "x", false}});
 
   EXPECT_FALSE(FormFixture::widget(sized).multiSelect);
   EXPECT_TRUE(FormFixture::widget(multiple).multiSelect);
@@ -256,9 +264,10 @@ TEST(FormSubmission, ListBoxesAndDropDownsBySizeAndMultiple) {
 TEST(FormSubmission, TextAreaLineByLine) {
   FormFixture f;
   f.form();
-  auto& area = f.add<TTextAreaFormControlObj>(tagTextarea, attrs({{attrName, "t"}, {attrRows, "3"}, {attrCols, "10"}}));
-  auto& wrapped = f.add<TTextAreaFormControlObj>(tagTextarea, attrs({{attrName, "w"}, {attrWrap, "SOFT"}}));
-  auto& offWrap = f.add<TTextAreaFormControlObj>(tagTextarea, attrs({{attrName, "o"}, {attrWrap, "off"}}));
+  auto& area =
+      f.add<TTextAreaFormControlObj>(tagTextarea, formAttrs({{attrName, "t"}, {attrRows, "3"}, {attrCols, "10"}}));
+  auto& wrapped = f.add<TTextAreaFormControlObj>(tagTextarea, formAttrs({{attrName, "w"}, {attrWrap, "SOFT"}}));
+  auto& offWrap = f.add<TTextAreaFormControlObj>(tagTextarea, formAttrs({{attrName, "o"}, {attrWrap, "off"}}));
   for (const char* line : {"one", "two", "three"}) area.AddLine(line);
   area.ResetToValue();
   wrapped.ResetToValue();
@@ -279,7 +288,7 @@ TEST(FormSubmission, TextAreaLineByLine) {
   // Enter in a text area, even the only visible control, never submits.
   FormFixture g;
   g.form();
-  auto& lone = g.add<TTextAreaFormControlObj>(tagTextarea, attrs({{attrName, "t"}}));
+  auto& lone = g.add<TTextAreaFormControlObj>(tagTextarea, formAttrs({{attrName, "t"}}));
   FormFixture::widget(lone).pressEnter();
   EXPECT_TRUE(g.submissions.empty());
 }
@@ -320,15 +329,16 @@ TEST(FormControls, ResetRestoresInitialValuesAfterTheClickEvent) {
     editAtClick = FormFixture::widget(edit).text;
     EXPECT_EQ(control.Form, f.current);
   };
-  auto& box = f.add<TCheckBoxFormControlObj>(tagInput, attrs({{attrType, "checkbox"}, {attrOnclick, "box()"}}));
-  auto& radio = f.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrName, "r"}, {attrChecked, ""}, {attrOnclick, "r1()"}}));
-  auto& radio2 = f.add<TRadioButtonFormControlObj>(tagInput, attrs({{attrType, "radio"}, {attrName, "r"}}));
-  auto& list = f.select(attrs({{attrName, "l"}, {attrMultiple, ""}}), {{"x", "", true}, {"y", "", false}});
-  auto& combo = f.select<TComboFormControlObj>(attrs({{attrName, "c"}}), {{"x", "", false}, {"y", "", true}});
-  auto& area = f.add<TTextAreaFormControlObj>(tagTextarea, attrs({{attrName, "t"}}));
+  auto& box = f.add<TCheckBoxFormControlObj>(tagInput, formAttrs({{attrType, "checkbox"}, {attrOnclick, "box()"}}));
+  auto& radio = f.add<TRadioButtonFormControlObj>(
+      tagInput, formAttrs({{attrType, "radio"}, {attrName, "r"}, {attrChecked, ""}, {attrOnclick, "r1()"}}));
+  auto& radio2 = f.add<TRadioButtonFormControlObj>(tagInput, formAttrs({{attrType, "radio"}, {attrName, "r"}}));
+  auto& list = f.select(formAttrs({{attrName, "l"}, {attrMultiple, ""}}), {{"x", "", true}, {"y", "", false}});
+  auto& combo = f.select<TComboFormControlObj>(formAttrs({{attrName, "c"}}), {{"x", "", false}, {"y", "", true}});
+  auto& area = f.add<TTextAreaFormControlObj>(tagTextarea, formAttrs({{attrName, "t"}}));
   area.AddLine("text");
   area.ResetToValue();
-  auto& reset = f.add<TButtonFormControlObj>(tagInput, attrs({{attrType, "reset"}, {attrOnclick, "cleared()"}}));
+  auto& reset = f.add<TButtonFormControlObj>(tagInput, formAttrs({{attrType, "reset"}, {attrOnclick, "cleared()"}}));
 
   FormFixture::widget(edit).type("changed");
   FormFixture::widget(box).click();
@@ -355,7 +365,8 @@ TEST(FormSubmission, ImageInputSendsItsPointOnce) {
   FormFixture f;
   f.form();
   f.input("hidden", "h", "1");
-  auto& image = f.add<TImageFormControlObj>(tagInput, attrs({{attrType, "image"}, {attrName, "map"}, {attrSrc, "m.gif"}}));
+  auto& image =
+      f.add<TImageFormControlObj>(tagInput, formAttrs({{attrType, "image"}, {attrName, "map"}, {attrSrc, "m.gif"}}));
   auto& go = f.input("submit", "");
 
   // The hit test finds the point inside the picture where it was last painted.
@@ -374,7 +385,7 @@ TEST(FormSubmission, ImageInputSendsItsPointOnce) {
 
   // Unnamed: plain x and y.
   FormFixture g;
-  auto& unnamed = g.add<TImageFormControlObj>(tagInput, attrs({{attrType, "image"}}));
+  auto& unnamed = g.add<TImageFormControlObj>(tagInput, formAttrs({{attrType, "image"}}));
   unnamed.ClickX = 0;
   unnamed.ClickY = 3;
   unnamed.ImageClick();
@@ -383,12 +394,14 @@ TEST(FormSubmission, ImageInputSendsItsPointOnce) {
   // A click nobody received is not sent along with a later submission.
   FormFixture h;
   h.host.Submit = nullptr;
-  auto& lost = h.add<TImageFormControlObj>(tagInput, attrs({{attrType, "image"}, {attrName, "i"}}));
+  auto& lost = h.add<TImageFormControlObj>(tagInput, formAttrs({{attrType, "image"}, {attrName, "i"}}));
   auto& later = h.input("submit", "");
   lost.ClickX = 4;
   lost.ImageClick();
   h.host.Submit = [&h](const std::string&, const std::string&, const std::string&, const std::string&,
-                       std::vector<std::string> results) { h.submissions.push_back({"", "", "", "", results}); };
+                       std::vector<std::string> results) {
+    h.submissions.push_back({"", "", "", "", results});
+  };
   FormFixture::widget(later).click();
   ASSERT_EQ(h.submissions.size(), 1u);
   EXPECT_TRUE(h.submissions[0].results.empty());
@@ -473,10 +486,10 @@ TEST(FormControls, PlacedInTheLineAndKeptReachableWhenFocused) {
 TEST(FormControls, SizesFromHugeAttributesStayWithinAWindow) {
   FormFixture f;
   f.form();
-  auto& edit = f.add<TEditFormControlObj>(tagInput, attrs({{attrSize, "2000000000"}}));
-  auto& negative = f.add<TEditFormControlObj>(tagInput, attrs({{attrSize, "-5, 1"}}));
-  auto& area = f.add<TTextAreaFormControlObj>(tagTextarea, attrs({{attrRows, "-3"}, {attrCols, "99999999"}}));
-  auto& list = f.add<TListBoxFormControlObj>(tagSelect, attrs({{attrSize, "2147483647"}}));
+  auto& edit = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrSize, "2000000000"}}));
+  auto& negative = f.add<TEditFormControlObj>(tagInput, formAttrs({{attrSize, "-5, 1"}}));
+  auto& area = f.add<TTextAreaFormControlObj>(tagTextarea, formAttrs({{attrRows, "-3"}, {attrCols, "99999999"}}));
+  auto& list = f.add<TListBoxFormControlObj>(tagSelect, formAttrs({{attrSize, "2147483647"}}));
   f.current->SizeControls(f.canvas);
   EXPECT_EQ(edit.Width(), 32000);
   EXPECT_EQ(negative.Width(), 0);
