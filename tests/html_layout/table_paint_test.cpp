@@ -220,5 +220,28 @@ TEST(TableHitTest, CharacterOperationsGoCaptionCellsInOrder) {
   }
 }
 
+TEST(TableHitTest, ImagesInCellsAreFoundWherePainted) {
+  TableFixture f;
+  FixedCanvas canvas(100, 80);
+  f.text("above");
+  auto table = f.NewTable();
+  TCellList& row = f.Row(*table);
+  f.Cell(row, "ab");
+  TCellObj& holder = f.Cell(row, "x ");
+  auto* image = static_cast<FakeImage*>(
+      TableFixture::Block(holder).AddImage(std::make_unique<FakeImage>(10, 10), holder.Cell.get()));
+  ThtmlTable& t = f.AddTable(std::move(table));
+  f.layout(canvas, 100);
+  f.paint(canvas);
+
+  InlineImage* found = nullptr;
+  int ix = 0, iy = 0;
+  ASSERT_TRUE(t.ImageAtPoint(image->DrawLeft + 3, image->DrawTop + 4 - t.TopY, found, ix, iy));
+  EXPECT_EQ(found, image);
+  EXPECT_EQ(ix, 3);
+  EXPECT_EQ(iy, 4);
+  EXPECT_FALSE(t.ImageAtPoint(image->DrawLeft + 3, 0, found, ix, iy));
+}
+
 }  // namespace
 }  // namespace tavra::testing

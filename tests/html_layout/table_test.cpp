@@ -319,6 +319,22 @@ TEST(TableLayout, SpanningCellWidensItsColumns) {
   EXPECT_EQ(wide.CellWd, 84);
 }
 
+TEST(TableLayout, SpanOverColumnsThatNeedNothingSharesItsWidthEqually) {
+  TableFixture f;
+  FixedCanvas canvas(600, 100);
+  auto table = f.NewTable();
+  TCellList& row = f.Row(*table);
+  f.Cell(row, "x", {Num(attrWidth, 30)});
+  TCellObj& wide = f.Cell(row, "abcdefgh", {Num(attrColspan, 2)});
+  ThtmlTable& t = f.AddTable(std::move(table));
+  f.layout(canvas, 600);
+  // Plain measures (a pixel cell, no table width); the span's columns have no other cells.
+  EXPECT_EQ(t.Widths[0], 34);
+  EXPECT_EQ(t.Widths[1], 34);
+  EXPECT_EQ(t.Widths[2], 34);
+  EXPECT_EQ(wide.CellWd, 68);
+}
+
 TEST(TableLayout, VerticalAlignmentInATallRow) {
   TableFixture f;
   FixedCanvas canvas(600, 100);
