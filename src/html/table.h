@@ -114,6 +114,7 @@ class ThtmlTable : public TSectionBase {
 
   void ApplyBackgrounds();
   void NormaliseGrid();
+  static void MeasureCell(Canvas& canvas, TCell& cell, int& min, int& max);
   void CellMeasures(Canvas& canvas, const TCellObj& cell, int& min, int& max) const;
   void PlainMeasures(Canvas& canvas, ColumnMeasures& m);
   void PercentMeasures(Canvas& canvas, int target, ColumnMeasures& m);

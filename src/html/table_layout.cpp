@@ -6,6 +6,7 @@
 
 #include "html/section_list.h"
 #include "html/table.h"
+#include "platform/message_box.h"
 
 namespace tavra {
 
@@ -33,16 +34,36 @@ void ThtmlTable::ColumnMeasures::Total() {
   }
 }
 
+// The widths of a cell's blocks. A nested table that cannot be shown is reported and
+// dropped from its own cell, as the cell's layout would do, so that the table holding
+// it keeps the rest of its content.
+void ThtmlTable::MeasureCell(Canvas& canvas, TCell& cell, int& min, int& max) {
+  min = max = 0;
+  for (int i = 0; i < cell.Count();) {
+    int mn = 0, mx = 0;
+    try {
+      cell[i].MeasureWidths(canvas, mn, mx);
+    } catch (const EProcessError& e) {
+      showMessageBox(e.what(), MessageButtons::Ok, MessageIcon::Error);
+      cell.Delete(i);
+      continue;
+    }
+    min = std::max(min, mn);
+    max = std::max(max, mx);
+    ++i;
+  }
+}
+
 void ThtmlTable::CellMeasures(Canvas& canvas, const TCellObj& cell, int& min, int& max) const {
   int pad = 2 * CellPadding + CellSpacing;
-  cell.Cell->MeasureWidths(canvas, min, max);
+  MeasureCell(canvas, *cell.Cell, min, max);
   min += pad;
   max += pad;
 }
 
 int ThtmlTable::CaptionMeasure(Canvas& canvas) {
   int min = 0, max = 0;
-  Caption->Cell->MeasureWidths(canvas, min, max);
+  MeasureCell(canvas, *Caption->Cell, min, max);
   return min;
 }
 

@@ -105,6 +105,28 @@ TEST(TableLayout, ThirtyColumnsLayOutAndThirtyOneAreDroppedWithOneMessage) {
   }
 }
 
+TEST(TableLayout, NestedTableWithTooManyColumnsLeavesOnlyItsCell) {
+  TableFixture f;
+  FixedCanvas canvas(600, 100);
+  auto outer = f.NewTable();
+  TCellList& row = f.Row(*outer);
+  TCellObj& holder = f.Cell(row, "kept");
+  auto inner = f.NewTable({}, holder.Cell.get());
+  f.Cell(f.Row(*inner), "x", {Num(attrColspan, 31)});
+  holder.Cell->AddSection(std::move(inner));
+  f.AddText(*holder.Cell, "too");
+  f.Cell(row, "ok");
+  ThtmlTable& t = f.AddTable(std::move(outer));
+  MessageLog log;
+  f.layout(canvas, 600);
+  ASSERT_EQ(log.texts.size(), 1u);
+  EXPECT_EQ(log.texts[0], "Table has too many Columns");
+  ASSERT_EQ(f.doc.Count(), 1);
+  ASSERT_EQ(holder.Cell->Count(), 2);
+  EXPECT_EQ(TableFixture::Block(holder, 1).Text, "too");
+  EXPECT_EQ(t.CharCount, 4 + 3 + 2);
+}
+
 TEST(TableLayout, RowSpanIsCutToTheRowsLeftAndShortRowsStayShort) {
   TableFixture f;
   FixedCanvas canvas(600, 200);
