@@ -121,6 +121,7 @@ class ThtmlTable : public TSectionBase {
   void SpanPercentCell(int col, int span, int share, int cellMin, int cellMax, ColumnMeasures& m);
   void ColumnWidths(Canvas& canvas, int target);
   void SharesWithoutWidth(int target, ColumnMeasures& m);
+  void Interpolate(int target, const ColumnMeasures& m);
   void DistributeShares(int target, const ColumnMeasures& m);
   std::vector<int> RowHeights(Canvas& canvas);
   int CaptionMeasure(Canvas& canvas);

@@ -211,11 +211,6 @@ void ThtmlTable::SpanPercentCell(int col, int span, int share, int cellMin, int 
 void ThtmlTable::ColumnWidths(Canvas& canvas, int target) {
   std::fill(std::begin(Widths), std::end(Widths), 0);
   ColumnMeasures m;
-  auto interpolate = [&] {
-    for (int c = 0; c < NumCols; ++c)
-      Widths[c] = m.min[std::size_t(c)] + MulDiv(m.max[std::size_t(c)] - m.min[std::size_t(c)],
-                                                 target - m.minTotal, m.maxTotal - m.minTotal);
-  };
   auto take = [&](const std::vector<int>& v) {
     for (int c = 0; c < NumCols; ++c) Widths[c] = v[std::size_t(c)];
   };
@@ -223,7 +218,7 @@ void ThtmlTable::ColumnWidths(Canvas& canvas, int target) {
   if (HasPixelWidthCells && SpecWidth < 1) {
     PlainMeasures(canvas, m);
     if (m.minTotal < target && target < m.maxTotal)
-      interpolate();
+      Interpolate(target, m);
     else
       take(m.minTotal >= target ? m.min : m.max);
     return;
@@ -301,11 +296,17 @@ void ThtmlTable::SharesWithoutWidth(int target, ColumnMeasures& m) {
     }
   }
   if (target < m.maxTotal && m.maxTotal != m.minTotal) {
-    for (int c = 0; c < NumCols; ++c)
-      Widths[c] = m.min[std::size_t(c)] + MulDiv(m.max[std::size_t(c)] - m.min[std::size_t(c)],
-                                                 target - m.minTotal, m.maxTotal - m.minTotal);
+    Interpolate(target, m);
   } else {
     for (int c = 0; c < NumCols; ++c) Widths[c] = m.max[std::size_t(c)];
+  }
+}
+
+// Every column gets its minimum plus its part of the room between the totals.
+void ThtmlTable::Interpolate(int target, const ColumnMeasures& m) {
+  for (int c = 0; c < NumCols; ++c) {
+    std::size_t i = std::size_t(c);
+    Widths[c] = m.min[i] + MulDiv(m.max[i] - m.min[i], target - m.minTotal, m.maxTotal - m.minTotal);
   }
 }
 
@@ -363,10 +364,8 @@ void ThtmlTable::DistributeShares(int target, const ColumnMeasures& m) {
       }
     }
     if (freeShares > 0) {
-      int shrink[MaxCols + 1] = {};
       for (int c = 0; c < NumCols; ++c)
-        if (free[std::size_t(c)]) shrink[c] = MulDiv(excess, Percents[c], freeShares);
-      for (int c = 0; c < NumCols; ++c) Widths[c] -= shrink[c];
+        if (free[std::size_t(c)]) Widths[c] -= MulDiv(excess, Percents[c], freeShares);
     }
   }
 

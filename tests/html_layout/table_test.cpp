@@ -325,6 +325,22 @@ TEST(TableLayout, PixelAndPercentCellsMixed) {
   }
 }
 
+TEST(TableLayout, SharesOverTheTableWidthShrinkButNotBelowAMinimum) {
+  TableFixture f;
+  FixedCanvas canvas(600, 100);
+  auto table = f.NewTable({Num(attrWidth, 200)});
+  TCellList& row = f.Row(*table);
+  f.Cell(row, "aaaaaaaaaaaa", {Pct(attrWidth, 60)});
+  f.Cell(row, "b", {Pct(attrWidth, 60)});
+  ThtmlTable& t = f.AddTable(std::move(table));
+  f.layout(canvas, 600);
+  // 119 each is 40 too many; the first would fall below its minimum of 100 and is held
+  // there, the second gives the rest.
+  EXPECT_EQ(t.Widths[0], 100);
+  EXPECT_EQ(t.Widths[1], 98);
+  EXPECT_EQ(t.GridWidth, 200);
+}
+
 TEST(TableLayout, SpanningCellWidensItsColumns) {
   TableFixture f;
   FixedCanvas canvas(600, 100);
