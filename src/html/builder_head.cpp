@@ -1,0 +1,95 @@
+// Elements that add no text: image maps, scripts, the title, BASE, BGSOUND and META.
+
+#include "html/builder_state.h"
+#include "html/section_list.h"
+
+namespace tavra {
+
+namespace {
+
+// The script buffer starts at this size; it grows geometrically, so that a long script
+// costs linear time.
+constexpr std::size_t kScriptBufferStart = 32500;
+
+const std::string& textOf(const TAttributeList& attributes, Symbol symbol) {
+  static const std::string empty;
+  const TAttribute* a = attributes.Find(symbol);
+  return a ? a->Text : empty;
+}
+
+}  // namespace
+
+void HtmlBuilder::DoMap(bool readOn) {
+  auto map = std::make_unique<TMapItem>();
+  if (const TAttribute* name = attributes().Find(attrName)) {
+    map->MapName = name->Text;
+    for (char& c : map->MapName)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  next();
+  while (sym() != tagMapEnd && sym() != symEndOfFile) {
+    if (sym() == tagArea) map->AddArea(attributes());
+    next();
+  }
+  if (sym() == tagMapEnd) doc_.ImageMaps.Add(std::move(map));
+  // Inside preformatted text the characters after the end tag are still to be read.
+  if (readOn) next();
+}
+
+void HtmlBuilder::DoScript() {
+  if (!doc_.ScriptEvent) {
+    do
+      tok.NextScriptSymbol();
+    while (sym() != tagScriptEnd && sym() != symEndOfFile);
+    return;
+  }
+  struct ScriptFlag {
+    bool& flag;
+    explicit ScriptFlag(bool& f) : flag(f) { flag = true; }
+    ~ScriptFlag() { flag = false; }
+  } inScript(tok.InScript);
+  std::string language = textOf(attributes(), attrLanguage);
+  std::string buffer;
+  buffer.reserve(kScriptBufferStart);
+  tok.NextScriptSymbol();
+  while (sym() != tagScriptEnd && sym() != symEndOfFile) {
+    std::string_view piece = sym() == symLineEnd ? std::string_view("\r\n") : std::string_view(tok.TokenText);
+    buffer.append(piece);
+    tok.NextScriptSymbol();
+  }
+  doc_.ScriptEvent(doc_.Viewer, language, std::move(buffer));
+}
+
+void HtmlBuilder::DoTitle() {
+  Results.ParsedTitle.clear();
+  next();
+  while (sym() == symText) {
+    Results.ParsedTitle += tok.TokenText;
+    next();
+  }
+}
+
+void HtmlBuilder::DoBase() {
+  if (const TAttribute* href = attributes().Find(attrHref)) Results.ParsedBase = href->Text;
+  if (const TAttribute* target = attributes().Find(attrTarget)) Results.ParsedBaseTarget = target->Text;
+  next();
+}
+
+void HtmlBuilder::DoSound() {
+  const TAttribute* src = attributes().Find(attrSrc);
+  if (OnSound && src) {
+    const TAttribute* loop = attributes().Find(attrLoop);
+    OnSound(doc_.Viewer, src->Text, loop ? loop->Value : 1, false);
+  }
+  next();
+}
+
+void HtmlBuilder::DoMeta() {
+  if (OnMeta)
+    OnMeta(doc_.Viewer, textOf(attributes(), attrHttpEquiv), textOf(attributes(), attrName),
+           textOf(attributes(), attrContent));
+  next();
+}
+
+}  // namespace tavra
+
