@@ -2,7 +2,8 @@
 // message loop; the program ends when the main window closes.
 //
 //   tavra [a]                                  "a": close at once if already left today
-//   tavra --screenshot FILE [--date YYYY-MM-DD]  render the main window to a PNG and exit
+//   tavra --screenshot FILE [--date YYYY-MM-DD] [--window info|program|author]
+//                                              render a window after start-up to a PNG and exit
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -16,7 +17,12 @@
 #include "app/error_report.h"
 #include "app/main_form.h"
 #include "platform/date_time.h"
+#include "platform/file_system.h"
 #include "platform/qt/message_box_dialog.h"
+#include "platform/qt/painter_canvas.h"
+#include "platform/qt/qt_timer.h"
+#include "windows/autor.h"
+#include "windows/info_windows.h"
 
 namespace {
 
@@ -24,6 +30,7 @@ struct Options {
   std::string firstArgument;
   std::string screenshot;  // PNG to write; empty for a normal run
   std::string date;        // YYYY-MM-DD shown as today, for screenshots
+  std::string window;      // which window the screenshot shows; empty for the main window
   std::string error;
 };
 
@@ -41,7 +48,7 @@ Options readOptions(int argc, char** argv) {
   if (argc > 1) options.firstArgument = argv[1];
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if ((arg == "--screenshot" || arg == "--date") && i + 1 >= argc) {
+    if ((arg == "--screenshot" || arg == "--date" || arg == "--window") && i + 1 >= argc) {
       options.error = arg + " needs a value";
       break;
     }
@@ -50,19 +57,38 @@ Options readOptions(int argc, char** argv) {
     } else if (arg == "--date") {
       options.date = argv[++i];
       if (!isIsoDate(options.date)) options.error = "--date wants a date as YYYY-MM-DD, not " + options.date;
+    } else if (arg == "--window") {
+      options.window = argv[++i];
+      if (options.window != "info" && options.window != "program" && options.window != "author")
+        options.error = "--window is one of info, program, author, not " + options.window;
     }
   }
-  if (!options.date.empty() && options.screenshot.empty()) options.error = "--date is for --screenshot";
+  if ((!options.date.empty() || !options.window.empty()) && options.screenshot.empty())
+    options.error = "--date and --window are for --screenshot";
   return options;
 }
 
+// The windows of the program, created in start-up order.
+struct Windows {
+  std::unique_ptr<tavra::TMainForm> MainForm;
+  tavra::TForm1* Form1 = nullptr;
+  tavra::TOProgramu* OProgramu = nullptr;
+  tavra::TAutor* Autor = nullptr;
+};
+
 // Runs the normal start-up and refresh, waits for the clock's first tick and writes the
-// window as it looks to `path`.
-int renderScreenshot(tavra::TMainForm& form, const std::string& path) {
+// chosen window as it looks to `path`.
+int renderScreenshot(Windows& windows, const std::string& which, const std::string& path) {
   int result = EXIT_FAILURE;
+  tavra::TMainForm& form = *windows.MainForm;
   form.show();
+  QWidget* shown = &form;
+  if (which == "info") shown = windows.Form1;
+  if (which == "program") shown = windows.OProgramu;
+  if (which == "author") shown = windows.Autor;
+  if (shown != &form) shown->show();
   QTimer::singleShot(1100, &form, [&] {
-    const QPixmap picture = form.grab();
+    const QPixmap picture = shown->grab();
     if (picture.save(QString::fromLocal8Bit(path.c_str()), "PNG")) {
       result = EXIT_SUCCESS;
     } else {
@@ -92,13 +118,23 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tavra"));
   // A screenshot must not wait for anyone: its messages go to standard error.
   if (!screenshot) tavra::installMessageBoxDialog();
+  static tavra::QtFontEngine fontEngine;
+  tavra::setFontEngine(&fontEngine);
+  tavra::installQtTimers();
 
-  std::unique_ptr<tavra::TMainForm> form;
-  tavra::runReportingErrors([&] { form = std::make_unique<tavra::TMainForm>(std::string(), options.firstArgument); });
-  if (!form) return EXIT_FAILURE;
-  QApplication::setWindowIcon(form->windowIcon());
+  Windows windows;
+  tavra::runReportingErrors(
+      [&] { windows.MainForm = std::make_unique<tavra::TMainForm>(std::string(), options.firstArgument); });
+  if (!windows.MainForm) return EXIT_FAILURE;
+  tavra::TMainForm& form = *windows.MainForm;
+  QApplication::setWindowIcon(form.windowIcon());
+  // The companion windows belong to the main window and are shown modally from its menu.
+  tavra::runReportingErrors([&] { windows.Form1 = new tavra::TForm1(&form); });
+  tavra::runReportingErrors([&] { windows.OProgramu = new tavra::TOProgramu(&form); });
+  tavra::runReportingErrors([&] { windows.Autor = new tavra::TAutor(tavra::ExeDir(), &form); });
+  form.setCompanionWindows(windows.Form1, windows.OProgramu, windows.Autor);
 
-  if (screenshot) return renderScreenshot(*form, options.screenshot);
-  form->show();
+  if (screenshot) return renderScreenshot(windows, options.window, options.screenshot);
+  form.show();
   return QApplication::exec();
 }
