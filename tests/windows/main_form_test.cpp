@@ -25,6 +25,9 @@
 #include "app/core/day_document.h"
 #include "app/core/day_state.h"
 #include "app/font_dialog.h"
+#include "html/qt/viewer.h"
+#include "windows/autor.h"
+#include "windows/info_windows.h"
 #include "platform/codepage.h"
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
@@ -476,6 +479,38 @@ TEST_F(MainFormTest, ToolbarHoldsItsControlsInOrder) {
   EXPECT_EQ(form.SpeedButton8->toolTip(), QStringLiteral("Ukončit program"));
   EXPECT_EQ(form.Konec2->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
   EXPECT_EQ(form.Perikop2->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+}
+
+}  // namespace
+}  // namespace tavra
+
+namespace tavra {
+namespace {
+
+TEST_F(MainFormTest, AboutMenuShowsTheCompanionWindowsModally) {
+  TMainForm& form = showActive();
+  TForm1 form1(&form);
+  TOProgramu program(&form);
+  TAutor autor(programFolder(), &form);
+  form.setCompanionWindows(&form1, &program, &autor);
+  EXPECT_TRUE(form.OTavrech->isEnabled());
+  EXPECT_TRUE(form.Pout1->isEnabled());
+
+  const std::vector<std::pair<QAction*, QDialog*>> commands = {
+      {form.OTavrech, &form1}, {form.Pout1, &program}, {form.Autoi1, &autor}};
+  for (const auto& [action, dialog] : commands) {
+    QWidget* modal = nullptr;
+    QTimer::singleShot(0, &form, [&modal, dialog = dialog] {
+      modal = QApplication::activeModalWidget();
+      dialog->reject();
+    });
+    action->trigger();
+    EXPECT_EQ(modal, dialog) << action->objectName().toStdString();
+    EXPECT_FALSE(dialog->isVisible());
+  }
+  // The information windows read their documents from the current folder at creation.
+  EXPECT_FALSE(form1.html->DocumentFile().empty());
+  EXPECT_FALSE(program.html->DocumentFile().empty());
 }
 
 }  // namespace
