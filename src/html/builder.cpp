@@ -1,8 +1,5 @@
 #include "html/builder.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "html/block_elements.h"
 #include "html/builder_state.h"
 #include "html/colors.h"
@@ -26,14 +23,16 @@ constexpr SymbolSet kCommonSet{
     tagTextareaEnd, tagFont,  tagFontEnd,  tagBasefont,  tagBig,      tagBigEnd,      tagSmall,   tagSmallEnd,
     tagMap,     tagScript};
 
-TParseResults parse(HtmlBuilder& builder, bool plainText) {
-  builder.Run(plainText);
-  return std::move(builder.Results);
-}
-
 }  // namespace
 
 bool IsCommonSymbol(Symbol symbol) { return kCommonSet.contains(symbol); }
+
+std::string AnchorKey(std::string_view name) {
+  std::string key(name);
+  for (char& c : key)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return key;
+}
 
 std::string LowerCut(const std::string& text, std::size_t max) {
   std::string r = text.substr(0, max);
@@ -78,7 +77,8 @@ TParseResults ParseHtmlText(TSectionList& document, TAnchorNames& anchorNames, c
   builder.tok.OnInclude = onInclude;
   builder.Forms = formHost;
   builder.tok.SetText(text, length);
-  return parse(builder, false);
+  builder.Run(false);
+  return std::move(builder.Results);
 }
 
 TParseResults ParseTextFile(TSectionList& document, TAnchorNames& anchorNames, const std::string& fileName) {

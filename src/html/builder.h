@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "html/tokenizer.h"
 
@@ -26,6 +27,9 @@ inline constexpr int MaxTableNesting = 10;
 // The document's named anchors, sorted: upper-case name -> the text block that holds it.
 // The first anchor of a name wins.
 using TAnchorNames = std::map<std::string, TSection*>;
+
+// The key of an anchor name in TAnchorNames: the name in upper case (ASCII letters).
+std::string AnchorKey(std::string_view name);
 
 // What the viewer reads after a parse.
 struct TParseResults {

@@ -188,10 +188,7 @@ void HtmlBuilder::doAnchor(int level, bool inPre) {
         currentSection_->ChangeLink(attrHref, doc_, topFont(), linkTarget_, extraFontStyles_, scriptMode_);
     } else if (a.Sym == attrName && !a.Text.empty()) {
       ensureSection(level);
-      std::string name = a.Text;
-      for (char& c : name)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-      anchorNames_.emplace(std::move(name), currentSection_.get());
+      anchorNames_.emplace(AnchorKey(a.Text), currentSection_.get());
     }
   }
 }

@@ -22,9 +22,7 @@ const std::string& textOf(const TAttributeList& attributes, Symbol symbol) {
 void HtmlBuilder::DoMap(bool readOn) {
   auto map = std::make_unique<TMapItem>();
   if (const TAttribute* name = attributes().Find(attrName)) {
-    map->MapName = name->Text;
-    for (char& c : map->MapName)
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    map->MapName = AnchorKey(name->Text);  // map names compare in upper case too
   }
   next();
   while (sym() != tagMapEnd && sym() != symEndOfFile) {

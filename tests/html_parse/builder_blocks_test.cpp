@@ -246,6 +246,17 @@ TEST(BuilderPre, TagsInsidePre) {
   EXPECT_EQ(pre.FontRuns.RunAtPos(9, index).UrlTarget.URL, "h.htm");
 }
 
+TEST(BuilderPre, FullFontStackLeavesTheOuterFontsInPlace) {
+  // With no room for its own font, PRE must not pop one it did not push.
+  std::string html;
+  for (int i = 0; i < 23; ++i) html += "<font size=1>";
+  html += "<font size=7><pre>p</pre>a";
+  Parsed p(html);
+  ASSERT_EQ(p.blocks(), "T'' F'p' T'a'");
+  EXPECT_EQ(p.block<TPreFormated>(1).FontRuns[0].TheFont->NormalSize, 36);
+  EXPECT_EQ(p.block<TSection>(2).FontRuns[0].TheFont->NormalSize, 36);
+}
+
 TEST(BuilderPre, LongLinesArriveWhole) {
   std::string line(1000, 'q');
   Parsed p("<pre>" + line + "\n" + line + "</pre>");
