@@ -207,6 +207,28 @@ TEST(BuilderHead, TitleBaseAndEvents) {
   EXPECT_EQ(p.blocks(), "T'text'");
 }
 
+TEST(BuilderHead, IncludedTextIsReadInPlaceAndHandlerErrorsPassOn) {
+  const std::string inserted = "<b>in</b>";
+  TIncludeType onInclude = [&](ThtmlViewer*, const std::string& command, std::vector<std::string>& params,
+                               const char*& buffer, int& size) {
+    if (command != "include" || params.empty() || params[0] != "FILE=\"x.htm\"") return;
+    buffer = inserted.data();
+    size = int(inserted.size());
+  };
+  Parsed p;
+  const std::string html = "a<!--#include file=\"x.htm\" -->b";
+  p.results = ParseHtmlText(p.doc, p.anchors, html.data(), html.size(), {}, {}, onInclude);
+  EXPECT_EQ(p.blocks(), "T'ainb'");
+
+  // An error of a handler reaches the caller after the text read so far has been placed.
+  Parsed q;
+  TMetaType failing = [](ThtmlViewer*, const std::string&, const std::string&, const std::string&) {
+    throw std::runtime_error("handler");
+  };
+  EXPECT_THROW(q.parse("a<p>b<meta name=x>c", failing), std::runtime_error);
+  EXPECT_EQ(q.blocks(), "T'a' P T'b'");
+}
+
 TEST(BuilderScripts, SkippedWithoutEventHandedOverWithIt) {
   EXPECT_EQ(Parsed("a<script>if (x<b) write('<p>z</p>')</script>b").blocks(), "T'ab'");
 
