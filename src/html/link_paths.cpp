@@ -53,7 +53,10 @@ std::string UrlToLocalPath(const std::string& text) {
     std::transform(result.begin(), result.end(), result.begin(), lowerAscii);
     std::size_t p = result.find("file:///");
     if (p != std::string::npos) {
-      result.erase(p, 8);
+      // A file URL of this machine names its path from the root; one of the home
+      // platform starts with a drive.
+      bool drive = result.size() > p + 9 && (result[p + 9] == ':' || result[p + 9] == '|');
+      result.erase(p, drive ? 8 : 7);
     } else if ((p = result.find("file://")) != std::string::npos) {
       result.erase(p, 7);
     }
@@ -108,8 +111,10 @@ std::string MatchFileCase(const std::string& path) {
 }
 
 std::string ResolveLinkPath(const std::string& name, const LinkContext& context) {
-  std::string s = UrlToLocalPath(TrimControls(name));
-  if (!s.empty() && s[0] == '\\') s = context.ServerRoot + s;
+  const std::string trimmed = TrimControls(name);
+  std::string s = UrlToLocalPath(trimmed);
+  const bool fileUrl = trimmed.size() >= 5 && equalsIgnoringCase(trimmed.substr(0, 5), "file:");
+  if (!fileUrl && !s.empty() && s[0] == '\\') s = context.ServerRoot + s;
   std::string result;
   if (!s.empty() && s[0] == '\\') {
     // Rooted on the current drive, which is this machine's root.

@@ -14,7 +14,8 @@ std::string TrimControls(const std::string& text);
 
 // A link in the home platform's path form: percent escapes decoded (never a "%" that
 // stands first), and a URL (any text with "/") lower-cased, its "file:///" or "file://"
-// removed, "|" turned into ":" and "/" into "\".
+// removed, "|" turned into ":" and "/" into "\". A file URL without a drive
+// ("file:///tmp/a.htm") keeps the slash that roots its path.
 std::string UrlToLocalPath(const std::string& text);
 
 // A path of the home platform's form as a path of this machine. Engine text is

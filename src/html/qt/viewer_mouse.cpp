@@ -228,9 +228,10 @@ void ThtmlViewer::SelectWordAt(int x, int y) {
   caretIndex_ = p;
   if (p < 0) return;
   int caretY = 0, pointX = 0;
-  // The caret must stand on the line that was hit (not past the end of the text).
+  // The caret must stand on the line that was hit: a point past the end of a line gives
+  // the first position of the next one. Block tops count from the top margin.
   if (!document_->CharPosToPoint(m.canvas, p, caretY, pointX)) return;
-  if (caretY < lineTop || caretY >= lineTop + lineHeight) return;
+  if (caretY - marginHeight_ > lineTop) return;
   char ch = 0;
   TSectionBase* block = nullptr;
   if (!document_->CharAtPos(p, ch, block) || !isWordChar(ch)) return;

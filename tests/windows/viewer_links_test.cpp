@@ -1,0 +1,138 @@
+// Loading, anchors, links between documents, the history and the viewer's properties.
+
+#include "platform/file_system.h"
+#include "windows/viewer_fixture.h"
+
+namespace tavra::test {
+namespace {
+
+TEST_F(ViewerTest, AnchorLinksJumpAndRecordThePosition) {
+  viewer.SetHistoryMaxCount(5);
+  const std::string a = write(
+      "a.htm", paragraphs(10, "<p><a href=\"#sec2\">go</a></p>",
+                          "<p><a name=\"sec2\">Second</a> <a href=\"#sec2\">again</a></p>" + paragraphs(30)));
+  viewer.LoadFromFile(a);
+  ASSERT_EQ(viewer.HistoryFiles().size(), 1u);
+  EXPECT_EQ(viewer.GetVScrollPos(), 0);
+  const int topTag = viewer.GetPositionTag();
+
+  click(pointOf(find("go")));
+  const int anchorTop = viewer.AnchorNames().at("SEC2")->TopY;
+  EXPECT_EQ(viewer.GetVScrollPos(), anchorTop);
+  EXPECT_EQ(viewer.HistoryFiles(), (std::vector<std::string>{a, a}));
+  EXPECT_EQ(viewer.HistoryPositions()[0].ScrollTag, viewer.GetPositionTag());
+  EXPECT_EQ(viewer.HistoryPositions()[1].ScrollTag, topTag);
+
+  click(pointOf(find("again")));
+  EXPECT_EQ(viewer.HistoryFiles().size(), 2u) << "the same file, kind and position add nothing";
+
+  EXPECT_FALSE(viewer.JumpToAnchor("#nowhere"));
+  EXPECT_FALSE(viewer.JumpToAnchor(""));
+  EXPECT_EQ(viewer.GetVScrollPos(), anchorTop);
+  EXPECT_TRUE(viewer.JumpToAnchor("sec2"));
+}
+
+TEST_F(ViewerTest, LinksToOtherDocumentsLoadThemAtTheirAnchor) {
+  viewer.SetHistoryMaxCount(5);
+  const std::string b = write("Sub/B.htm", paragraphs(30, "", "<p><a name=\"part\">Part</a></p>" + paragraphs(20)));
+  const std::string a = write("a.htm", "<p><a href=\"SUB/b.htm#part\">to b</a> <a href=\"notes.txt\">notes</a></p>");
+  write("notes.txt", "text");
+  viewer.LoadFromFile(a);
+
+  click(pointOf(find("notes")));
+  EXPECT_EQ(viewer.DocumentFile(), a) << "a link of another kind does nothing";
+
+  click(pointOf(find("to b")));
+  EXPECT_EQ(viewer.DocumentFile(), b) << "the link finds the file whatever its letter case";
+  EXPECT_EQ(viewer.GetVScrollPos(), std::min(viewer.AnchorNames().at("PART")->TopY,
+                                             viewer.DocHeight() - viewer.PaintPanel()->height()));
+  EXPECT_EQ(viewer.HistoryFiles(), (std::vector<std::string>{b, a}));
+}
+
+TEST_F(ViewerTest, PictureLinksShowAnImageDocument) {
+  write("pic.png", "\x89PNG\r\n\x1a\n not decoded");
+  viewer.LoadFromFile(write("a.htm", "<p><a href=\"pic.png\">picture</a></p>"));
+  click(pointOf(find("picture")));
+  EXPECT_EQ(viewer.DocumentFile(), folder.file("pic.png"));
+  EXPECT_EQ(viewer.DocumentKind(), dkImage);
+}
+
+TEST_F(ViewerTest, HistoryKeepsTheLastTwoDocuments) {
+  viewer.SetHistoryMaxCount(2);
+  int changes = 0;
+  viewer.OnHistoryChange = [&](ThtmlViewer*) { ++changes; };
+  const std::string a = write("a.htm", "<p>A</p>"), b = write("b.htm", "<p>B</p>"), c = write("c.htm", "<p>C</p>");
+  viewer.LoadFromFile(a);
+  viewer.LoadFromFile(b);
+  viewer.LoadFromFile(c);
+  EXPECT_EQ(viewer.HistoryFiles(), (std::vector<std::string>{c, b}));
+  EXPECT_EQ(changes, 3);
+  viewer.LoadFromFile(c);
+  EXPECT_EQ(changes, 3) << "reloading the shown file adds nothing";
+  viewer.Clear();
+  EXPECT_EQ(viewer.HistoryFiles().size(), 2u);
+  EXPECT_EQ(viewer.DocumentFile(), c);
+}
+
+TEST_F(ViewerTest, ReloadingKeepsThePositionAnotherFileStartsAtTheTop) {
+  const std::string a = write("a.htm", paragraphs(60)), b = write("b.htm", paragraphs(60));
+  viewer.LoadFromFile(a);
+  viewer.ScrollToY(400);
+  viewer.LoadFromFile(a);
+  EXPECT_EQ(viewer.GetVScrollPos(), 400);
+  viewer.LoadFromFile(b);
+  EXPECT_EQ(viewer.GetVScrollPos(), 0);
+}
+
+TEST_F(ViewerTest, AMissingFileLeavesTheDocumentAlone) {
+  const std::string a = write("a.htm", "<p>Here</p>");
+  viewer.LoadFromFile(a);
+  std::vector<bool> processing;
+  viewer.OnProcessing = [&](ThtmlViewer*, bool on) { processing.push_back(on); };
+  const std::string missing = folder.file("missing.htm");
+  try {
+    viewer.LoadFromFile(missing);
+    FAIL() << "no error";
+  } catch (const InOutError& error) {
+    EXPECT_EQ(std::string(error.what()), "Can't locate file: " + missing);
+  }
+  EXPECT_EQ(viewer.DocumentFile(), a);
+  EXPECT_FALSE(viewer.Busy());
+  EXPECT_EQ(processing, (std::vector<bool>{true, false}));
+  EXPECT_GE(find("Here"), 0);
+}
+
+TEST_F(ViewerTest, MetaRefreshIsReportedAfterTheLoad) {
+  std::vector<std::pair<int, std::string>> refreshes;
+  viewer.OnMetaRefresh = [&](ThtmlViewer*, int delay, const std::string& url) { refreshes.emplace_back(delay, url); };
+  viewer.LoadFromFile(write("r1.htm", "<meta http-equiv=\"Refresh\" content=\"5; URL=Next.htm\"><p>x</p>"));
+  viewer.LoadFromFile(write("r2.htm", "<meta http-equiv=\"refresh\" content=\"0; url=x.htm\"><p>x</p>"));
+  viewer.LoadFromFile(write("r3.htm", "<meta http-equiv=\"refresh\" content=\"5\"><p>x</p>"));
+  ASSERT_EQ(refreshes.size(), 1u);
+  EXPECT_EQ(refreshes[0], std::make_pair(5, std::string("Next.htm")));
+}
+
+TEST_F(ViewerTest, PropertyAssignmentRules) {
+  viewer.SetDefFontSize(3);
+  EXPECT_EQ(viewer.DefFontSize(), 6);
+  viewer.SetImageCacheCount(99);
+  EXPECT_EQ(viewer.ImageCacheCount(), 20);
+  viewer.SetImageCacheCount(-4);
+  EXPECT_EQ(viewer.ImageCacheCount(), 0);
+  viewer.SetImageCacheCount(5);
+  viewer.SetServerRoot("  ");
+  EXPECT_EQ(viewer.ServerRoot(), "");
+  viewer.SetServerRoot("c:\\site\\ ");
+  EXPECT_EQ(viewer.ServerRoot(), "c:\\site");
+  viewer.SetDefFontName("times new roman");
+  EXPECT_EQ(viewer.DefFontName(), "Times New Roman");
+  viewer.SetDefFontName("Arial");
+  EXPECT_EQ(viewer.Document().FontName, "Arial");
+  EXPECT_EQ(viewer.DefPreFontName(), "Courier New");
+  EXPECT_EQ(viewer.BorderStyle(), htFocused);
+  EXPECT_EQ(viewer.ScrollBars(), ssBoth);
+  EXPECT_EQ(viewer.DefHotSpotColor(), 0xFF0000u);
+}
+
+}  // namespace
+}  // namespace tavra::test
