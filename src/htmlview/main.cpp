@@ -118,17 +118,13 @@ void dumpBlock(const TSectionBase& block, int level) {
   if (auto* section = dynamic_cast<const TSection*>(&block)) {
     for (const LineRec& line : section->Lines) std::cout << indent << "  " << lineText(*section, line) << "\n";
   } else if (auto* table = dynamic_cast<const ThtmlTable*>(&block)) {
-    if (table->Caption && table->Caption->Cell) {
-      std::cout << indent << "  Caption\n";
-      dumpCell(*table->Caption->Cell, level + 2);
-    }
+    if (table->Caption && table->Caption->Cell && table->CaptionAtTop) dumpCell(*table->Caption->Cell, level + 1);
     for (int r = 0; r < table->Rows.Count(); ++r)
       for (int c = 0; c < table->Rows[r].Count(); ++c) {
         const TCellObj& cellObj = table->Rows[r][c];
-        if (!cellObj.Cell || cellObj.ColSpan <= 0) continue;
-        std::cout << indent << "  Cell row=" << r << " col=" << c << "\n";
-        dumpCell(*cellObj.Cell, level + 2);
+        if (cellObj.Cell && cellObj.ColSpan > 0) dumpCell(*cellObj.Cell, level + 1);
       }
+    if (table->Caption && table->Caption->Cell && !table->CaptionAtTop) dumpCell(*table->Caption->Cell, level + 1);
   }
 }
 

@@ -1,5 +1,8 @@
 // Loading, anchors, links between documents, the history and the viewer's properties.
 
+#include <QPushButton>
+#include <algorithm>
+
 #include "platform/file_system.h"
 #include "windows/viewer_fixture.h"
 
@@ -132,6 +135,42 @@ TEST_F(ViewerTest, PropertyAssignmentRules) {
   EXPECT_EQ(viewer.BorderStyle(), htFocused);
   EXPECT_EQ(viewer.ScrollBars(), ssBoth);
   EXPECT_EQ(viewer.DefHotSpotColor(), 0xFF0000u);
+}
+
+}  // namespace
+}  // namespace tavra::test
+
+namespace tavra::test {
+namespace {
+
+TEST_F(ViewerTest, FormSubmissionArrivesAfterTheClickHandling) {
+  std::vector<std::string> submitted;
+  viewer.SetOnFormSubmit([&](ThtmlViewer*, const std::string& action, const std::string&, const std::string&,
+                             const std::string& method, std::vector<std::string>& results) {
+    submitted.push_back(action + " " + method);
+    submitted.insert(submitted.end(), results.begin(), results.end());
+  });
+  viewer.LoadFromFile(write("form.htm",
+                            "<form action=\"find.cgi\" method=\"post\"><input name=\"q\" value=\"bible\">"
+                            "<input type=\"submit\" name=\"go\" value=\"Go\"></form>"));
+  viewer.grab();
+  auto* button = viewer.PaintPanel()->findChild<QPushButton*>();
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_TRUE(submitted.empty()) << "the submission is posted, not delivered inside the click";
+  QApplication::processEvents();
+  ASSERT_FALSE(submitted.empty());
+  EXPECT_EQ(submitted[0], "find.cgi post");
+  EXPECT_NE(std::find(submitted.begin(), submitted.end(), "q=bible"), submitted.end());
+
+  // Without a handler the form submits nothing.
+  viewer.SetOnFormSubmit(nullptr);
+  submitted.clear();
+  viewer.LoadFromFile(folder.file("form.htm"));
+  viewer.grab();
+  QTest::mouseClick(viewer.PaintPanel()->findChild<QPushButton*>(), Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_TRUE(submitted.empty());
 }
 
 }  // namespace

@@ -43,7 +43,6 @@ class BorderBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    if (viewer_->BorderStyle() == htNone && !viewer_->hasFocus()) return;
     QPainter painter(this);
     PainterCanvas canvas(painter, width(), height());
     bool dark = (viewer_->BorderStyle() == htFocused && viewer_->hasFocus()) || viewer_->BorderStyle() == htSingle;
