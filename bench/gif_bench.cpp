@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "html/gif_image.h"
+#include "ratio_line.h"
 
 using namespace tavra;
 
@@ -185,6 +186,7 @@ double bestSeconds(Decode decode) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tavra::bench::startRatioFile();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
@@ -196,6 +198,6 @@ int main(int argc, char** argv) {
     benchmark::DoNotOptimize(gif.LoadFromStream(data));
   });
   const double peer = bestSeconds([&] { benchmark::DoNotOptimize(peerDecode(data, pixels)); });
-  std::printf("gif decode vs giflib: %.2fx\n", peer / ours);
+  tavra::bench::ratioLine("gif decode vs giflib: %.2fx", peer / ours);
   return 0;
 }

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libjpeg-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev
   fonts-liberation fontconfig
 )
 
