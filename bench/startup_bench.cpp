@@ -1,0 +1,137 @@
+// Start-up of the program beside an empty Qt window, and the day's refresh.
+//
+// Both programs run in a copy of the sample installation on the offscreen platform, started
+// the same way: each writes a PNG of its window right after the window's first paint and
+// exits; the time is from process start to exit, best of several runs. The refresh is the
+// main window's: build "TAVRA.TMP" for the next day, read the RTF, fill the text window.
+
+#include <QApplication>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "platform/qt/painter_canvas.h"
+#include "ratio_line.h"
+
+using namespace tavra;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kRuns = 10;
+// A day of the sample year, so that the window shows the day's texts.
+const char* const kSampleDay = "1999-03-15";
+
+double milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// The program folder as `make run` lays it out: the program beside the sample installation.
+fs::path makeProgramFolder() {
+  std::string pattern = (fs::temp_directory_path() / "tavra-startup-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) {
+    std::perror("startup_bench: mkdtemp");
+    std::exit(EXIT_FAILURE);
+  }
+  const fs::path folder = pattern;
+  fs::copy_file(TAVRA_PROGRAM, folder / "tavra");
+  fs::copy(TAVRA_SAMPLE_DATA, folder, fs::copy_options::recursive);
+  return folder;
+}
+
+// Runs `argv` in `folder` with its output discarded; the wall time from start to exit in ms,
+// or a negative number when the program failed.
+double runOnce(const fs::path& folder, const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  const auto start = Clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    if (FILE* null = std::freopen("/dev/null", "w", stdout)) (void)null;
+    if (FILE* null = std::freopen("/dev/null", "w", stderr)) (void)null;
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
+  const double ms = milliseconds(Clock::now() - start);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
+}
+
+// Best of kRuns start-ups of each program, taken in turns so that both see the same machine.
+bool bestStartups(const fs::path& folder, double& ours, double& empty) {
+  const std::vector<std::string> program = {(folder / "tavra").string(), "--screenshot", "probe.png",
+                                            "--date", kSampleDay, "--startup-probe"};
+  const std::vector<std::string> yardstick = {TAVRA_EMPTY_WINDOW, "empty.png"};
+  ours = empty = 1e30;
+  for (int run = 0; run < kRuns; ++run) {
+    const double a = runOnce(folder, program);
+    const double b = runOnce(folder, yardstick);
+    if (a < 0 || b < 0) {
+      std::fprintf(stderr, "startup_bench: %s failed\n", a < 0 ? "tavra --screenshot --startup-probe" : "empty_window");
+      return false;
+    }
+    ours = std::min(ours, a);
+    empty = std::min(empty, b);
+  }
+  return true;
+}
+
+// The main window's refresh, best of kRuns, in ms; run inside the program folder, where the
+// day document is written.
+double bestRefresh(const fs::path& folder) {
+  const fs::path before = fs::current_path();
+  fs::current_path(folder);
+  double best = 1e30;
+  {
+    TMainForm form((folder / "").string());
+    form.show();
+    QApplication::processEvents();
+    for (int run = 0; run < kRuns; ++run) {
+      const auto start = Clock::now();
+      form.Den2Click();
+      best = std::min(best, milliseconds(Clock::now() - start));
+    }
+  }
+  fs::current_path(before);
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  bench::startRatioFile();
+  const fs::path folder = makeProgramFolder();
+
+  double ours = 0;
+  double empty = 0;
+  const bool started = bestStartups(folder, ours, empty);
+
+  qputenv("TAVRA_TODAY", kSampleDay);
+  QApplication app(argc, argv);
+  static QtFontEngine fonts;
+  setFontEngine(&fonts);
+  const double refresh = bestRefresh(folder);
+  setFontEngine(nullptr);
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
+
+  if (!started) return EXIT_FAILURE;
+  std::printf("start-up to the first painted window, best of %d (offscreen):\n", kRuns);
+  std::printf("  tavra --screenshot --startup-probe  %8.1f ms\n", ours);
+  std::printf("  empty Qt window                     %8.1f ms\n", empty);
+  std::printf("day refresh (TAVRA.TMP, RTF, text window), best of %d: %.2f ms\n", kRuns, refresh);
+  bench::ratioLine("startup vs empty Qt window: %.2fx", empty / ours);
+  return EXIT_SUCCESS;
+}
