@@ -19,7 +19,8 @@ build: setup
 asan:
 	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug CMAKE_ARGS=-DTAVRA_SANITIZE=ON
 
-# Builds the benchmark programs and runs each of them.
+# Builds the benchmark programs and runs each of them; the run ends with the ratio lines
+# against the peers (their time over ours).
 bench: setup
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
 	cmake --build $(BUILD) --target run_benchmarks
