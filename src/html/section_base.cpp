@@ -42,6 +42,18 @@ void TCell::AddSection(std::unique_ptr<TSectionBase> block) {
   Add(std::move(block));
 }
 
+bool TCell::Contains(const TSectionBase* block) const {
+  for (const auto& item : items_)
+    if (item->Contains(block)) return true;
+  return false;
+}
+
+void TCell::DropFailedBlock(int index, const EProcessError& error) {
+  showMessageBox(error.what(), MessageButtons::Ok, MessageIcon::Error);
+  if (Document && Document->OnBlockDropped) Document->OnBlockDropped(*items_[std::size_t(index)]);
+  Delete(index);
+}
+
 int TCell::LayoutCell(Canvas& canvas, int y, int width, int& maxWidth, int& charPos) {
   Indents.Clear();
   Indents.Reset(0, width);
@@ -55,8 +67,7 @@ int TCell::LayoutCell(Canvas& canvas, int y, int width, int& maxWidth, int& char
     try {
       height += items_[std::size_t(i)]->LayoutSection(canvas, y + height, Indents, blockMax, charPos);
     } catch (const EProcessError& e) {
-      showMessageBox(e.what(), MessageButtons::Ok, MessageIcon::Error);
-      Delete(i);
+      DropFailedBlock(i, e);
       continue;
     }
     maxWidth = std::max(maxWidth, blockMax);

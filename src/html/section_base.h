@@ -69,6 +69,8 @@ class TSectionBase {
   virtual void RefreshFonts() { RecalcFixedHeight(); }
   virtual void RecalcFixedHeight() {}
   virtual void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth);
+  // Whether `block` is this block or lies inside it (in a table's cells).
+  virtual bool Contains(const TSectionBase* block) const { return block == this; }
 };
 
 class TCell : public TFreeList<TSectionBase> {
@@ -101,6 +103,10 @@ class TCell : public TFreeList<TSectionBase> {
   bool CharAtPos(int pos, char& ch, TSectionBase*& block);
   void CopySelectedText();
   void RefreshFonts();
+  bool Contains(const TSectionBase* block) const;
+  // A block whose layout failed is reported and removed; the document hears of it first,
+  // so that nothing keeps pointing into it.
+  void DropFailedBlock(int index, const EProcessError& error);
 };
 
 }  // namespace tavra

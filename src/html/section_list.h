@@ -62,6 +62,8 @@ class TSectionList : public TCell {
   TFreeList<HtmlFormBase> Forms;
   TScriptEvent ScriptEvent;
   std::function<void(InlineControl*)> OnControlFocus;
+  // Called before a block whose layout failed leaves the document.
+  std::function<void(const TSectionBase&)> OnBlockDropped;
   std::vector<AnimatedPicture*> AnimatedImages;
   std::string CopyBuffer;
   TFreeList<TMapItem> ImageMaps;

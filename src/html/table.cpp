@@ -267,6 +267,14 @@ int ThtmlTable::PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, i
   return pos;
 }
 
+bool ThtmlTable::Contains(const TSectionBase* block) const {
+  if (block == this || Caption->Cell->Contains(block)) return true;
+  for (int r = 0; r < Rows.Count(); ++r)
+    for (int c = 0; c < Rows[r].Count(); ++c)
+      if (Rows[r][c].Cell->Contains(block)) return true;
+  return false;
+}
+
 // ---------------------------------------------------------------- character operations
 
 int ThtmlTable::SearchText(int start, std::string_view text, bool matchCase) {

@@ -103,6 +103,7 @@ class ThtmlTable : public TSectionBase {
   bool CharAtPos(int pos, char& ch, TSectionBase*& block) override;
   void RefreshFonts() override;
   void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth) override;
+  bool Contains(const TSectionBase* block) const override;
 
  private:
   // Column minimum and maximum widths of one measuring pass.

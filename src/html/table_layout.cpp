@@ -44,8 +44,7 @@ void ThtmlTable::MeasureCell(Canvas& canvas, TCell& cell, int& min, int& max) {
     try {
       cell[i].MeasureWidths(canvas, mn, mx);
     } catch (const EProcessError& e) {
-      showMessageBox(e.what(), MessageButtons::Ok, MessageIcon::Error);
-      cell.Delete(i);
+      cell.DropFailedBlock(i, e);
       continue;
     }
     min = std::max(min, mn);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "builder_fixture.h"
+#include "platform/fixed_canvas.h"
+#include "platform/message_box.h"
 
 namespace tavra::test {
 namespace {
@@ -103,6 +105,48 @@ TEST(BuilderTables, NestedTablesAndTablesInLists) {
   Parsed q("<ul><li>item<table><tr><td>x</table></ul>");
   EXPECT_EQ(q.blocks(), "T'' U'item' X1");
   EXPECT_EQ(q.block<ThtmlTable>(2).ListLevel, 1);
+}
+
+}  // namespace
+}  // namespace tavra::test
+
+namespace tavra::test {
+namespace {
+
+// A table dropped by layout takes its anchors with it: the document says which block
+// leaves before it is freed, and anchors that point into it can be forgotten.
+TEST(BuilderTables, DroppedTableReportsItsBlockSoAnchorsIntoItCanBeForgotten) {
+  std::string row;
+  for (int c = 0; c < 31; ++c) row += "<td>c" + std::to_string(c) + "</td>";
+  Parsed p("<a name=before>Before</a><table><tr><td><a name=inside>In</a></td>" + row.substr(11) +
+           "</tr></table><a name=after>After</a>");
+  ASSERT_EQ(p.anchors.count("INSIDE"), 1u);
+  const TSection* inside = p.anchors["INSIDE"];
+
+  std::vector<std::string> messages;
+  MessageBoxHandler previous = setMessageBoxHandler([&](const MessageBoxRequest& request) {
+    messages.push_back(request.text);
+    return MessageResult::Ok;
+  });
+  int dropped = 0;
+  p.doc.OnBlockDropped = [&](const TSectionBase& block) {
+    ++dropped;
+    EXPECT_TRUE(block.Contains(inside));
+    EXPECT_FALSE(block.Contains(p.anchors["BEFORE"]));
+    for (auto it = p.anchors.begin(); it != p.anchors.end();)
+      it = block.Contains(it->second) ? p.anchors.erase(it) : std::next(it);
+  };
+  FixedCanvas canvas(800, 600);
+  int scrollWidth = 0, chars = 0;
+  p.doc.LayoutDocument(canvas, 0, 800, scrollWidth, chars);
+  setMessageBoxHandler(previous);
+
+  EXPECT_EQ(messages, std::vector<std::string>{"Table has too many Columns"});
+  EXPECT_EQ(dropped, 1);
+  EXPECT_EQ(p.anchors.count("INSIDE"), 0u);
+  EXPECT_EQ(p.anchors.count("BEFORE"), 1u);
+  EXPECT_EQ(p.anchors.count("AFTER"), 1u);
+  EXPECT_EQ(p.blocks().find('X'), std::string::npos);
 }
 
 }  // namespace
