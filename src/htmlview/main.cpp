@@ -1,6 +1,8 @@
 // htmlview: shows one file in the HTML viewer without a display. Writes what the viewer
 // shows as a picture, prints the laid-out blocks, or times parsing, layout and painting.
 //
+// A picture is shown as an image document, a .txt file as plain text.
+//
 //   htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]
 
 #include <QApplication>
@@ -74,11 +76,14 @@ bool parseOptions(int argc, char** argv, Options& options) {
   return !options.file.empty();
 }
 
-bool isPicture(const std::string& file) {
+bool hasExtension(const std::string& file, const char* extension) {
   std::size_t dot = file.rfind('.');
-  if (dot == std::string::npos) return false;
-  QString ext = QString::fromStdString(file.substr(dot)).toLower();
-  return ext == ".bmp" || ext == ".gif" || ext == ".jpg" || ext == ".jpeg" || ext == ".png";
+  return dot != std::string::npos && QString::fromStdString(file.substr(dot)).compare(extension, Qt::CaseInsensitive) == 0;
+}
+
+bool isPicture(const std::string& file) {
+  return hasExtension(file, ".bmp") || hasExtension(file, ".gif") || hasExtension(file, ".jpg") ||
+         hasExtension(file, ".jpeg") || hasExtension(file, ".png");
 }
 
 const char* blockName(const TSectionBase& block) {
@@ -154,6 +159,8 @@ int main(int argc, char** argv) {
     try {
       if (isPicture(options.file))
         viewer.LoadImageDocument(options.file);
+      else if (hasExtension(options.file, ".txt"))
+        viewer.LoadTextFile(options.file);
       else
         viewer.LoadFromFile(options.file);
     } catch (const std::exception& error) {

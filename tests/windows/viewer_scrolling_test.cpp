@@ -53,6 +53,12 @@ TEST_F(ViewerTest, KeysAndBarMoveWithinTheVerticalLimit) {
   EXPECT_EQ(viewer.GetVScrollPos(), limit);
   EXPECT_EQ(viewer.Document().ScrollOffset, limit);
 
+  // The bar is told its range and position only when one of them changes.
+  const int calls = viewer.VScrollBar()->ParamsCalls;
+  viewer.ArrangeScrollBars();
+  viewer.SetVScrollPos(limit);
+  EXPECT_EQ(viewer.VScrollBar()->ParamsCalls, calls);
+
   viewer.ScrollToY(-50);
   EXPECT_EQ(viewer.GetVScrollPos(), 0);
   viewer.SetVScrollPos(limit + 500);
@@ -105,7 +111,7 @@ TEST_F(ViewerTest, WidthChangesKeepTheReadingPositionAtTheSameBlock) {
   // A change of height alone lays nothing out again: a block height set by hand stays.
   viewer.Document()[0].ContentHeight += 1000;
   viewer.resize(180, 250);
-  EXPECT_EQ(viewer.Document()[0].ContentHeight >= 1000, true);
+  EXPECT_GE(viewer.Document()[0].ContentHeight, 1000);
   viewer.resize(200, 250);
   EXPECT_LT(viewer.Document()[0].ContentHeight, 1000);
 

@@ -232,7 +232,6 @@ class ThtmlViewer : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void customEvent(QEvent* event) override;
 
  private:

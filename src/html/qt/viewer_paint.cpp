@@ -68,8 +68,6 @@ void ThtmlViewer::PaintDocument(Canvas& canvas) {
 
 void ThtmlViewer::DrawBorder() { borderBox_->update(); }
 
-void ThtmlViewer::paintEvent(QPaintEvent*) {}
-
 void ThtmlViewer::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   if (OnEnter) OnEnter(this);

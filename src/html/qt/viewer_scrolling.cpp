@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "html/qt/viewer.h"
+#include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
@@ -191,8 +192,9 @@ void ThtmlViewer::HScrollChanged(int) {
 void ThtmlViewer::keyPressEvent(QKeyEvent* event) {
   int key = event->key();
   if (OnKeyDown) OnKeyDown(this, key, event->modifiers());
-  if (OnKeyPress && !event->text().isEmpty()) {
-    char ch = event->text().at(0).toLatin1();
+  std::uint8_t byte = 0;
+  if (OnKeyPress && !event->text().isEmpty() && cp1250::fromUnicode(event->text().at(0).unicode(), byte)) {
+    char ch = char(byte);
     OnKeyPress(this, ch);
   }
   const int old = vBar_->Position;
