@@ -105,6 +105,15 @@ TEST_F(ViewerTest, AMissingFileLeavesTheDocumentAlone) {
   EXPECT_GE(find("Here"), 0);
 }
 
+TEST_F(ViewerTest, ALinkToAMissingFileIsReportedAndTheDocumentStays) {
+  const std::string a = write("a.htm", "<p><a href=\"gone.htm\">broken</a></p>");
+  viewer.LoadFromFile(a);
+  click(pointOf(find("broken")));
+  EXPECT_EQ(messages, (std::vector<std::string>{"Can't locate file: " + folder.file("gone.htm")}));
+  EXPECT_EQ(viewer.DocumentFile(), a);
+  EXPECT_FALSE(viewer.Busy());
+}
+
 TEST_F(ViewerTest, MetaRefreshIsReportedAfterTheLoad) {
   std::vector<std::pair<int, std::string>> refreshes;
   viewer.OnMetaRefresh = [&](ThtmlViewer*, int delay, const std::string& url) { refreshes.emplace_back(delay, url); };

@@ -245,6 +245,7 @@ class ThtmlViewer : public QWidget {
   void ApplyDocumentFonts();
   void FontsChanged();
   void RelayoutKeepingPosition();
+  void KeyDown(QKeyEvent* event);
   void VScrollAction(int action);
   void HScrollChanged(int value);
   void DoAutoScroll();
@@ -310,6 +311,10 @@ class ThtmlViewer : public QWidget {
   double lastParseMs_ = 0;
   double lastLayoutMs_ = 0;
 };
+
+// Runs the work of a toolkit event: an error must not travel through the event loop, so
+// it goes to the default error report (a message box) and the program goes on.
+void ReportingErrors(const std::function<void()>& work) noexcept;
 
 // The viewer's two cursors, made from the program's pictures.
 QCursor HandQCursor();

@@ -6,11 +6,13 @@
 #include <QEvent>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QThread>
 
 #include "html/form_controls.h"
 #include "html/qt/viewer.h"
+#include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
@@ -39,24 +41,34 @@ const QCursor& handCursor() {
 
 }  // namespace
 
+void ReportingErrors(const std::function<void()>& work) noexcept {
+  try {
+    work();
+  } catch (const std::exception& e) {
+    reportError(e.what());
+  } catch (...) {
+    reportError("Neznámá chyba.");
+  }
+}
+
 void TPaintPanel::mousePressEvent(QMouseEvent* event) {
-  Viewer->PanelMouseDown(event->button(), event->modifiers(), event->position().toPoint().x(),
-                         event->position().toPoint().y());
+  const QPoint p = event->position().toPoint();
+  ReportingErrors([&] { Viewer->PanelMouseDown(event->button(), event->modifiers(), p.x(), p.y()); });
 }
 
 void TPaintPanel::mouseMoveEvent(QMouseEvent* event) {
-  Viewer->PanelMouseMove(event->buttons(), event->modifiers(), event->position().toPoint().x(),
-                         event->position().toPoint().y());
+  const QPoint p = event->position().toPoint();
+  ReportingErrors([&] { Viewer->PanelMouseMove(event->buttons(), event->modifiers(), p.x(), p.y()); });
 }
 
 void TPaintPanel::mouseReleaseEvent(QMouseEvent* event) {
-  Viewer->PanelMouseUp(event->button(), event->modifiers(), event->position().toPoint().x(),
-                       event->position().toPoint().y());
+  const QPoint p = event->position().toPoint();
+  ReportingErrors([&] { Viewer->PanelMouseUp(event->button(), event->modifiers(), p.x(), p.y()); });
 }
 
 void TPaintPanel::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton)
-    Viewer->SelectWordAt(event->position().toPoint().x(), event->position().toPoint().y());
+  const QPoint p = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) ReportingErrors([&] { Viewer->SelectWordAt(p.x(), p.y()); });
 }
 
 bool ThtmlViewer::LinkAt(int x, int y, InlineControl*& control, TUrlTarget& link) {
@@ -149,7 +161,7 @@ void ThtmlViewer::ExtendSelection(int x, int y) {
 }
 
 void ThtmlViewer::customEvent(QEvent* event) {
-  if (event->type() == AutoScrollEvent) DoAutoScroll();
+  if (event->type() == AutoScrollEvent) ReportingErrors([this] { DoAutoScroll(); });
 }
 
 void ThtmlViewer::DoAutoScroll() {
@@ -157,6 +169,8 @@ void ThtmlViewer::DoAutoScroll() {
   clock.start();
   qint64 lastStep = -100;
   QPoint pt = lastMousePos_;
+  // The pending events may close the window that holds the viewer.
+  QPointer<ThtmlViewer> alive(this);
   while (autoScrolling_) {
     if (pt.y() > 0 && pt.y() <= height()) break;
     if (clock.elapsed() - lastStep >= 100) {
@@ -171,6 +185,7 @@ void ThtmlViewer::DoAutoScroll() {
     }
     // The mouse release ends the loop from inside here.
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!alive) return;
     QThread::msleep(5);
     pt = lastMousePos_;
   }

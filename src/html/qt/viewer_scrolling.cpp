@@ -190,6 +190,10 @@ void ThtmlViewer::HScrollChanged(int) {
 }
 
 void ThtmlViewer::keyPressEvent(QKeyEvent* event) {
+  ReportingErrors([&] { KeyDown(event); });
+}
+
+void ThtmlViewer::KeyDown(QKeyEvent* event) {
   int key = event->key();
   if (OnKeyDown) OnKeyDown(this, key, event->modifiers());
   std::uint8_t byte = 0;
