@@ -146,7 +146,9 @@ void ThtmlViewer::SetOnFormSubmit(TFormSubmitEvent handler) {
     QMetaObject::invokeMethod(
         this,
         [this, action, target, encType, method, results = std::move(results)]() mutable {
-          if (onFormSubmit_) onFormSubmit_(this, action, target, encType, method, results);
+          ReportingErrors([&] {
+            if (onFormSubmit_) onFormSubmit_(this, action, target, encType, method, results);
+          });
         },
         Qt::QueuedConnection);
   };
