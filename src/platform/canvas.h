@@ -103,7 +103,7 @@ struct FontMetrics {
   int aveCharWidth = 0;
 };
 
-// A realised font: its metrics and one advance per byte, read once, so that measuring
+// A realised font: its metrics and one advance per byte, each read once, so that measuring
 // is a table walk.
 class CanvasFont {
  public:
@@ -111,20 +111,28 @@ class CanvasFont {
 
   const FontSpec& spec() const { return spec_; }
   const FontMetrics& metrics() const { return metrics_; }
-  int advance(unsigned char c) const { return advances_[c]; }
+  int advance(unsigned char c) const {
+    const int a = advances_[c];
+    return a >= 0 ? a : (advances_[c] = readAdvance(c));
+  }
   // Sum of the advances plus the overhang, as the original platform reports an extent.
   int textWidth(const char* text, int count) const {
     int w = 0;
-    for (int i = 0; i < count; ++i) w += advances_[static_cast<unsigned char>(text[i])];
+    for (int i = 0; i < count; ++i) w += advance(static_cast<unsigned char>(text[i]));
     return count > 0 ? w + metrics_.overhang : 0;
   }
   int textWidth(std::string_view text) const { return textWidth(text.data(), static_cast<int>(text.size())); }
 
  protected:
   CanvasFont() = default;
+  // Entries left at UnreadAdvance are read on first use: reading a toolkit font's advances
+  // loads its glyphs, and most fonts of a document use few of the 256 bytes.
+  static constexpr int UnreadAdvance = -1;
+  virtual int readAdvance(unsigned char) const { return 0; }
+
   FontSpec spec_;
   FontMetrics metrics_;
-  std::array<int, 256> advances_{};
+  mutable std::array<int, 256> advances_{};
 };
 
 using FontPtr = std::shared_ptr<const CanvasFont>;

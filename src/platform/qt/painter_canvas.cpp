@@ -71,8 +71,12 @@ QtFont::QtFont(const FontSpec& spec) {
   QList<quint32> glyphs = raw_.isValid() ? raw_.glyphIndexesForString(chars) : QList<quint32>();
   for (int b = 0; b < 256; ++b) {
     glyphs_[b] = b < glyphs.size() ? glyphs[b] : 0;
-    advances_[b] = b < 32 ? 0 : fm.horizontalAdvance(chars[b]);
+    advances_[b] = b < 32 ? 0 : UnreadAdvance;
   }
+}
+
+int QtFont::readAdvance(unsigned char c) const {
+  return QFontMetrics(qfont_).horizontalAdvance(QChar(cp1250::toUnicode(c)));
 }
 
 FontPtr QtFontEngine::createFont(const FontSpec& spec) {

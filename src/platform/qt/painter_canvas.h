@@ -27,6 +27,9 @@ class QtFont : public CanvasFont {
   // faces, the name itself otherwise (the font configuration finds a substitute).
   static QString familyFor(const std::string& faceName);
 
+ protected:
+  int readAdvance(unsigned char c) const override;
+
  private:
   QFont qfont_;
   QRawFont raw_;
