@@ -329,8 +329,8 @@ int main(int argc, char** argv) {
   for (Document& d : documentsOf(folder)) documents.push_back(std::move(d));
 
   std::printf("parse+layout at %d px, best of several runs, MB/s of the Windows-1250 text\n", kLayoutWidth);
-  std::printf("%-24s %10s %10s %10s %10s %10s %10s\n", "document", "bytes", "ours", "QTextDoc", "litehtml",
-              "vs QTD", "vs lite");
+  std::printf("%-24s %10s %10s %10s %10s %10s %10s   %s\n", "document", "bytes", "ours", "QTextDoc", "litehtml",
+              "vs QTD", "vs lite", "heights in px (ours / QTD / lite)");
   double oursTotal = 0;
   double qtTotal = 0;
   double liteTotal = 0;
@@ -339,9 +339,10 @@ int main(int argc, char** argv) {
     const double ours = bestSeconds(layOutOurs, d);
     const double qt = bestSeconds(layOutQTextDocument, d);
     const double lite = bestSeconds(layOutLitehtml, d);
-    std::printf("%-24s %10zu %10.2f %10.2f %10.2f %9.2fx %9.2fx\n", d.name.c_str(), d.ours.size(),
+    std::printf("%-24s %10zu %10.2f %10.2f %10.2f %9.2fx %9.2fx   %d / %d / %d\n", d.name.c_str(), d.ours.size(),
                 megabytesPerSecond(d.ours.size(), ours), megabytesPerSecond(d.ours.size(), qt),
-                megabytesPerSecond(d.ours.size(), lite), qt / ours, lite / ours);
+                megabytesPerSecond(d.ours.size(), lite), qt / ours, lite / ours, layOutOurs(d),
+                layOutQTextDocument(d), layOutLitehtml(d));
     oursTotal += ours;
     qtTotal += qt;
     liteTotal += lite;

@@ -6,6 +6,7 @@
 // main window's: build "TAVRA.TMP" for the next day, read the RTF, fill the text window.
 
 #include <QApplication>
+#include <QImageReader>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,13 +70,19 @@ double runOnce(const fs::path& folder, const std::vector<std::string>& args) {
 }
 
 // Best of kRuns start-ups of each program, taken in turns so that both see the same machine.
+// The empty window takes the size of the program's main window, read from its first picture.
 bool bestStartups(const fs::path& folder, double& ours, double& empty) {
   const std::vector<std::string> program = {(folder / "tavra").string(), "--screenshot", "probe.png",
                                             "--date", kSampleDay, "--startup-probe"};
-  const std::vector<std::string> yardstick = {TAVRA_EMPTY_WINDOW, "empty.png"};
+  std::vector<std::string> yardstick = {TAVRA_EMPTY_WINDOW, "empty.png"};
   ours = empty = 1e30;
   for (int run = 0; run < kRuns; ++run) {
     const double a = runOnce(folder, program);
+    if (run == 0 && a >= 0) {
+      const QSize size = QImageReader(QString::fromStdString((folder / "probe.png").string())).size();
+      yardstick.push_back(std::to_string(size.width()));
+      yardstick.push_back(std::to_string(size.height()));
+    }
     const double b = runOnce(folder, yardstick);
     if (a < 0 || b < 0) {
       std::fprintf(stderr, "startup_bench: %s failed\n", a < 0 ? "tavra --screenshot --startup-probe" : "empty_window");

@@ -1,7 +1,8 @@
 // The yardstick of start-up: an empty Qt window started like `tavra --screenshot FILE
 // --startup-probe`. It shows a plain widget, grabs it to FILE after its first paint and exits.
+// Writing the PNG costs time by the pixel, so the benchmark gives the program's window size.
 //
-//   empty_window FILE
+//   empty_window FILE [WIDTH HEIGHT]     default 640 x 480
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
@@ -14,7 +15,7 @@ namespace {
 
 class EmptyWindow : public QWidget {
  public:
-  explicit EmptyWindow(QString path) : path_(std::move(path)) { resize(640, 480); }
+  EmptyWindow(QString path, int width, int height) : path_(std::move(path)) { resize(width, height); }
   int result = EXIT_FAILURE;
 
  protected:
@@ -36,13 +37,15 @@ class EmptyWindow : public QWidget {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: empty_window FILE\n");
+  const int width = argc == 4 ? std::atoi(argv[2]) : 640;
+  const int height = argc == 4 ? std::atoi(argv[3]) : 480;
+  if ((argc != 2 && argc != 4) || width <= 0 || height <= 0 || width > 10000 || height > 10000) {
+    std::fprintf(stderr, "usage: empty_window FILE [WIDTH HEIGHT]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  EmptyWindow window(QString::fromLocal8Bit(argv[1]));
+  EmptyWindow window(QString::fromLocal8Bit(argv[1]), width, height);
   window.show();
   QApplication::exec();
   return window.result;
