@@ -114,6 +114,17 @@ TEST_F(ViewerTest, ALinkToAMissingFileIsReportedAndTheDocumentStays) {
   EXPECT_FALSE(viewer.Busy());
 }
 
+TEST_F(ViewerTest, AnchorsInATableThatCannotBeShownAreForgotten) {
+  std::string row;
+  for (int i = 0; i < 31; ++i) row += "<td>" + std::to_string(i) + "</td>";
+  viewer.LoadFromFile(write("wide.htm", "<p><a name=\"before\">Before</a></p><table><tr><td><a name=\"inside\">In</a></td>" +
+                                           row + "</tr></table>" + paragraphs(40)));
+  EXPECT_EQ(messages.size(), 1u) << "the table with too many columns is reported once";
+  EXPECT_FALSE(viewer.JumpToAnchor("inside"));
+  EXPECT_TRUE(viewer.JumpToAnchor("before"));
+  EXPECT_EQ(viewer.AnchorNames().count("INSIDE"), 0u);
+}
+
 TEST_F(ViewerTest, MetaRefreshIsReportedAfterTheLoad) {
   std::vector<std::pair<int, std::string>> refreshes;
   viewer.OnMetaRefresh = [&](ThtmlViewer*, int delay, const std::string& url) { refreshes.emplace_back(delay, url); };

@@ -88,6 +88,11 @@ ThtmlViewer::ThtmlViewer(QWidget* parent) : QWidget(parent) {
   document_->ImagesOn = false;
   document_->OnBackgroundChange = [this](TSectionList& document) { BackgroundChanged(document); };
   document_->OnControlFocus = [this](InlineControl* control) { ScrollControlIntoView(control); };
+  // Anchors must not point into a block that layout throws away.
+  document_->OnBlockDropped = [this](const TSectionBase& block) {
+    for (auto it = anchorNames_.begin(); it != anchorNames_.end();)
+      it = block.Contains(it->second) ? anchorNames_.erase(it) : std::next(it);
+  };
   document_->ExpandImageName = [this](const std::string& name) { return ResolveLinkPath(name); };
   document_->FetchBitmap = [this](const std::string& name, bool& pending) {
     return FetchBackgroundBitmap(*document_, name, pending);
