@@ -9,6 +9,7 @@ packages=(
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev
   fonts-liberation fontconfig
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
