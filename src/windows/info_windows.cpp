@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <cctype>
+#include <string>
+
 #include "html/qt/viewer.h"
 #include "platform/file_system.h"
 #include "windows/label3d.h"
@@ -54,6 +57,21 @@ QPushButton* closeButton(QDialog& dialog, int x, int y) {
   return button;
 }
 
+// The viewer follows links to HTML files and pictures only; the help documents are ".prg"
+// files that link to each other, so such a link is loaded here into the same viewer.
+void followHelpDocumentLink(ThtmlViewer* viewer, const std::string& url, bool& handled) {
+  const std::size_t hash = url.find('#');
+  if (hash == 0) return;  // an anchor in this document: the viewer's own business
+  const std::string file = url.substr(0, hash);
+  const std::string dest = hash == std::string::npos ? std::string() : url.substr(hash);
+  if (file.size() < 4) return;
+  std::string extension = file.substr(file.size() - 4);
+  for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != ".prg") return;
+  handled = true;
+  viewer->LoadFromFile(viewer->ResolveLinkPath(file) + dest);
+}
+
 // The viewer settings both windows share; `scrollBars` is where they differ.
 ThtmlViewer* helpViewer(QDialog& dialog, TScrollStyle scrollBars) {
   auto* viewer = new ThtmlViewer(&dialog);
@@ -64,6 +82,7 @@ ThtmlViewer* helpViewer(QDialog& dialog, TScrollStyle scrollBars) {
   viewer->SetDefPreFontName("Courier New");
   viewer->SetNoSelect(false);
   viewer->SetScrollBars(scrollBars);
+  viewer->OnHotSpotClick = followHelpDocumentLink;
   return viewer;
 }
 

@@ -111,6 +111,22 @@ TEST_F(InfoWindowsTest, EnterAndEscCloseEitherWindow) {
   }
 }
 
+TEST_F(InfoWindowsTest, LinksBetweenTheHelpDocumentsOpenTheOtherDocument) {
+  writeDocument("Info.prg", 3);
+  writeDocument("OProgramu.prg", 3);
+  TForm1 form1;
+  ASSERT_TRUE(form1.html->OnHotSpotClick);
+  bool handled = false;
+  form1.html->OnHotSpotClick(form1.html, "#odstavec", handled);
+  EXPECT_FALSE(handled);  // anchors in the same document stay with the viewer
+  form1.html->OnHotSpotClick(form1.html, "obrazek.gif", handled);
+  EXPECT_FALSE(handled);
+  form1.html->OnHotSpotClick(form1.html, "OPROGRAMU.PRG#nahore", handled);
+  EXPECT_TRUE(handled);
+  const std::string shown = form1.html->DocumentFile();
+  EXPECT_EQ(shown.substr(shown.size() - 13), "OProgramu.prg");
+}
+
 TEST_F(InfoWindowsTest, ReopeningShowsTheDocumentWhereItWasLeft) {
   writeDocument("OProgramu.prg", 200);
   TOProgramu program;
