@@ -73,7 +73,7 @@ TFontObj::TFontObj(std::unique_ptr<TMyFont> font, int pos) : Pos(pos), TheFont(s
 }
 
 void TFontObj::UpdateMetrics() {
-  font_ = createFont(TheFont->Spec());
+  font_ = createFont(TheFont->Face());
   const FontMetrics& m = font_->metrics();
   TextHeight = m.height;
   FontHeight = m.height + m.externalLeading;

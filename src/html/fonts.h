@@ -43,7 +43,7 @@ class TMyFont {
   ColorRef Color() const { return color_; }
   unsigned Style() const { return spec_.style; }
   std::uint8_t Charset() const { return spec_.charset; }
-  const FontSpec& Spec() const { return spec_; }
+  const FontSpec& Face() const { return spec_; }
 
   void SetName(const std::string& name);
   void SetSize(int size);

@@ -56,11 +56,11 @@ bool TFormControlObj::HasFocus() const {
 FormWidgetFactory* TFormControlObj::Widgets() const { return Form->Host ? Form->Host->Widgets : nullptr; }
 
 FontSpec TFormControlObj::FixedFont() const {
-  FontSpec spec;
-  spec.name = Document->PreFontName;
-  spec.size = 10;
-  spec.charset = Document->Charset;
-  return spec;
+  FontSpec face;
+  face.name = Document->PreFontName;
+  face.size = 10;
+  face.charset = Document->Charset;
+  return face;
 }
 
 void TFormControlObj::Adopt(std::unique_ptr<FormWidget> widget, int width, int height) {

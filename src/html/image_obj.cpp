@@ -29,10 +29,10 @@ int scaled(int a, int b, int c) {
 }
 
 void useLabelFont(Canvas& canvas) {
-  FontSpec spec;
-  spec.name = "Arial";
-  spec.size = 8;
-  canvas.setFont(createFont(spec));
+  FontSpec face;
+  face.name = "Arial";
+  face.size = 8;
+  canvas.setFont(createFont(face));
 }
 
 }  // namespace

@@ -434,7 +434,7 @@ void TSection::PaintListMarker(Canvas& canvas, const LineRec& line, int x, int b
   int scroll = Document->ScrollOffset;
   if (ListKind == lkNumbered) {
     std::string label = ItemLabel(ItemNumber, NumberingStyle());
-    canvas.setFont(createFont(NumberFont->Spec()));
+    canvas.setFont(createFont(NumberFont->Face()));
     canvas.setTextColor(NumberFont->Color());
     canvas.setBkMode(BkMode::Transparent);
     canvas.textOut(mx - 5 - canvas.textWidth(label), baseline - scroll, label);

@@ -109,7 +109,7 @@ class CanvasFont {
  public:
   virtual ~CanvasFont() = default;
 
-  const FontSpec& spec() const { return spec_; }
+  const FontSpec& face() const { return spec_; }
   const FontMetrics& metrics() const { return metrics_; }
   int advance(unsigned char c) const {
     const int a = advances_[c];
@@ -143,13 +143,13 @@ using FontPtr = std::shared_ptr<const CanvasFont>;
 class FontEngine {
  public:
   virtual ~FontEngine() = default;
-  virtual FontPtr createFont(const FontSpec& spec) = 0;
+  virtual FontPtr createFont(const FontSpec& face) = 0;
 };
 
 FontEngine& fontEngine();
 // Installs `engine` (not owned; nullptr restores the fixed engine); returns the previous one.
 FontEngine* setFontEngine(FontEngine* engine);
-inline FontPtr createFont(const FontSpec& spec) { return fontEngine().createFont(spec); }
+inline FontPtr createFont(const FontSpec& face) { return fontEngine().createFont(face); }
 
 enum class BkMode { Transparent, Opaque };
 

@@ -25,22 +25,22 @@ int sourceIndex(int d, int destLen, int srcLen) {
 
 }  // namespace
 
-FixedFont::FixedFont(const FontSpec& spec) {
-  spec_ = spec;
-  int p = spec.pixelSize();
+FixedFont::FixedFont(const FontSpec& face) {
+  spec_ = face;
+  int p = face.pixelSize();
   metrics_.ascent = p - p / 4;
   metrics_.descent = p / 4;
   metrics_.height = p;
   metrics_.externalLeading = p / 8;
-  metrics_.overhang = (spec.style & fsItalic) ? p / 8 : 0;
+  metrics_.overhang = (face.style & fsItalic) ? p / 8 : 0;
   metrics_.aveCharWidth = p / 2;
   advances_.fill(p / 2);
 }
 
-FontPtr FixedFontEngine::createFont(const FontSpec& spec) {
+FontPtr FixedFontEngine::createFont(const FontSpec& face) {
   for (const FontPtr& f : cache_)
-    if (f->spec() == spec) return f;
-  cache_.push_back(std::make_shared<FixedFont>(spec));
+    if (f->face() == face) return f;
+  cache_.push_back(std::make_shared<FixedFont>(face));
   return cache_.back();
 }
 
@@ -67,7 +67,7 @@ void FixedCanvas::fill(const Rect& r, std::uint32_t rgb) {
 void FixedCanvas::doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) {
   const CanvasFont& f = *font();
   std::uint32_t fg = pixelFromColor(textColor());
-  TextRecord rec{x, baseline, std::string(text), resolveColor(textColor()), f.spec(), opaqueRect != nullptr,
+  TextRecord rec{x, baseline, std::string(text), resolveColor(textColor()), f.face(), opaqueRect != nullptr,
                  resolveColor(bkColor())};
   texts_.push_back(std::move(rec));
   if (opaqueRect) fill(*opaqueRect, pixelFromColor(bkColor()));
@@ -78,8 +78,8 @@ void FixedCanvas::doText(int x, int baseline, std::string_view text, const Rect*
     if (ch != ' ' && adv > 1) fill({pen, baseline - m.ascent, pen + adv - 1, baseline}, fg);
     pen += adv;
   }
-  if (f.spec().style & fsUnderline) fill({x, baseline + 1, pen, baseline + 2}, fg);
-  if (f.spec().style & fsStrikeOut) fill({x, baseline - m.ascent / 2, pen, baseline - m.ascent / 2 + 1}, fg);
+  if (f.face().style & fsUnderline) fill({x, baseline + 1, pen, baseline + 2}, fg);
+  if (f.face().style & fsStrikeOut) fill({x, baseline - m.ascent / 2, pen, baseline - m.ascent / 2 + 1}, fg);
 }
 
 void FixedCanvas::doFillRect(const Rect& r, std::uint32_t rgb) { fill(r, rgb); }

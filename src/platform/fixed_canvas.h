@@ -18,12 +18,12 @@ namespace tavra {
 
 class FixedFont : public CanvasFont {
  public:
-  explicit FixedFont(const FontSpec& spec);
+  explicit FixedFont(const FontSpec& face);
 };
 
 class FixedFontEngine : public FontEngine {
  public:
-  FontPtr createFont(const FontSpec& spec) override;
+  FontPtr createFont(const FontSpec& face) override;
 
  private:
   std::vector<FontPtr> cache_;

@@ -127,8 +127,8 @@ void drawCaption(Canvas& canvas, const std::vector<CaptionLine>& lines, const Re
 }  // namespace
 
 TmyLabel3d::TmyLabel3d(QWidget* parent) : QWidget(parent) {
-  Font_.spec.name = "MS Sans Serif";
-  Font_.spec.size = 8;
+  Font_.face.name = "MS Sans Serif";
+  Font_.face.size = 8;
   setMouseTracking(true);
   setAttribute(Qt::WA_NoSystemBackground);
 }
@@ -244,7 +244,7 @@ void TmyLabel3d::DrawCaptionText(Canvas& canvas, Rect& rect, unsigned flags) {
   std::string text = Caption_;
   if (((flags & dtCalcRect) && text.empty()) || (ShowAccelChar_ && text == "&")) text = " ";
   if (!ShowAccelChar_) flags |= dtNoPrefix;
-  canvas.setFont(createFont(Font_.spec));
+  canvas.setFont(createFont(Font_.face));
   std::vector<CaptionLine> lines = layoutLines(*canvas.font(), text, flags, rect.width());
 
   if (flags & dtCalcRect) {

@@ -29,7 +29,7 @@ enum DrawTextFlag : unsigned {
 
 // The label's font: what is asked for plus its colour.
 struct LabelFont {
-  FontSpec spec;
+  FontSpec face;
   ColorRef color = clWindowText;
   friend bool operator==(const LabelFont&, const LabelFont&) = default;
 };

@@ -111,10 +111,10 @@ class FakeFormWidget : public FormWidget {
 class FakeFormWidgetFactory : public FormWidgetFactory {
  public:
   static FontSpec surfaceFont() {
-    FontSpec spec;
-    spec.name = "MS Sans Serif";
-    spec.size = 8;
-    return spec;
+    FontSpec face;
+    face.name = "MS Sans Serif";
+    face.size = 8;
+    return face;
   }
 
   std::vector<FakeFormWidget*> created;  // still alive, in order of creation

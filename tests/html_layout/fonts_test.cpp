@@ -30,10 +30,10 @@ TEST(FontRuns, ChangeFontWithoutTextBetweenKeepsOneRun) {
   s.AppendText("h");
 
   int overhang = -1, index = -1;
-  EXPECT_EQ(s.FontRuns.FontAtPos(3, overhang)->spec().size, 8);
-  EXPECT_EQ(s.FontRuns.FontAtPos(2, overhang)->spec().size, 12);
+  EXPECT_EQ(s.FontRuns.FontAtPos(3, overhang)->face().size, 8);
+  EXPECT_EQ(s.FontRuns.FontAtPos(2, overhang)->face().size, 12);
   EXPECT_EQ(overhang, 2);  // the italic run
-  EXPECT_EQ(s.FontRuns.FontAtPos(500, overhang)->spec().size, 12);
+  EXPECT_EQ(s.FontRuns.FontAtPos(500, overhang)->face().size, 12);
   EXPECT_EQ(&s.FontRuns.RunAtPos(7, index), &s.FontRuns[2]);
   EXPECT_EQ(index, 2);
   EXPECT_EQ(s.FontRuns.CharsToNextRun(0, s.CharCount), 3);

@@ -120,21 +120,21 @@ std::vector<std::uint8_t> interlaceRows(const std::vector<std::uint8_t>& indices
   return out;
 }
 
-std::string encodeGif(const GifSpec& spec) {
-  std::string s = spec.version89 ? "GIF89a" : "GIF87a";
-  put16(s, spec.width);
-  put16(s, spec.height);
-  int globalBits = spec.globalTable.empty() ? 0 : tableBits(spec.globalTable.size());
+std::string encodeGif(const GifSpec& desc) {
+  std::string s = desc.version89 ? "GIF89a" : "GIF87a";
+  put16(s, desc.width);
+  put16(s, desc.height);
+  int globalBits = desc.globalTable.empty() ? 0 : tableBits(desc.globalTable.size());
   s += char(globalBits ? 0x80 | ((globalBits - 1) << 4) | (globalBits - 1) : 0);
   s += '\0';
   s += '\0';
-  if (globalBits) putTable(s, spec.globalTable, globalBits);
-  if (spec.loopCount >= 0) {
+  if (globalBits) putTable(s, desc.globalTable, globalBits);
+  if (desc.loopCount >= 0) {
     s += "\x21\xFF\x0BNETSCAPE2.0\x03\x01";
-    put16(s, spec.loopCount);
+    put16(s, desc.loopCount);
     s += '\0';
   }
-  for (const auto& f : spec.frames) {
+  for (const auto& f : desc.frames) {
     if (!f.comment.empty()) {
       s += "\x21\xFE";
       putSubBlocks(s, std::vector<std::uint8_t>(f.comment.begin(), f.comment.end()), 255);
@@ -159,47 +159,47 @@ std::string encodeGif(const GifSpec& spec) {
     auto pixels = f.interlaced ? interlaceRows(f.indices, f.width, f.height) : f.indices;
     putSubBlocks(s, lzwEncode(pixels, std::min(codeSize, 8)), f.subBlockSize);
   }
-  if (spec.trailer) s += ';';
+  if (desc.trailer) s += ';';
   return s;
 }
 
-std::string writeBmp(const BmpSpec& spec) {
+std::string writeBmp(const BmpSpec& desc) {
   std::string info;
-  if (spec.infoSize == 12) {
+  if (desc.infoSize == 12) {
     put32(info, 12);
-    put16(info, spec.width);
-    put16(info, spec.height);
+    put16(info, desc.width);
+    put16(info, desc.height);
     put16(info, 1);
-    put16(info, spec.bits);
+    put16(info, desc.bits);
   } else {
-    put32(info, std::uint32_t(spec.infoSize));
-    put32(info, std::uint32_t(spec.width));
-    put32(info, std::uint32_t(spec.height));
+    put32(info, std::uint32_t(desc.infoSize));
+    put32(info, std::uint32_t(desc.width));
+    put32(info, std::uint32_t(desc.height));
     put16(info, 1);
-    put16(info, spec.bits);
-    put32(info, spec.compression);
-    put32(info, std::uint32_t(spec.body.size()));
+    put16(info, desc.bits);
+    put32(info, desc.compression);
+    put32(info, std::uint32_t(desc.body.size()));
     put32(info, 2835);
     put32(info, 2835);
-    put32(info, spec.coloursUsed);
+    put32(info, desc.coloursUsed);
     put32(info, 0);
-    if (spec.infoSize > 40)
-      for (std::uint32_t m : spec.masks) put32(info, m);
-    info.resize(std::size_t(spec.infoSize), '\0');
-    if (spec.infoSize == 40)
-      for (std::uint32_t m : spec.masks) put32(info, m);
+    if (desc.infoSize > 40)
+      for (std::uint32_t m : desc.masks) put32(info, m);
+    info.resize(std::size_t(desc.infoSize), '\0');
+    if (desc.infoSize == 40)
+      for (std::uint32_t m : desc.masks) put32(info, m);
   }
-  for (std::uint32_t c : spec.palette) {
+  for (std::uint32_t c : desc.palette) {
     info += char(c & 0xFF);
     info += char((c >> 8) & 0xFF);
     info += char((c >> 16) & 0xFF);
-    if (spec.infoSize != 12) info += '\0';
+    if (desc.infoSize != 12) info += '\0';
   }
   std::string s = "BM";
-  put32(s, std::uint32_t(14 + info.size() + spec.body.size()));
+  put32(s, std::uint32_t(14 + info.size() + desc.body.size()));
   put32(s, 0);
-  put32(s, std::uint32_t(14 + int(info.size()) + spec.offBitsAdjust));
-  return s + info + spec.body;
+  put32(s, std::uint32_t(14 + int(info.size()) + desc.offBitsAdjust));
+  return s + info + desc.body;
 }
 
 std::string packRows(const std::vector<std::vector<std::uint32_t>>& rows, int bits) {

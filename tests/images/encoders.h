@@ -40,7 +40,7 @@ struct GifSpec {
 
 // LZW codes for `indices`, packed least significant bit first (no sub-blocks).
 std::vector<std::uint8_t> lzwEncode(const std::vector<std::uint8_t>& indices, int codeSize);
-std::string encodeGif(const GifSpec& spec);
+std::string encodeGif(const GifSpec& desc);
 // Pixels in the order an interlaced frame stores its rows.
 std::vector<std::uint8_t> interlaceRows(const std::vector<std::uint8_t>& indices, int width, int height);
 
@@ -57,7 +57,7 @@ struct BmpSpec {
   std::string body;
   int offBitsAdjust = 0;  // added to the true pixel offset (lying headers)
 };
-std::string writeBmp(const BmpSpec& spec);
+std::string writeBmp(const BmpSpec& desc);
 // Rows packed at `bits` per pixel (1, 4, 8 palette indices; 16, 24, 32 values), each
 // padded to 4 bytes, in the given row order.
 std::string packRows(const std::vector<std::vector<std::uint32_t>>& rows, int bits);

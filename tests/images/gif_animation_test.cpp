@@ -167,17 +167,17 @@ TEST(GifAnimation, FirstFramePicturesAreCopiesOfFrameOne) {
   EXPECT_EQ(gif.FirstFrameBitmap()->pixels, (std::vector<std::uint32_t>{R, R, R, R}));
   EXPECT_EQ(gif.FirstFrameMask(), nullptr);  // frame 1 is opaque
 
-  GifSpec spec{.width = 2, .height = 1, .globalTable = {0, R, G, B}, .frames = {frame(0, 2, {3, 2}, 0, true)}};
-  ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+  GifSpec desc{.width = 2, .height = 1, .globalTable = {0, R, G, B}, .frames = {frame(0, 2, {3, 2}, 0, true)}};
+  ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
   ASSERT_NE(gif.FirstFrameMask(), nullptr);
   EXPECT_EQ(gif.FirstFrameMask()->bits, (std::vector<std::uint8_t>{1, 0}));
   EXPECT_EQ(gif.FirstFrameBitmap()->pixels, (std::vector<std::uint32_t>{0, G}));
 }
 
 TEST(GifAnimation, DrawStretchesOpaquePicturesOntoTheCanvas) {
-  GifSpec spec{.width = 2, .height = 1, .globalTable = {0, R, G, B}, .frames = {frame(0, 2, {1, 2})}};
+  GifSpec desc{.width = 2, .height = 1, .globalTable = {0, R, G, B}, .frames = {frame(0, 2, {1, 2})}};
   TGIFImage gif;
-  ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+  ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
   FixedCanvas canvas(10, 10, clWhite);
   gif.SetShowAllowed(false);
   gif.Draw(canvas, {}, 2, 4, 1, 3);

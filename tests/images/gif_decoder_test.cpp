@@ -81,11 +81,11 @@ TEST(GifImage, RandomPicturesSurviveEveryCutIntoSubBlocks) {
     std::vector<std::uint8_t> indices(std::size_t(w * h));
     for (auto& v : indices) v = std::uint8_t(random() % unsigned(colours) / (random() % 3 ? 1 : 2));
     for (int blockSize : {1, 2, 7, 255}) {
-      GifSpec spec{.width = w, .height = h, .globalTable = greys(colours)};
-      spec.frames.push_back(frameOf(w, h, indices));
-      spec.frames[0].subBlockSize = blockSize;
+      GifSpec desc{.width = w, .height = h, .globalTable = greys(colours)};
+      desc.frames.push_back(frameOf(w, h, indices));
+      desc.frames[0].subBlockSize = blockSize;
       TGIFImage gif;
-      ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+      ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
       ASSERT_EQ(gif.FrameCount(), 1);
       const Bitmap& b = gif.Frame(1).Bitmap;
       int wrong = 0;
@@ -99,27 +99,27 @@ TEST(GifImage, InterlacedFrameDecodesToNaturalRowOrder) {
   const int w = 3, h = 19;
   std::vector<std::uint8_t> indices;
   for (int y = 0; y < h; ++y) indices.insert(indices.end(), w, std::uint8_t(y));
-  GifSpec spec{.width = w, .height = h, .globalTable = greys(32)};
-  spec.frames.push_back(frameOf(w, h, indices));
-  spec.frames[0].interlaced = true;
+  GifSpec desc{.width = w, .height = h, .globalTable = greys(32)};
+  desc.frames.push_back(frameOf(w, h, indices));
+  desc.frames[0].interlaced = true;
   TGIFImage gif;
-  ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+  ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
   EXPECT_TRUE(gif.Frame(1).Interlaced);
   for (int y = 0; y < h; ++y) EXPECT_EQ(gif.ImageDC().at(1, y), std::uint32_t(y) * 0x010101u) << y;
 }
 
 TEST(GifImage, LocalTableOverridesGlobalAndTransparencyMakesAMask) {
-  GifSpec spec{.width = 2, .height = 2, .globalTable = {0xFF0000, 0x00FF00}};
-  spec.frames.push_back(frameOf(2, 2, {0, 1, 1, 0}));
+  GifSpec desc{.width = 2, .height = 2, .globalTable = {0xFF0000, 0x00FF00}};
+  desc.frames.push_back(frameOf(2, 2, {0, 1, 1, 0}));
   GifFrameSpec second = frameOf(2, 2, {0, 1, 2, 3});
   second.localTable = {0x112233, 0x445566, 0x778899, 0xAABBCC};
   second.control = true;
   second.transparent = true;
   second.transparentIndex = 2;
   second.comment = "made by hand";
-  spec.frames.push_back(second);
+  desc.frames.push_back(second);
   TGIFImage gif;
-  ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+  ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
   ASSERT_EQ(gif.FrameCount(), 2);
   EXPECT_TRUE(gif.Animated());
   EXPECT_EQ(gif.Frame(1).Bitmap.pixels, (std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x00FF00, 0xFF0000}));
@@ -137,14 +137,14 @@ TEST(GifImage, LocalTableOverridesGlobalAndTransparencyMakesAMask) {
 }
 
 TEST(GifImage, LoopCountDelayAndDisposalFromTheExtensions) {
-  GifSpec spec{.width = 1, .height = 1, .globalTable = greys(2)};
+  GifSpec desc{.width = 1, .height = 1, .globalTable = greys(2)};
   for (int d = 0; d < 8; ++d) {
     GifFrameSpec f = frameOf(1, 1, {1});
     f.control = true, f.disposal = d, f.delay = d * 7;
-    spec.frames.push_back(f);
+    desc.frames.push_back(f);
   }
   TGIFImage gif;
-  ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+  ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
   EXPECT_EQ(gif.RepeatLimit(), 1);  // no looping block
   const int expected[8] = {0, 1, 2, 3, 2, 2, 2, 2};
   for (int d = 0; d < 8; ++d) {
@@ -152,38 +152,38 @@ TEST(GifImage, LoopCountDelayAndDisposalFromTheExtensions) {
     EXPECT_EQ(gif.Frame(d + 1).Delay, d * 70);
   }
   for (int loops : {0, 3}) {
-    spec.loopCount = loops;
-    ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+    desc.loopCount = loops;
+    ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
     EXPECT_EQ(gif.RepeatLimit(), loops);
   }
 }
 
 TEST(GifImage, CodeSizeAboveElevenFailsThatFrameOnly) {
-  GifSpec spec{.width = 2, .height = 1, .globalTable = greys(4)};
-  spec.frames.push_back(frameOf(2, 1, {1, 2}));
-  spec.frames.push_back(frameOf(2, 1, {3, 3}));
-  spec.frames.push_back(frameOf(2, 1, {0, 0}));
-  spec.frames[1].codeSize = 12;
+  GifSpec desc{.width = 2, .height = 1, .globalTable = greys(4)};
+  desc.frames.push_back(frameOf(2, 1, {1, 2}));
+  desc.frames.push_back(frameOf(2, 1, {3, 3}));
+  desc.frames.push_back(frameOf(2, 1, {0, 0}));
+  desc.frames[1].codeSize = 12;
   TGIFImage gif;
-  ASSERT_TRUE(gif.LoadFromStream(encodeGif(spec)));
+  ASSERT_TRUE(gif.LoadFromStream(encodeGif(desc)));
   EXPECT_EQ(gif.FrameCount(), 1);
   EXPECT_FALSE(gif.Animated());
   EXPECT_EQ(gif.ImageDC().pixels, (std::vector<std::uint32_t>{0x010101, 0x020202}));
   // Scanning sees the same structure.
   TGIFImage scanned;
-  ASSERT_TRUE(scanned.ScanStream(encodeGif(spec)));
+  ASSERT_TRUE(scanned.ScanStream(encodeGif(desc)));
   EXPECT_EQ(scanned.FrameCount(), 1);
   EXPECT_TRUE(scanned.ImageDC().empty());
 }
 
 TEST(GifImage, TruncatedDataKeepEarlierFrames) {
-  GifSpec spec{.width = 8, .height = 8, .globalTable = greys(4)};
-  spec.frames.push_back(frameOf(8, 8, std::vector<std::uint8_t>(64, 1)));
+  GifSpec desc{.width = 8, .height = 8, .globalTable = greys(4)};
+  desc.frames.push_back(frameOf(8, 8, std::vector<std::uint8_t>(64, 1)));
   std::vector<std::uint8_t> second(64);
   for (int i = 0; i < 64; ++i) second[std::size_t(i)] = std::uint8_t(i % 4);
-  spec.frames.push_back(frameOf(8, 8, second));
-  std::string full = encodeGif(spec);
-  std::string oneFrame = encodeGif({.width = 8, .height = 8, .globalTable = greys(4), .frames = {spec.frames[0]},
+  desc.frames.push_back(frameOf(8, 8, second));
+  std::string full = encodeGif(desc);
+  std::string oneFrame = encodeGif({.width = 8, .height = 8, .globalTable = greys(4), .frames = {desc.frames[0]},
                                     .trailer = false});
 
   TGIFImage gif;
@@ -221,11 +221,11 @@ TEST(GifImage, PicturesPastThePixelBudgetFail) {
 }
 
 TEST(GifImage, AtMost256FramesAndTheScreenCoversEveryFrame) {
-  GifSpec spec{.width = 2, .height = 2, .globalTable = greys(2)};
-  for (int i = 0; i < 300; ++i) spec.frames.push_back(frameOf(1, 1, {1}));
-  spec.frames[5].left = 6, spec.frames[5].top = 3;
+  GifSpec desc{.width = 2, .height = 2, .globalTable = greys(2)};
+  for (int i = 0; i < 300; ++i) desc.frames.push_back(frameOf(1, 1, {1}));
+  desc.frames[5].left = 6, desc.frames[5].top = 3;
   TGIFImage gif;
-  ASSERT_TRUE(gif.ScanStream(encodeGif(spec)));
+  ASSERT_TRUE(gif.ScanStream(encodeGif(desc)));
   EXPECT_EQ(gif.FrameCount(), 256);
   EXPECT_EQ(gif.Width(), 7);
   EXPECT_EQ(gif.Height(), 4);

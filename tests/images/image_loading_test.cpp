@@ -77,23 +77,23 @@ TEST(ImageLoading, CornerTransparencyMasksExactlyTheLowerLeftColour) {
 TEST(ImageLoading, GifTransparentColourLooksOnlyAtTheFirstBlock) {
   test::GifFrameSpec f{.width = 1, .height = 1, .indices = {1}, .control = true, .transparent = true,
                        .transparentIndex = 2};
-  test::GifSpec spec{.width = 1, .height = 1, .globalTable = {0, 0x111111, 0xABCDEF, 0}, .frames = {f}};
+  test::GifSpec desc{.width = 1, .height = 1, .globalTable = {0, 0x111111, 0xABCDEF, 0}, .frames = {f}};
   std::uint32_t colour = 0;
-  EXPECT_TRUE(GifTransparentColour(writeScratchFile("t.gif", test::encodeGif(spec)), colour));
+  EXPECT_TRUE(GifTransparentColour(writeScratchFile("t.gif", test::encodeGif(desc)), colour));
   EXPECT_EQ(colour, 0xABCDEFu);
-  spec.version89 = false;
-  EXPECT_FALSE(GifTransparentColour(writeScratchFile("t87.gif", test::encodeGif(spec)), colour));
-  spec.version89 = true;
-  spec.frames[0].comment = "first";
-  EXPECT_FALSE(GifTransparentColour(writeScratchFile("tc.gif", test::encodeGif(spec)), colour));
-  spec.frames[0].comment.clear();
-  spec.frames[0].transparent = false;
-  EXPECT_FALSE(GifTransparentColour(writeScratchFile("to.gif", test::encodeGif(spec)), colour));
+  desc.version89 = false;
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("t87.gif", test::encodeGif(desc)), colour));
+  desc.version89 = true;
+  desc.frames[0].comment = "first";
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("tc.gif", test::encodeGif(desc)), colour));
+  desc.frames[0].comment.clear();
+  desc.frames[0].transparent = false;
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("to.gif", test::encodeGif(desc)), colour));
   // A transparent index past a two-colour table.
-  spec.globalTable = {0, 0x111111};
-  spec.frames[0].transparent = true;
-  spec.frames[0].transparentIndex = 200;
-  EXPECT_FALSE(GifTransparentColour(writeScratchFile("tx.gif", test::encodeGif(spec)), colour));
+  desc.globalTable = {0, 0x111111};
+  desc.frames[0].transparent = true;
+  desc.frames[0].transparentIndex = 200;
+  EXPECT_FALSE(GifTransparentColour(writeScratchFile("tx.gif", test::encodeGif(desc)), colour));
 }
 
 TEST(ImageLoading, PngIsProbedButNeverShown) {

@@ -173,8 +173,8 @@ TEST_F(InlineImages, PicturesTheHostDeliversLaterWaitAsPending) {
 
 TEST_F(InlineImages, AnimatedGifsAreCopiedForEveryImageButTheFirst) {
   test::GifFrameSpec f{.width = 2, .height = 1, .indices = {1, 2}, .control = true, .delay = 5};
-  test::GifSpec spec{.width = 2, .height = 1, .globalTable = {0, 0xFF0000, 0x00FF00, 0}, .frames = {f, f}};
-  std::string path = test::writeScratchFile("anim.gif", test::encodeGif(spec));
+  test::GifSpec desc{.width = 2, .height = 1, .globalTable = {0, 0xFF0000, 0x00FF00, 0}, .frames = {f, f}};
+  std::string path = test::writeScratchFile("anim.gif", test::encodeGif(desc));
   auto first = sized(attributes({{attrSrc, path}}));
   auto second = sized(attributes({{attrSrc, path}}));
   ASSERT_NE(first->PictureGif(), nullptr);

@@ -31,15 +31,15 @@ void expectConsistent(TGIFImage& gif) {
 }
 
 std::string sampleGif() {
-  test::GifSpec spec{.width = 6, .height = 5, .globalTable = {0, 0xFF0000, 0x00FF00, 0x0000FF}, .loopCount = 2};
+  test::GifSpec desc{.width = 6, .height = 5, .globalTable = {0, 0xFF0000, 0x00FF00, 0x0000FF}, .loopCount = 2};
   std::vector<std::uint8_t> px(30);
   for (int i = 0; i < 30; ++i) px[std::size_t(i)] = std::uint8_t(i % 4);
   for (int disposal = 0; disposal < 4; ++disposal)
-    spec.frames.push_back({.left = disposal, .top = 1, .width = 3, .height = 3, .indices = {px.begin(), px.begin() + 9},
+    desc.frames.push_back({.left = disposal, .top = 1, .width = 3, .height = 3, .indices = {px.begin(), px.begin() + 9},
                            .interlaced = disposal == 1, .control = true, .disposal = disposal,
                            .transparent = disposal % 2 == 0, .transparentIndex = 2, .comment = "c"});
-  spec.frames.push_back({.width = 6, .height = 5, .indices = px, .localTable = {0x111111, 0x222222, 0x333333, 0x444444}});
-  return test::encodeGif(spec);
+  desc.frames.push_back({.width = 6, .height = 5, .indices = px, .localTable = {0x111111, 0x222222, 0x333333, 0x444444}});
+  return test::encodeGif(desc);
 }
 
 std::string sampleBmp(int bits, std::uint32_t compression, const std::string& body) {

@@ -27,11 +27,11 @@ TEST(Autor, LayoutOfTheWindow) {
   EXPECT_EQ(autor.myLabel3d1->AShadeLeftTop(), 0x00FFFFu);
   EXPECT_FALSE(autor.myLabel3d1->AShadeLTSet());
   EXPECT_EQ(autor.myLabel3d1->Font().color, 0x000080u);
-  EXPECT_EQ(autor.myLabel3d1->Font().spec.pixelSize(), 24);
+  EXPECT_EQ(autor.myLabel3d1->Font().face.pixelSize(), 24);
   EXPECT_EQ(autor.myLabel3d2->pos(), QPoint(384, 16));
   EXPECT_EQ(autor.myLabel3d2->Caption(), "freeware");
   EXPECT_EQ(autor.myLabel3d2->AStyle3D(), Resit3d);
-  EXPECT_EQ(autor.myLabel3d2->Font().spec.pixelSize(), 13);
+  EXPECT_EQ(autor.myLabel3d2->Font().face.pixelSize(), 13);
 
   EXPECT_EQ(autor.Label5->text(), QStringLiteral("Tento program naleznete na internetu:"));
   EXPECT_EQ(autor.Label6->text(), QStringLiteral("Adresa autora programu:"));
@@ -90,7 +90,7 @@ TEST(Autor, TitleTakesTheSizeOfItsTextInScreenFonts) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&autor));
   // The title ends before "freeware" begins, and both keep to the window.
   EXPECT_LT(autor.myLabel3d1->geometry().right(), autor.myLabel3d2->x());
-  EXPECT_EQ(autor.myLabel3d1->height(), screenFonts.createFont(autor.myLabel3d1->Font().spec)->metrics().height);
+  EXPECT_EQ(autor.myLabel3d1->height(), screenFonts.createFont(autor.myLabel3d1->Font().face)->metrics().height);
   EXPECT_LE(autor.myLabel3d2->geometry().right(), 448);
   // The mail link and "Telefon:" stand side by side.
   EXPECT_LT(autor.HyperLabel1->geometry().right(), autor.Label9->x());

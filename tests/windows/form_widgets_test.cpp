@@ -35,10 +35,10 @@ void typeInto(QWidget* widget, const QString& text) {
 }
 
 FontSpec courier10() {
-  FontSpec spec;
-  spec.name = "Courier New";
-  spec.size = 10;
-  return spec;
+  FontSpec face;
+  face.name = "Courier New";
+  face.size = 10;
+  return face;
 }
 
 struct Surface : ::testing::Test {

@@ -81,7 +81,7 @@ TEST_F(InfoWindowsTest, WindowsAreLaidOutAsDesigned) {
   EXPECT_EQ(program.myLabel3d1->Caption(), "TAVRA Obce lirovsk\xE9 verze 1.6");
   EXPECT_EQ(program.myLabel3d1->AStyle3D(), Resit3d);
   EXPECT_FALSE(program.myLabel3d1->AShadeLTSet());
-  EXPECT_EQ(program.myLabel3d1->Font().spec.pixelSize(), 25);
+  EXPECT_EQ(program.myLabel3d1->Font().face.pixelSize(), 25);
   EXPECT_EQ(program.myLabel3d1->Font().color, 0x800000u);
 }
 

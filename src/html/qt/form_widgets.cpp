@@ -24,20 +24,20 @@ namespace {
 QString toQt(const std::string& text) { return QString::fromStdU16String(cp1250::toUtf16(text)); }
 std::string fromQt(const QString& text) { return cp1250::fromUtf16(text.toStdU16String()); }
 
-QFont qfontFor(const FontSpec& spec) {
-  QFont font(QtFont::familyFor(spec.name));
-  font.setPixelSize(std::max(1, spec.pixelSize()));
-  font.setBold(spec.style & fsBold);
-  font.setItalic(spec.style & fsItalic);
+QFont qfontFor(const FontSpec& face) {
+  QFont font(QtFont::familyFor(face.name));
+  font.setPixelSize(std::max(1, face.pixelSize()));
+  font.setBold(face.style & fsBold);
+  font.setItalic(face.style & fsItalic);
   return font;
 }
 
 FontSpec specFor(const QFont& font) {
-  FontSpec spec;
-  spec.name = fromQt(font.family());
-  spec.size = font.pixelSize() > 0 ? MulDiv(font.pixelSize(), 72, 96) : std::max(1, qRound(font.pointSizeF()));
-  spec.style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u);
-  return spec;
+  FontSpec face;
+  face.name = fromQt(font.family());
+  face.size = font.pixelSize() > 0 ? MulDiv(font.pixelSize(), 72, 96) : std::max(1, qRound(font.pointSizeF()));
+  face.style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u);
+  return face;
 }
 
 QColor qcolorFor(ColorRef colour) {

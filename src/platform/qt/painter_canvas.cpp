@@ -47,14 +47,14 @@ QString QtFont::familyFor(const std::string& faceName) {
   return name;
 }
 
-QtFont::QtFont(const FontSpec& spec) {
-  spec_ = spec;
-  qfont_.setFamily(familyFor(spec.name));
-  qfont_.setPixelSize(std::max(1, spec.pixelSize()));
-  qfont_.setBold(spec.style & fsBold);
-  qfont_.setItalic(spec.style & fsItalic);
-  qfont_.setUnderline(spec.style & fsUnderline);
-  qfont_.setStrikeOut(spec.style & fsStrikeOut);
+QtFont::QtFont(const FontSpec& face) {
+  spec_ = face;
+  qfont_.setFamily(familyFor(face.name));
+  qfont_.setPixelSize(std::max(1, face.pixelSize()));
+  qfont_.setBold(face.style & fsBold);
+  qfont_.setItalic(face.style & fsItalic);
+  qfont_.setUnderline(face.style & fsUnderline);
+  qfont_.setStrikeOut(face.style & fsStrikeOut);
   qfont_.setKerning(false);
   raw_ = QRawFont::fromFont(qfont_);
 
@@ -79,10 +79,10 @@ int QtFont::readAdvance(unsigned char c) const {
   return QFontMetrics(qfont_).horizontalAdvance(QChar(cp1250::toUnicode(c)));
 }
 
-FontPtr QtFontEngine::createFont(const FontSpec& spec) {
+FontPtr QtFontEngine::createFont(const FontSpec& face) {
   for (const FontPtr& f : cache_)
-    if (f->spec() == spec) return f;
-  cache_.push_back(std::make_shared<QtFont>(spec));
+    if (f->face() == face) return f;
+  cache_.push_back(std::make_shared<QtFont>(face));
   return cache_.back();
 }
 
@@ -121,7 +121,7 @@ std::shared_ptr<const QtFont> PainterCanvas::qtFont() {
   if (qt) return qt;
   // A font made by another engine: draw its request with a toolkit font.
   static QtFontEngine engine;
-  return std::static_pointer_cast<const QtFont>(engine.createFont(font()->spec()));
+  return std::static_pointer_cast<const QtFont>(engine.createFont(font()->face()));
 }
 
 void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) {
@@ -153,7 +153,7 @@ void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rec
   painter_.setPen(colour);
   painter_.drawGlyphRun(QPointF(0, 0), run);
   // Lines are drawn here, over exactly the measured extent.
-  unsigned style = f->spec().style;
+  unsigned style = f->face().style;
   if (style & (fsUnderline | fsStrikeOut)) {
     QFontMetrics fm(f->qfont());
     int thickness = std::max(1, fm.lineWidth());

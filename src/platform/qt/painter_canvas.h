@@ -17,7 +17,7 @@ namespace tavra {
 
 class QtFont : public CanvasFont {
  public:
-  explicit QtFont(const FontSpec& spec);
+  explicit QtFont(const FontSpec& face);
 
   const QFont& qfont() const { return qfont_; }
   const QRawFont& rawFont() const { return raw_; }
@@ -40,7 +40,7 @@ class QtFont : public CanvasFont {
 // QGuiApplication exists.
 class QtFontEngine : public FontEngine {
  public:
-  FontPtr createFont(const FontSpec& spec) override;
+  FontPtr createFont(const FontSpec& face) override;
 
  private:
   std::vector<FontPtr> cache_;
