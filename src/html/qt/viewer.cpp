@@ -163,9 +163,7 @@ void ThtmlViewer::SetOnFormSubmit(TFormSubmitEvent handler) {
 
 void ThtmlViewer::SetViewImages(bool value) {
   if (value == document_->ImagesOn || busy_) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  SetBusy(true);
-  try {
+  RunBusyWithWaitCursor([&] {
     document_->ImagesOn = value;
     if (document_->Count() > 0) {
       document_->BackgroundImage();
@@ -175,6 +173,14 @@ void ThtmlViewer::SetViewImages(bool value) {
       update();
       panel_->update();
     }
+  });
+}
+
+void ThtmlViewer::RunBusyWithWaitCursor(const std::function<void()>& work) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SetBusy(true);
+  try {
+    work();
   } catch (...) {
     QApplication::restoreOverrideCursor();
     SetBusy(false);
@@ -298,22 +304,14 @@ void ThtmlViewer::SetCharSet(std::uint8_t value) {
 
 void ThtmlViewer::SetMarginValue(int& field, int value) {
   if (value < 0 || value > 50 || value == field || busy_) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  SetBusy(true);
-  try {
+  RunBusyWithWaitCursor([&] {
     field = value;
     if (document_->Count() > 0) {
       RelayoutKeepingPosition();
       update();
       panel_->update();
     }
-  } catch (...) {
-    QApplication::restoreOverrideCursor();
-    SetBusy(false);
-    throw;
-  }
-  QApplication::restoreOverrideCursor();
-  SetBusy(false);
+  });
 }
 
 void ThtmlViewer::SetMarginHeight(int value) { SetMarginValue(marginHeight_, value); }

@@ -254,6 +254,8 @@ class ThtmlViewer : public QWidget {
   int DocY(int clientY) const { return clientY + vBar_->Position - marginHeight_; }
   HistoryEntry CurrentEntry() const;
   void SetMarginValue(int& field, int value);
+  // Runs `work` busy and under the wait cursor, both undone however it ends.
+  void RunBusyWithWaitCursor(const std::function<void()>& work);
 
   QWidget* borderBox_;
   TPaintPanel* panel_;
