@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -104,6 +105,15 @@ class FirstPaint : public QObject {
   std::function<void()> then_;
 };
 
+// The window as its first paint left it. The probe must not paint again: a widget grab
+// repaints the window and first sends every hidden companion window its pending resize,
+// work that a real start-up never does.
+QPixmap paintedPicture(QWidget& window) {
+  QPixmap picture;
+  if (QScreen* screen = window.screen()) picture = screen->grabWindow(window.winId());
+  return picture.isNull() ? window.grab() : picture;
+}
+
 // Runs the normal start-up and refresh, waits for the clock's first tick (or, for the
 // start-up probe, only for the first paint) and writes the chosen window as it looks to `path`.
 int renderScreenshot(Windows& windows, const std::string& which, const std::string& path, bool startupProbe) {
@@ -116,7 +126,7 @@ int renderScreenshot(Windows& windows, const std::string& which, const std::stri
   if (which == "author") shown = windows.Autor;
   if (shown != &form) shown->show();
   auto grabAndQuit = [&] {
-    const QPixmap picture = shown->grab();
+    const QPixmap picture = startupProbe ? paintedPicture(*shown) : shown->grab();
     if (picture.save(QString::fromLocal8Bit(path.c_str()), "PNG")) {
       result = EXIT_SUCCESS;
     } else {

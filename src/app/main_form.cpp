@@ -226,14 +226,6 @@ TMainForm::TMainForm(std::string programFolder, std::string firstArgument, QWidg
   setTextBoxColour(textBoxColour_);
   setFontColour(fontColour_);
 
-  FontDlg = new FontDialog(this);
-  FontDlg->setObjectName(QStringLiteral("FontDlg"));
-  FontDlg->setFont(QFont(QString::fromLatin1(DefaultFontName), DefaultFontSize));
-  FontDlg->setColour(Qt::black);
-  ColorDialog1 = new QColorDialog(this);
-  ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
-  ColorDialog1->setOption(QColorDialog::DontUseNativeDialog);
-
   Exec.Wait = true;
   Exec.SetWindowState(wsNormal);
   Exec.ExeName = "bible.exe";
@@ -515,16 +507,37 @@ void TMainForm::Perikop2Click() { PerikopClick(); }
 
 // ---- look and settings ----
 
+FontDialog& TMainForm::fontDialog() {
+  if (!FontDlg) {
+    FontDlg = new FontDialog(this);
+    FontDlg->setObjectName(QStringLiteral("FontDlg"));
+    FontDlg->setFont(QFont(QString::fromLatin1(DefaultFontName), DefaultFontSize));
+    FontDlg->setColour(Qt::black);
+  }
+  return *FontDlg;
+}
+
+QColorDialog& TMainForm::colorDialog() {
+  if (!ColorDialog1) {
+    ColorDialog1 = new QColorDialog(this);
+    ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+    ColorDialog1->setOption(QColorDialog::DontUseNativeDialog);
+  }
+  return *ColorDialog1;
+}
+
 void TMainForm::Psmo1Click() {
-  if (FontDlg->exec() != QDialog::Accepted) return;
-  setTextFont(FontDlg->font());
-  setFontColour(colorRefFromColour(FontDlg->colour()));
+  FontDialog& dialog = fontDialog();
+  if (dialog.exec() != QDialog::Accepted) return;
+  setTextFont(dialog.font());
+  setFontColour(colorRefFromColour(dialog.colour()));
   FormShow();
 }
 
 void TMainForm::Barvapodkladu1Click() {
-  if (ColorDialog1->exec() != QDialog::Accepted) return;
-  setTextBoxColour(colorRefFromColour(ColorDialog1->currentColor()));
+  QColorDialog& dialog = colorDialog();
+  if (dialog.exec() != QDialog::Accepted) return;
+  setTextBoxColour(colorRefFromColour(dialog.currentColor()));
   FormShow();
 }
 

@@ -130,6 +130,8 @@ class TMainForm : public QMainWindow {
   QAction* Pout1 = nullptr;
   QAction* Autoi1 = nullptr;
 
+  // The dialogs exist from their first use on and keep their choice between uses; making
+  // them is a good part of a start-up that shows neither.
   FontDialog* FontDlg = nullptr;
   QColorDialog* ColorDialog1 = nullptr;
   QTimer* Timer1 = nullptr;
@@ -154,6 +156,8 @@ class TMainForm : public QMainWindow {
 
   void buildToolbar();
   void buildMenu();
+  FontDialog& fontDialog();
+  QColorDialog& colorDialog();
   QToolButton* addButton(const char* name, const char* picture, const QString& hint,
                          void (TMainForm::*handler)());
   QWidget* addSeparator(const char* name, int width);

@@ -425,9 +425,14 @@ TEST_F(MainFormTest, FontAndColourDialogsChangeTheLook) {
   EXPECT_EQ(form.textBoxColour(), 0x00FFFF);
   EXPECT_EQ(form.TextWindow->palette().color(QPalette::Base), QColor(255, 255, 0));
 
-  // A cancelled dialog changes nothing.
-  QTimer::singleShot(0, &form, [&] { form.FontDlg->reject(); });
+  // The dialog opens again with the last choice; cancelled, it changes nothing.
+  int offeredSize = 0;
+  QTimer::singleShot(0, &form, [&] {
+    offeredSize = form.FontDlg->font().pointSize();
+    form.FontDlg->reject();
+  });
   form.Psmo1->trigger();
+  EXPECT_EQ(offeredSize, 16);
   EXPECT_EQ(form.textFont().pointSize(), 16);
 }
 
