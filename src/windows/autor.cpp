@@ -114,12 +114,17 @@ TAutor::TAutor(const std::string& programFolder, QWidget* parent) : QDialog(pare
 void TAutor::LoadPicture(const std::string& path) {
   // A missing or unreadable picture leaves the plain dialog background.
   if (!fileExists(path)) return;
-  std::optional<Bitmap> picture;
   try {
-    picture = decodeJpeg(readWholeFile(path));
+    pictureData_ = readWholeFile(path);
   } catch (const InOutError&) {
-    return;
+    pictureData_.clear();
   }
+}
+
+void TAutor::ShowPicture() {
+  if (pictureData_.empty()) return;
+  const std::optional<Bitmap> picture = decodeJpeg(pictureData_);
+  pictureData_ = std::string();
   if (!picture || picture->empty()) return;
   QImage image(picture->width, picture->height, QImage::Format_RGB32);
   for (int y = 0; y < picture->height; ++y) {
@@ -138,7 +143,7 @@ QLabel* TAutor::AddLabel(int x, int y, int width, const char* utf8) {
     label->setWordWrap(true);
     label->setFixedWidth(width);
   }
-  label->adjustSize();
+  sizedToText_.push_back(label);
   return label;
 }
 
@@ -151,9 +156,15 @@ THyperLabel* TAutor::AddLink(int x, int y, const char* caption, const char* hint
   link->setFont(f);
   link->setToolTip(QString::fromUtf8(hint));
   link->move(x, y);
-  link->adjustSize();
+  sizedToText_.push_back(link);
   return link;
 }
+
+void TAutor::SizeLabels() {
+  for (QLabel* label : sizedToText_) label->adjustSize();
+  sizedToText_.clear();
+}
+
 
 void TAutor::HyperLabel1Click() { HyperLabel1->SetURL(QStringLiteral("mailto: ") + QString::fromUtf8(kMail)); }
 void TAutor::HyperLabel2Click() { HyperLabel2->SetURL(QString::fromUtf8(kSmsPage)); }
@@ -170,6 +181,8 @@ void TAutor::keyPressEvent(QKeyEvent* event) {
 }
 
 void TAutor::showEvent(QShowEvent* event) {
+  ShowPicture();
+  SizeLabels();
   // Centred on the screen, whatever window opens it.
   if (QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
   QDialog::showEvent(event);

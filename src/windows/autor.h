@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -50,10 +51,18 @@ class TAutor : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The picture file is read at creation and decoded, like the labels sized to their
+  // texts, when the window is first shown: a start-up that never opens the window is
+  // spared that work.
   void LoadPicture(const std::string& path);
+  void ShowPicture();
+  void SizeLabels();
   // Long texts wrap within `width`; with 0 the label is one line as wide as its text.
   QLabel* AddLabel(int x, int y, int width, const char* utf8);
   THyperLabel* AddLink(int x, int y, const char* caption, const char* hint);
+
+  std::string pictureData_;
+  std::vector<QLabel*> sizedToText_;
 };
 
 }  // namespace tavra

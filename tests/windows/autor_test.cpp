@@ -1,7 +1,9 @@
 // The author window: its layout, its links and how it closes.
 #include "windows/autor.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@ const std::string kSampleFolder = std::string(TAVRA_SAMPLE_DATA) + "/";
 
 TEST(Autor, LayoutOfTheWindow) {
   TAutor autor(kSampleFolder);
+  autor.show();
   EXPECT_EQ(autor.windowTitle(), QStringLiteral("Autor programu"));
   EXPECT_EQ(autor.size(), QSize(448, 300));
   EXPECT_EQ(autor.Image1->geometry(), QRect(0, 0, 448, 300));
@@ -68,6 +71,10 @@ TEST(Autor, LayoutOfTheWindow) {
 
 TEST(Autor, BackgroundPictureOfTheInstallation) {
   TAutor autor(kSampleFolder);
+  // Decoded only when the window is first shown; the file was read at creation.
+  autor.ensurePolished();
+  EXPECT_TRUE(autor.Image1->pixmap().isNull());
+  autor.show();
   ASSERT_FALSE(autor.Image1->pixmap().isNull());
   QImage picture = autor.Image1->pixmap().toImage();
   EXPECT_EQ(picture.size(), QSize(448, 300));
@@ -75,7 +82,16 @@ TEST(Autor, BackgroundPictureOfTheInstallation) {
   for (QPoint p : {QPoint(4, 4), QPoint(200, 100), QPoint(20, 290), QPoint(440, 295)})
     EXPECT_GT(qGray(picture.pixel(p)), 190) << p.x() << "," << p.y();
 
+  // The file is read at creation: removed afterwards, it is still shown.
+  QTemporaryDir folder;
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(kSampleFolder + TAutor::kPictureFile), folder.filePath(TAutor::kPictureFile)));
+  TAutor early(folder.path().toStdString() + "/");
+  ASSERT_TRUE(QFile::remove(folder.filePath(TAutor::kPictureFile)));
+  early.show();
+  EXPECT_EQ(early.Image1->pixmap().size(), QSize(448, 300));
+
   TAutor bare("/nonexistent/");
+  bare.show();
   EXPECT_TRUE(bare.Image1->pixmap().isNull());
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/painter_canvas.h"
 
+#include <QFont>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
@@ -47,24 +48,25 @@ QString QtFont::familyFor(const std::string& faceName) {
   return name;
 }
 
-QtFont::QtFont(const FontSpec& face) {
+QtFont::QtFont(const FontSpec& face, QRawFont raw) : raw_(std::move(raw)) {
   spec_ = face;
-  qfont_.setFamily(familyFor(face.name));
-  qfont_.setPixelSize(std::max(1, face.pixelSize()));
-  qfont_.setBold(face.style & fsBold);
-  qfont_.setItalic(face.style & fsItalic);
-  qfont_.setUnderline(face.style & fsUnderline);
-  qfont_.setStrikeOut(face.style & fsStrikeOut);
-  qfont_.setKerning(false);
-  raw_ = QRawFont::fromFont(qfont_);
-
-  QFontMetrics fm(qfont_);
-  metrics_.ascent = fm.ascent();
-  metrics_.descent = fm.descent();
+  const int pixelSize = std::max(1, face.pixelSize());
+  if (raw_.isValid()) {
+    metrics_.ascent = qRound(raw_.ascent());
+    metrics_.descent = qRound(raw_.descent());
+    metrics_.externalLeading = std::max(0, qRound(raw_.leading()));
+    metrics_.aveCharWidth = qRound(raw_.averageCharWidth());
+    lineThickness_ = std::max(1, qRound(raw_.lineThickness()));
+    underlinePosition_ = qRound(raw_.underlinePosition());
+  } else {
+    // Without any font installed nothing can be drawn; the layout still needs a line.
+    metrics_.ascent = pixelSize * 4 / 5;
+    metrics_.descent = pixelSize - metrics_.ascent;
+    metrics_.aveCharWidth = std::max(1, pixelSize / 2);
+  }
   metrics_.height = metrics_.ascent + metrics_.descent;
-  metrics_.externalLeading = std::max(0, fm.leading());
   metrics_.overhang = 0;
-  metrics_.aveCharWidth = fm.averageCharWidth();
+  strikeOutPosition_ = std::max(1, metrics_.ascent / 3);
 
   QString chars;
   for (int b = 0; b < 256; ++b) chars.append(QChar(cp1250::toUnicode(static_cast<std::uint8_t>(b))));
@@ -75,14 +77,38 @@ QtFont::QtFont(const FontSpec& face) {
   }
 }
 
+// The advance of the glyph that is drawn for the byte, so that what is drawn is exactly
+// as wide as what was measured, even where the font lacks a character.
 int QtFont::readAdvance(unsigned char c) const {
-  return QFontMetrics(qfont_).horizontalAdvance(QChar(cp1250::toUnicode(c)));
+  if (!raw_.isValid()) return metrics_.aveCharWidth;
+  const quint32 glyph = glyphs_[c];
+  QPointF advance;
+  if (!raw_.advancesForGlyphIndexes(&glyph, &advance, 1)) return 0;
+  return qRound(advance.x());
+}
+
+QRawFont QtFontEngine::rawFace(const FontSpec& face, int pixelSize) {
+  const QString family = QtFont::familyFor(face.name);
+  const bool bold = face.style & fsBold;
+  const bool italic = face.style & fsItalic;
+  auto known = faces_.find({family, bold, italic});
+  if (known == faces_.end()) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setKerning(false);
+    known = faces_.emplace(std::make_tuple(family, bold, italic), QRawFont::fromFont(font)).first;
+  }
+  QRawFont raw = known->second;
+  raw.setPixelSize(pixelSize);
+  return raw;
 }
 
 FontPtr QtFontEngine::createFont(const FontSpec& face) {
   for (const FontPtr& f : cache_)
     if (f->face() == face) return f;
-  cache_.push_back(std::make_shared<QtFont>(face));
+  cache_.push_back(std::make_shared<QtFont>(face, rawFace(face, std::max(1, face.pixelSize()))));
   return cache_.back();
 }
 
@@ -154,13 +180,10 @@ void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rec
   painter_.drawGlyphRun(QPointF(0, 0), run);
   // Lines are drawn here, over exactly the measured extent.
   unsigned style = f->face().style;
-  if (style & (fsUnderline | fsStrikeOut)) {
-    QFontMetrics fm(f->qfont());
-    int thickness = std::max(1, fm.lineWidth());
-    if (style & fsUnderline) painter_.fillRect(QRect(x, baseline + fm.underlinePos(), pen - x, thickness), colour);
-    if (style & fsStrikeOut)
-      painter_.fillRect(QRect(x, baseline - fm.strikeOutPos(), pen - x, thickness), colour);
-  }
+  if (style & fsUnderline)
+    painter_.fillRect(QRect(x, baseline + f->underlinePosition(), pen - x, f->lineThickness()), colour);
+  if (style & fsStrikeOut)
+    painter_.fillRect(QRect(x, baseline - f->strikeOutPosition(), pen - x, f->lineThickness()), colour);
 }
 
 void PainterCanvas::doFillRect(const Rect& r, std::uint32_t rgb) {

@@ -4,9 +4,10 @@
 // glyph at those integer advances, without kerning, so what is drawn is exactly as wide
 // as what was measured.
 
-#include <QFont>
 #include <QRawFont>
 #include <array>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -17,11 +18,14 @@ namespace tavra {
 
 class QtFont : public CanvasFont {
  public:
-  explicit QtFont(const FontSpec& face);
+  // `raw` is the toolkit face of the request's family and style at the request's size.
+  QtFont(const FontSpec& face, QRawFont raw);
 
-  const QFont& qfont() const { return qfont_; }
   const QRawFont& rawFont() const { return raw_; }
   quint32 glyph(unsigned char c) const { return glyphs_[c]; }
+  int underlinePosition() const { return underlinePosition_; }
+  int strikeOutPosition() const { return strikeOutPosition_; }
+  int lineThickness() const { return lineThickness_; }
 
   // The family drawn for a face name: the metric-compatible families for the classic
   // faces, the name itself otherwise (the font configuration finds a substitute).
@@ -31,9 +35,11 @@ class QtFont : public CanvasFont {
   int readAdvance(unsigned char c) const override;
 
  private:
-  QFont qfont_;
   QRawFont raw_;
   std::array<quint32, 256> glyphs_{};
+  int underlinePosition_ = 1;
+  int strikeOutPosition_ = 1;
+  int lineThickness_ = 1;
 };
 
 // Fonts of the toolkit, cached by their request; install with setFontEngine once a
@@ -43,7 +49,13 @@ class QtFontEngine : public FontEngine {
   FontPtr createFont(const FontSpec& face) override;
 
  private:
+  // The face of a family and style at `pixelSize`. The first request of a family and
+  // style asks the font configuration; other sizes are copies of that face at another
+  // size, which spares the matching every new toolkit font costs.
+  QRawFont rawFace(const FontSpec& face, int pixelSize);
+
   std::vector<FontPtr> cache_;
+  std::map<std::tuple<QString, bool, bool>, QRawFont> faces_;
 };
 
 class PainterCanvas : public Canvas {
