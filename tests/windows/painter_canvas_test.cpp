@@ -91,6 +91,33 @@ TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
   EXPECT_EQ(QtFont::familyFor("Courier New"), "Liberation Mono");
 }
 
+// A size copied from the first face of a family must measure and draw like that size asked
+// of the toolkit directly.
+TEST(PainterCanvas, OtherSizesOfAFaceMatchTheFaceAskedForDirectly) {
+  const std::string text = cp1250::fromUtf8("Žluťoučký kůň, WAVE 1999");
+  for (unsigned style : {0u, unsigned(fsBold), unsigned(fsItalic)}) {
+    QtFontEngine first, direct;
+    first.createFont(FontSpec{"Times New Roman", 9, style});
+    for (int size : {12, 18, 36}) {
+      FontPtr copied = first.createFont(FontSpec{"Times New Roman", size, style});
+      FontPtr asked = direct.createFont(FontSpec{"Times New Roman", size, style});
+      EXPECT_EQ(copied->metrics().ascent, asked->metrics().ascent) << size;
+      EXPECT_EQ(copied->metrics().descent, asked->metrics().descent) << size;
+      EXPECT_EQ(copied->metrics().aveCharWidth, asked->metrics().aveCharWidth) << size;
+      EXPECT_EQ(copied->textWidth(text), asked->textWidth(text)) << size;
+      QImage a = blank(500, 60), b = blank(500, 60);
+      for (auto [image, font] : {std::pair{&a, copied}, std::pair{&b, asked}}) {
+        QPainter p(image);
+        PainterCanvas c(p, 500, 60);
+        c.setFont(font);
+        c.setBkMode(BkMode::Transparent);
+        c.textOut(5, 45, text);
+      }
+      EXPECT_EQ(a, b) << size << " style " << style;
+    }
+  }
+}
+
 TEST(PainterCanvas, OpaqueTextClipAndRasterOperations) {
   QtFonts fonts;
   QImage image = blank(100, 40);
