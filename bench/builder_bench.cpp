@@ -124,6 +124,24 @@ void BM_ParseAndLayout(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseAndLayout)->Unit(benchmark::kMillisecond);
 
+// Layout of tables nested as deep as the builder allows, by depth: the time should grow
+// with about the square of the depth, not with a power of two.
+void BM_LayoutNestedTables(benchmark::State& state) {
+  const int depth = int(state.range(0));
+  std::string html;
+  for (int i = 0; i < depth; ++i) html += "<table border=1><tr><td>cell text<td>";
+  html += "deep";
+  FixedCanvas canvas(800, 600);
+  auto doc = std::make_unique<TSectionList>();
+  TAnchorNames anchors;
+  ParseHtmlText(*doc, anchors, html.data(), html.size(), {}, {}, {});
+  for (auto _ : state) {
+    int scrollWidth = 0, chars = 0;
+    benchmark::DoNotOptimize(doc->LayoutDocument(canvas, 0, 800, scrollWidth, chars));
+  }
+}
+BENCHMARK(BM_LayoutNestedTables)->Arg(10)->Arg(50)->Arg(200)->Unit(benchmark::kMillisecond);
+
 void BM_ParseRandomMarkup50MB(benchmark::State& state) {
   const std::string html = randomMarkup(50u << 20);
   for (auto _ : state) {

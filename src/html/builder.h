@@ -20,9 +20,6 @@ struct FormHost;
 // Tables, lists and CENTER / DIV blocks nest at most this deep; start tags of those kinds
 // beyond it are ignored, so that no document can exhaust the stack.
 inline constexpr int MaxHtmlNesting = 200;
-// Tables alone nest at most this deep: laying out a table lays out its cells more than
-// once, so the time grows with a power of the depth.
-inline constexpr int MaxTableNesting = 10;
 
 // The document's named anchors, sorted: upper-case name -> the text block that holds it.
 // The first anchor of a name wins.

@@ -97,7 +97,7 @@ void HtmlBuilder::DoCommonSy(int level) {
       currentSection_->AppendText(tok.TokenText);
       break;
     case tagTable:
-      if (mayNestTable()) {
+      if (nesting_ < MaxNesting) {
         DoTable(level);
         return;
       }

@@ -83,7 +83,7 @@ void HtmlBuilder::DoLists(int level, Symbol listSymbol, const SymbolSet& termSet
         DoBody(itemLevel, kListEndSet + SymbolSet{symEndOfFile} + termSet);
         break;
       case tagTable:
-        if (mayNestTable()) {
+        if (nesting_ < MaxNesting) {
           if (currentSection_) currentSection_->CloseSection();
           DoTable(itemLevel);
         } else {

@@ -75,9 +75,6 @@ class HtmlBuilder {
   ThtmlForm* currentForm_ = nullptr;
   int baseFontSize_ = 3;
   int nesting_ = 0;
-  int tableNesting_ = 0;
-
-  bool mayNestTable() const { return nesting_ < MaxNesting && tableNesting_ < MaxTableNesting; }
 
   Symbol sym() const { return tok.CurrentSymbol; }
   void next() { tok.NextSymbol(); }

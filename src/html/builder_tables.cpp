@@ -25,7 +25,6 @@ std::uint8_t vAlignValue(const TAttribute* valign, std::uint8_t fallback) {
 
 void HtmlBuilder::DoTable(int level) {
   NestingGuard nested(nesting_);
-  NestingGuard nestedTable(tableNesting_);
   if (inLink_) DoAEnd();
   int remembered = fontIndex_;
   TCell* outer = currentCell_;

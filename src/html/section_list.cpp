@@ -1,6 +1,7 @@
 #include "html/section_list.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tavra {
 
@@ -84,6 +85,12 @@ int TSectionList::SectionTopY(int index) const {
 int TSectionList::LayoutDocument(Canvas& canvas, int y, int width, int& scrollWidth, int& charCount) {
   AnimationTimer->setEnabled(false);
   for (InlineControl* control : FormControls) control->SetCanvas(canvas);
+  struct InProgress {
+    int& generation;
+    ~InProgress() { generation = 0; }
+  } inProgress{LayoutGeneration};
+  layoutCount_ = layoutCount_ == std::numeric_limits<int>::max() ? 1 : layoutCount_ + 1;
+  LayoutGeneration = layoutCount_;
   int height = TCell::LayoutCell(canvas, y, width, scrollWidth, charCount);
   for (AnimatedPicture* picture : AnimatedImages) picture->RestartAnimation();
   AnimationTimer->setEnabled(!AnimatedImages.empty());

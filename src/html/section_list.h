@@ -70,6 +70,9 @@ class TSectionList : public TCell {
   std::unique_ptr<Timer> AnimationTimer;
   std::vector<InlineControl*> FormControls;
   std::vector<MissingImage> MissingImages;
+  // Names the layout of the whole document in progress, 0 outside one: what a block finds
+  // during such a layout stays valid until it ends, as nothing changes the document then.
+  int LayoutGeneration = 0;
 
   // Services of the viewer and the image cache, installed by the viewer.
   std::function<std::string(const std::string&)> ExpandImageName;  // to a full file name
@@ -101,6 +104,9 @@ class TSectionList : public TCell {
   bool HasCustomBackground() const;
   // The background colour is white (or the system window colour, which is white).
   bool BackgroundIsWhite() const;
+
+ private:
+  int layoutCount_ = 0;
 };
 
 }  // namespace tavra

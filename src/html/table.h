@@ -134,6 +134,14 @@ class ThtmlTable : public TSectionBase {
 
   template <class F>
   void ForEachContentCell(F&& f) const;
+
+  // The table holding this one lays out each of its cells twice, first to learn the row
+  // heights and then in place, which would double the work at every level of nesting.
+  // Within one layout of the document, the column widths and row heights found for a
+  // width serve every later layout at that width.
+  int measuredGeneration_ = 0;
+  int measuredTarget_ = -1;
+  std::vector<int> rowHeights_;
 };
 
 }  // namespace tavra

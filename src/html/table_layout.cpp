@@ -449,14 +449,24 @@ int ThtmlTable::LayoutSection(Canvas& canvas, int y, IndentManager& indents, int
   if (SpecWidth >= 1) width = WidthIsPercent ? MulDiv(SpecWidth, avail, 1000) : SpecWidth;
   int target = std::max(width - CellSpacing, 20);
 
-  NormaliseGrid();
-  ColumnWidths(canvas, target);
+  const int generation = Document ? Document->LayoutGeneration : 0;
+  const bool measured = generation != 0 && measuredGeneration_ == generation && measuredTarget_ == target;
+  if (!measured) {
+    measuredGeneration_ = 0;
+    NormaliseGrid();
+    ColumnWidths(canvas, target);
+    CaptionMinWidth = CaptionMeasure(canvas);
+  }
   GridWidth = CellSpacing;
   for (int c = 0; c < NumCols; ++c) GridWidth += Widths[c];
-  CaptionMinWidth = CaptionMeasure(canvas);
   TableWidth = std::max(GridWidth, CaptionMinWidth);
 
-  std::vector<int> heights = RowHeights(canvas);
+  if (!measured) {
+    rowHeights_ = RowHeights(canvas);
+    measuredGeneration_ = generation;
+    measuredTarget_ = target;
+  }
+  const std::vector<int>& heights = rowHeights_;
   int captionMax = 0;
   ContentHeight = 0;
   if (CaptionAtTop) {

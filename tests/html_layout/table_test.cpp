@@ -423,6 +423,44 @@ TEST(TableLayout, NestedTableIsMeasuredThroughItsCell) {
   EXPECT_EQ(out.ContentHeight, 24 + 4 + 2);
 }
 
+// Nested tables keep what one layout of the document found for a width; the next layout,
+// at another width, must come out as if the document were laid out for the first time.
+TEST(TableLayout, RelayoutAtAnotherWidthMatchesAFirstLayout) {
+  struct Nested : TableFixture {
+    ThtmlTable* in = nullptr;
+    TCellObj* wrapped = nullptr;
+    Nested() {
+      auto outer = NewTable({Num(attrBorder, 1)});
+      TCellList& row = Row(*outer);
+      Cell(row, "left column text");
+      TCellObj& holder = Cell(row, "");
+      auto inner = NewTable({Num(attrBorder, 1)}, holder.Cell.get());
+      TCellList& innerRow = Row(*inner);
+      wrapped = &Cell(innerRow, "words that wrap when the table is narrow");
+      Cell(innerRow, "more words");
+      in = inner.get();
+      holder.Cell->AddSection(std::move(inner));
+      AddTable(std::move(outer));
+      text("after the table");
+    }
+  };
+  Nested twice, once;
+  FixedCanvas wide(600, 300), narrowAgain(260, 300), narrow(260, 300);
+  twice.layout(wide, 600);
+  twice.paint(wide);
+  const int heightAgain = twice.layout(narrowAgain, 260);
+  const int height = once.layout(narrow, 260);
+  EXPECT_EQ(heightAgain, height);
+  EXPECT_GT(height, 3 * 18);  // the narrow inner cell wraps
+  EXPECT_EQ(twice.in->Widths[0], once.in->Widths[0]);
+  EXPECT_EQ(twice.in->TopY, once.in->TopY);
+  EXPECT_EQ(TableFixture::Block(*twice.wrapped).TopY, TableFixture::Block(*once.wrapped).TopY);
+  twice.paint(narrowAgain);
+  once.paint(narrow);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 260; ++x) ASSERT_EQ(narrowAgain.pixel(x, y), narrow.pixel(x, y)) << x << "," << y;
+}
+
 TEST(TableLayout, MeasureWidthsHonoursTableWidthAndCaption) {
   TableFixture f;
   FixedCanvas canvas(600, 100);
