@@ -76,6 +76,10 @@ def html_corpora():
         write(target, "empty.htm", b"")
     with open(os.path.join(SAMPLES, "Info.prg"), "rb") as f:
         write("builder", "info.htm", f.read())
+    # Tables nested as deep as the builder allows, two cells a level, with spans and widths.
+    write("builder", "nested.htm",
+          "<TABLE BORDER=1 WIDTH=90%><TR><TD COLSPAN=2>a<TD>" * 90 + "dno" +
+          "</TD></TR><TR><TD ROWSPAN=2 WIDTH=30>b</TD></TR></TABLE>" * 40)
 
 
 # ---------------------------------------------------------------- GIF
