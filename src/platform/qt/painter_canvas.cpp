@@ -48,7 +48,8 @@ QString QtFont::familyFor(const std::string& faceName) {
   return name;
 }
 
-QtFont::QtFont(const FontSpec& face, QRawFont raw) : raw_(std::move(raw)) {
+QtFont::QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances)
+    : raw_(std::move(raw)), designAdvances_(std::move(advances)) {
   spec_ = face;
   const int pixelSize = std::max(1, face.pixelSize());
   if (raw_.isValid()) {
@@ -78,19 +79,21 @@ QtFont::QtFont(const FontSpec& face, QRawFont raw) : raw_(std::move(raw)) {
 }
 
 // The advance of the glyph that is drawn for the byte, so that what is drawn is exactly
-// as wide as what was measured, even where the font lacks a character.
+// as wide as what was measured, even where the font lacks a character. Text is set with
+// the advances the face was designed with, as the toolkit does under light hinting.
 int QtFont::readAdvance(unsigned char c) const {
   if (!raw_.isValid()) return metrics_.aveCharWidth;
   const quint32 glyph = glyphs_[c];
+  if (designAdvances_) return designAdvances_->advance(glyph, raw_.pixelSize());
   QPointF advance;
-  if (!raw_.advancesForGlyphIndexes(&glyph, &advance, 1)) return 0;
+  if (!raw_.advancesForGlyphIndexes(&glyph, &advance, 1, QRawFont::UseDesignMetrics)) return 0;
   return qRound(advance.x());
 }
 
-QRawFont QtFontEngine::rawFace(const FontSpec& face, int pixelSize) {
-  const QString family = QtFont::familyFor(face.name);
-  const bool bold = face.style & fsBold;
-  const bool italic = face.style & fsItalic;
+const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pixelSize) {
+  const QString family = QtFont::familyFor(request.name);
+  const bool bold = request.style & fsBold;
+  const bool italic = request.style & fsItalic;
   auto known = faces_.find({family, bold, italic});
   if (known == faces_.end()) {
     QFont font(family);
@@ -98,17 +101,28 @@ QRawFont QtFontEngine::rawFace(const FontSpec& face, int pixelSize) {
     font.setBold(bold);
     font.setItalic(italic);
     font.setKerning(false);
-    known = faces_.emplace(std::make_tuple(family, bold, italic), QRawFont::fromFont(font)).first;
+    Face face{QRawFont::fromFont(font), nullptr};
+    if (face.raw.isValid()) {
+      auto table = [&](const char* tag) {
+        const QByteArray data = face.raw.fontTable(tag);
+        return std::string(data.constData(), std::size_t(data.size()));
+      };
+      if (auto advances = DesignAdvances::read(table("head"), table("hhea"), table("hmtx")))
+        face.advances = std::make_shared<const DesignAdvances>(std::move(*advances));
+    }
+    known = faces_.emplace(std::make_tuple(family, bold, italic), std::move(face)).first;
   }
-  QRawFont raw = known->second;
-  raw.setPixelSize(pixelSize);
-  return raw;
+  return known->second;
 }
 
 FontPtr QtFontEngine::createFont(const FontSpec& face) {
   for (const FontPtr& f : cache_)
     if (f->face() == face) return f;
-  cache_.push_back(std::make_shared<QtFont>(face, rawFace(face, std::max(1, face.pixelSize()))));
+  const int pixelSize = std::max(1, face.pixelSize());
+  const Face& known = faceFor(face, pixelSize);
+  QRawFont raw = known.raw;
+  raw.setPixelSize(pixelSize);
+  cache_.push_back(std::make_shared<QtFont>(face, std::move(raw), known.advances));
   return cache_.back();
 }
 

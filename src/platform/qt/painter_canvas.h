@@ -7,10 +7,12 @@
 #include <QRawFont>
 #include <array>
 #include <map>
+#include <memory>
 #include <tuple>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/font_tables.h"
 
 class QPainter;
 
@@ -18,8 +20,9 @@ namespace tavra {
 
 class QtFont : public CanvasFont {
  public:
-  // `raw` is the toolkit face of the request's family and style at the request's size.
-  QtFont(const FontSpec& face, QRawFont raw);
+  // `raw` is the toolkit face of the request's family and style at the request's size;
+  // `advances` its design advances, if the face has them.
+  QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances);
 
   const QRawFont& rawFont() const { return raw_; }
   quint32 glyph(unsigned char c) const { return glyphs_[c]; }
@@ -36,6 +39,7 @@ class QtFont : public CanvasFont {
 
  private:
   QRawFont raw_;
+  std::shared_ptr<const DesignAdvances> designAdvances_;
   std::array<quint32, 256> glyphs_{};
   int underlinePosition_ = 1;
   int strikeOutPosition_ = 1;
@@ -49,13 +53,17 @@ class QtFontEngine : public FontEngine {
   FontPtr createFont(const FontSpec& face) override;
 
  private:
-  // The face of a family and style at `pixelSize`. The first request of a family and
-  // style asks the font configuration; other sizes are copies of that face at another
-  // size, which spares the matching every new toolkit font costs.
-  QRawFont rawFace(const FontSpec& face, int pixelSize);
+  struct Face {
+    QRawFont raw;
+    std::shared_ptr<const DesignAdvances> advances;
+  };
+  // The face of a family and style. The first request of a family and style asks the
+  // font configuration; other sizes are copies of that face at another size, which
+  // spares the matching every new toolkit font costs.
+  const Face& faceFor(const FontSpec& request, int pixelSize);
 
   std::vector<FontPtr> cache_;
-  std::map<std::tuple<QString, bool, bool>, QRawFont> faces_;
+  std::map<std::tuple<QString, bool, bool>, Face> faces_;
 };
 
 class PainterCanvas : public Canvas {
