@@ -9,12 +9,18 @@
 #include <string>
 
 #include "html/builder.h"
+#include "html/quiet_host.h"
 #include "html/section_list.h"
 #include "platform/fixed_canvas.h"
 
 using namespace tavra;
 
 namespace {
+
+QuietHost& quietHost() {
+  static QuietHost host;
+  return host;
+}
 
 // Help-document markup: headings, paragraphs with formatting and links, lists, tables of
 // text, preformatted blocks.
@@ -95,9 +101,9 @@ void report(benchmark::State& state, std::size_t bytes) {
 void BM_Parse(benchmark::State& state) {
   const std::string& html = document();
   for (auto _ : state) {
-    auto doc = std::make_unique<TSectionList>();
+    auto doc = std::make_unique<TSectionList>(quietHost());
     TAnchorNames anchors;
-    ParseHtmlText(*doc, anchors, html.data(), html.size(), {}, {}, {});
+    ParseHtmlText(*doc, anchors, html.data(), html.size());
     benchmark::DoNotOptimize(doc->Count());
     state.PauseTiming();  // freeing the document is not part of the parse
     doc.reset();
@@ -111,9 +117,9 @@ void BM_ParseAndLayout(benchmark::State& state) {
   const std::string& html = document();
   FixedCanvas canvas(800, 600);
   for (auto _ : state) {
-    auto doc = std::make_unique<TSectionList>();
+    auto doc = std::make_unique<TSectionList>(quietHost());
     TAnchorNames anchors;
-    ParseHtmlText(*doc, anchors, html.data(), html.size(), {}, {}, {});
+    ParseHtmlText(*doc, anchors, html.data(), html.size());
     int scrollWidth = 0, chars = 0;
     benchmark::DoNotOptimize(doc->LayoutDocument(canvas, 0, 800, scrollWidth, chars));
     state.PauseTiming();
@@ -132,9 +138,9 @@ void BM_LayoutNestedTables(benchmark::State& state) {
   for (int i = 0; i < depth; ++i) html += "<table border=1><tr><td>cell text<td>";
   html += "deep";
   FixedCanvas canvas(800, 600);
-  auto doc = std::make_unique<TSectionList>();
+  auto doc = std::make_unique<TSectionList>(quietHost());
   TAnchorNames anchors;
-  ParseHtmlText(*doc, anchors, html.data(), html.size(), {}, {}, {});
+  ParseHtmlText(*doc, anchors, html.data(), html.size());
   for (auto _ : state) {
     int scrollWidth = 0, chars = 0;
     benchmark::DoNotOptimize(doc->LayoutDocument(canvas, 0, 800, scrollWidth, chars));
@@ -145,9 +151,9 @@ BENCHMARK(BM_LayoutNestedTables)->Arg(10)->Arg(50)->Arg(200)->Unit(benchmark::kM
 void BM_ParseRandomMarkup50MB(benchmark::State& state) {
   const std::string html = randomMarkup(50u << 20);
   for (auto _ : state) {
-    auto doc = std::make_unique<TSectionList>();
+    auto doc = std::make_unique<TSectionList>(quietHost());
     TAnchorNames anchors;
-    ParseHtmlText(*doc, anchors, html.data(), html.size(), {}, {}, {});
+    ParseHtmlText(*doc, anchors, html.data(), html.size());
     benchmark::DoNotOptimize(doc->Count());
     state.PauseTiming();
     doc.reset();

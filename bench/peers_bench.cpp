@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "html/builder.h"
+#include "html/quiet_host.h"
 #include "html/section_list.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
@@ -137,9 +138,10 @@ std::vector<Document> documentsOf(const std::filesystem::path& folder) {
 // ---- the three engines ----
 
 int layOutOurs(const Document& document) {
-  TSectionList list;
+  QuietHost host(toolkitFonts());
+  TSectionList list(host);
   TAnchorNames anchors;
-  ParseHtmlText(list, anchors, document.ours.data(), document.ours.size(), {}, {}, {});
+  ParseHtmlText(list, anchors, document.ours.data(), document.ours.size());
   QImage surface(1, 1, QImage::Format_RGB32);
   QPainter painter(&surface);
   PainterCanvas canvas(painter, 1, 1);
@@ -315,8 +317,6 @@ double megabytesPerSecond(std::size_t bytes, double seconds) { return double(byt
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QtFontEngine fonts;
-  setFontEngine(&fonts);
   bench::startRatioFile();
 
   const std::filesystem::path folder = argc > 1 ? argv[1] : TAVRA_SAMPLE_DATA;
@@ -352,6 +352,5 @@ int main(int argc, char** argv) {
               megabytesPerSecond(bytesTotal, qtTotal), megabytesPerSecond(bytesTotal, liteTotal));
   bench::ratioLine("parse+layout vs QTextDocument: %.2fx", qtTotal / oursTotal);
   bench::ratioLine("parse+layout vs litehtml: %.2fx", liteTotal / oursTotal);
-  setFontEngine(nullptr);
   return 0;
 }

@@ -137,10 +137,7 @@ int main(int argc, char** argv) {
 
   qputenv("TAVRA_TODAY", kSampleDay);
   QApplication app(argc, argv);
-  static QtFontEngine fonts;
-  setFontEngine(&fonts);
   const double refresh = bestRefresh(folder);
-  setFontEngine(nullptr);
   std::error_code ignored;
   fs::remove_all(folder, ignored);
 

@@ -26,8 +26,6 @@
 #include "platform/date_time.h"
 #include "platform/file_system.h"
 #include "platform/qt/message_box_dialog.h"
-#include "platform/qt/painter_canvas.h"
-#include "platform/qt/qt_timer.h"
 #include "windows/autor.h"
 #include "windows/info_windows.h"
 
@@ -161,9 +159,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tavra"));
   // A screenshot must not wait for anyone: its messages go to standard error.
   if (!screenshot) tavra::installMessageBoxDialog();
-  static tavra::QtFontEngine fontEngine;
-  tavra::setFontEngine(&fontEngine);
-  tavra::installQtTimers();
 
   Windows windows;
   tavra::runReportingErrors(

@@ -12,9 +12,8 @@ namespace {
 
 int documentFontSize(const TSectionBase& block) { return block.Document ? block.Document->FontSize : 12; }
 
-void copyEmptyLine(TSectionBase& block) {
-  if (block.Document && block.Document->SelFrom <= block.FirstCharPos && block.FirstCharPos < block.Document->SelTo)
-    block.Document->CopyBuffer += "\r\n";
+void copyEmptyLine(const TSectionBase& block, int selFrom, int selTo, std::string& out) {
+  if (selFrom <= block.FirstCharPos && block.FirstCharPos < selTo) out += "\r\n";
 }
 
 std::string lowered(std::string_view text, std::size_t max) {
@@ -26,11 +25,15 @@ std::string lowered(std::string_view text, std::size_t max) {
 
 }  // namespace
 
-void TParagraphSpace::CopySelectedText() { copyEmptyLine(*this); }
+void TParagraphSpace::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+  copyEmptyLine(*this, selFrom, selTo, out);
+}
 
 void TParagraphSpace::RecalcFixedHeight() { ContentHeight = MulDiv(14, documentFontSize(*this), 12); }
 
-void THeadingSpace::CopySelectedText() { copyEmptyLine(*this); }
+void THeadingSpace::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+  copyEmptyLine(*this, selFrom, selTo, out);
+}
 
 void THeadingSpace::RecalcFixedHeight() {
   int n = 8;
@@ -81,15 +84,23 @@ THorzLine::THorzLine(const TAttributeList& attributes) {
   }
 }
 
-void THorzLine::CopySelectedText() { copyEmptyLine(*this); }
+void THorzLine::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+  copyEmptyLine(*this, selFrom, selTo, out);
+}
 
 void THorzLine::RecalcFixedHeight() { ContentHeight = MulDiv(20, documentFontSize(*this), 12) + Thickness - 2; }
 
-int THorzLine::PaintSection(Canvas& canvas, const Rect& clip, IndentManager& indents, int x, int y) {
-  int result = TSectionBase::PaintSection(canvas, clip, indents, x, y);
-  int screenTop = y - (Document ? Document->ScrollOffset : 0);
-  if (screenTop + ContentHeight <= clip.top || screenTop >= clip.bottom) return result;
-  int left = indents.LeftLimitAt(y), right = indents.RightLimitAt(y);
+int THorzLine::LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) {
+  RoomLeft = indents.LeftLimitAt(y) - indents.LeftEdge;
+  RoomRight = indents.RightLimitAt(y) - indents.LeftEdge;
+  return TSectionBase::LayoutSection(canvas, y, indents, maxWidth, charPos);
+}
+
+int THorzLine::PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const {
+  int result = TSectionBase::PaintSection(context, canvas, clipWidth, x, y);
+  int screenTop = y - context.ScrollOffset;
+  if (screenTop + ContentHeight <= context.Clip.top || screenTop >= context.Clip.bottom) return result;
+  int left = x + RoomLeft, right = x + RoomRight;
   int top = screenTop + (ContentHeight - Thickness) / 2;
   int bottom = top + Thickness;
   int x1 = left + 10, x2 = right - 10;

@@ -13,7 +13,7 @@ namespace tavra {
 // Spacers and rules append an empty line when copied inside the selection.
 class TParagraphSpace : public TSectionBase {
  public:
-  void CopySelectedText() override;
+  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
   void RecalcFixedHeight() override;
 };
 
@@ -21,7 +21,7 @@ class THeadingSpace : public TSectionBase {
  public:
   explicit THeadingSpace(unsigned level) : Level(level) {}
   unsigned Level;
-  void CopySelectedText() override;
+  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
   void RecalcFixedHeight() override;
 };
 
@@ -36,9 +36,14 @@ class THorzLine : public TSectionBase {
   std::uint8_t Align = alCenter;
   bool NoShade = false;
   bool ColorGiven = false;
+  // The room beside the floats at the rule's height, from the cell's left edge; set by
+  // layout.
+  int RoomLeft = 0;
+  int RoomRight = 0;
 
-  void CopySelectedText() override;
-  int PaintSection(Canvas& canvas, const Rect& clip, IndentManager& indents, int x, int y) override;
+  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
+  int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) override;
+  int PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const override;
   void RecalcFixedHeight() override;
 };
 

@@ -51,14 +51,8 @@ int AlignValue(const std::string& text, std::size_t max, int fallback) {
 
 // ---------------------------------------------------------------- entry points
 
-TParseResults ParseHtmlFile(TSectionList& document, TAnchorNames& anchorNames, const std::string& fileName,
-                            const TMetaType& onMeta, const TSoundType& onSound, const TIncludeType& onInclude,
-                            FormHost* formHost) {
+TParseResults ParseHtmlFile(TSectionList& document, TAnchorNames& anchorNames, const std::string& fileName) {
   HtmlBuilder builder(document, anchorNames);
-  builder.OnMeta = onMeta;
-  builder.OnSound = onSound;
-  builder.tok.OnInclude = onInclude;
-  builder.Forms = formHost;
   builder.tok.OpenFile(fileName);
   try {
     builder.Run(false);
@@ -69,13 +63,8 @@ TParseResults ParseHtmlFile(TSectionList& document, TAnchorNames& anchorNames, c
 }
 
 TParseResults ParseHtmlText(TSectionList& document, TAnchorNames& anchorNames, const char* text,
-                            std::size_t length, const TMetaType& onMeta, const TSoundType& onSound,
-                            const TIncludeType& onInclude, FormHost* formHost) {
+                            std::size_t length) {
   HtmlBuilder builder(document, anchorNames);
-  builder.OnMeta = onMeta;
-  builder.OnSound = onSound;
-  builder.tok.OnInclude = onInclude;
-  builder.Forms = formHost;
   builder.tok.SetText(text, length);
   builder.Run(false);
   return std::move(builder.Results);
@@ -96,8 +85,12 @@ TParseResults ParseTextFile(TSectionList& document, TAnchorNames& anchorNames, c
 
 HtmlBuilder::HtmlBuilder(TSectionList& document, TAnchorNames& anchorNames)
     : doc_(document), anchorNames_(anchorNames), currentCell_(&document) {
-  tok.Sender = document.Viewer;
+  DocumentHost& host = document.Host();
+  if (host.TakesIncludes())
+    tok.OnInclude = [&host](const std::string& command, std::vector<std::string>& params, const char*& buffer,
+                            int& size) { host.Include(command, params, buffer, size); };
   TMyFont& base = fontStack_[1];
+  base.SetFonts(host.Fonts());
   base.SetName(document.FontName);
   base.SetColor(document.FontColor);
   base.SetCharset(document.Charset);

@@ -15,7 +15,6 @@ namespace tavra {
 
 class TSection;
 class TSectionList;
-struct FormHost;
 
 // Tables, lists and CENTER / DIV blocks nest at most this deep; start tags of those kinds
 // beyond it are ignored, so that no document can exhaust the stack.
@@ -37,16 +36,13 @@ struct TParseResults {
 
 // Reads an HTML file through a 2000-byte buffer. A comment left open at the end of the
 // file ends the parse quietly with what was built; the platform's I/O error passes on.
-// `formHost` is handed to the forms the document creates (none: controls get no windows).
-TParseResults ParseHtmlFile(TSectionList& document, TAnchorNames& anchorNames, const std::string& fileName,
-                            const TMetaType& onMeta, const TSoundType& onSound, const TIncludeType& onInclude,
-                            FormHost* formHost = nullptr);
+// The events of the parse and the forms' widgets go to the document's host.
+TParseResults ParseHtmlFile(TSectionList& document, TAnchorNames& anchorNames, const std::string& fileName);
 
 // Reads `length` bytes of HTML from memory. Here EParseError reaches the caller (after the
 // document has received what was built).
 TParseResults ParseHtmlText(TSectionList& document, TAnchorNames& anchorNames, const char* text,
-                            std::size_t length, const TMetaType& onMeta, const TSoundType& onSound,
-                            const TIncludeType& onInclude, FormHost* formHost = nullptr);
+                            std::size_t length);
 
 // Shows a plain text file as preformatted lines, one block per line.
 TParseResults ParseTextFile(TSectionList& document, TAnchorNames& anchorNames, const std::string& fileName);

@@ -108,7 +108,7 @@ void HtmlBuilder::DoCommonSy(int level) {
       doFormControl(level);
       break;
     case tagForm:
-      currentForm_ = &ThtmlForm::Create(doc_, Forms, attributes());
+      currentForm_ = &ThtmlForm::Create(doc_, attributes());
       break;
     case tagFormEnd:
       currentForm_ = nullptr;
@@ -197,7 +197,7 @@ void HtmlBuilder::doFormControl(int level) {
   Symbol s = sym();
   ensureSection(level);
   TFormControlObj* control =
-      AddFormControl(*currentSection_, s, doc_, currentCell_, attributes(), Forms, currentForm_);
+      AddFormControl(*currentSection_, s, doc_, currentCell_, attributes(), currentForm_);
   if (s == tagSelect)
     DoSelect(control);
   else if (s == tagTextarea)

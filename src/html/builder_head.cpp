@@ -35,7 +35,7 @@ void HtmlBuilder::DoMap(bool readOn) {
 }
 
 void HtmlBuilder::DoScript() {
-  if (!doc_.ScriptEvent) {
+  if (!doc_.Host().TakesScripts()) {
     do
       tok.NextScriptSymbol();
     while (sym() != tagScriptEnd && sym() != symEndOfFile);
@@ -55,7 +55,7 @@ void HtmlBuilder::DoScript() {
     buffer.append(piece);
     tok.NextScriptSymbol();
   }
-  doc_.ScriptEvent(doc_.Viewer, language, std::move(buffer));
+  doc_.Host().Script(language, std::move(buffer));
 }
 
 void HtmlBuilder::DoTitle() {
@@ -75,17 +75,16 @@ void HtmlBuilder::DoBase() {
 
 void HtmlBuilder::DoSound() {
   const TAttribute* src = attributes().Find(attrSrc);
-  if (OnSound && src) {
+  if (src) {
     const TAttribute* loop = attributes().Find(attrLoop);
-    OnSound(doc_.Viewer, src->Text, loop ? loop->Value : 1, false);
+    doc_.Host().Sound(src->Text, loop ? loop->Value : 1, false);
   }
   next();
 }
 
 void HtmlBuilder::DoMeta() {
-  if (OnMeta)
-    OnMeta(doc_.Viewer, textOf(attributes(), attrHttpEquiv), textOf(attributes(), attrName),
-           textOf(attributes(), attrContent));
+  doc_.Host().Meta(textOf(attributes(), attrHttpEquiv), textOf(attributes(), attrName),
+                   textOf(attributes(), attrContent));
   next();
 }
 

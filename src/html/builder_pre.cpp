@@ -115,7 +115,7 @@ bool HtmlBuilder::doPreTag(int level, std::string& pending) {
       doFormControl(level);
       break;
     case tagForm:
-      currentForm_ = &ThtmlForm::Create(doc_, Forms, attributes());
+      currentForm_ = &ThtmlForm::Create(doc_, attributes());
       break;
     case tagFormEnd:
       currentForm_ = nullptr;

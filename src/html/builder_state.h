@@ -32,9 +32,6 @@ class HtmlBuilder {
   HtmlBuilder& operator=(const HtmlBuilder&) = delete;
 
   HtmlTokenizer tok;
-  TMetaType OnMeta;
-  TSoundType OnSound;
-  FormHost* Forms = nullptr;
   TParseResults Results;
 
   // The whole parse of the opened source; `plainText` reads it as a text file. The text

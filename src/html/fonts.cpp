@@ -12,6 +12,11 @@ void TMyFont::Changed() {
   if (OnChange) OnChange();
 }
 
+void TMyFont::SetFonts(FontEngine& fonts) {
+  fonts_ = &fonts;
+  Changed();
+}
+
 void TMyFont::SetName(const std::string& name) {
   spec_.name = name;
   Changed();
@@ -44,6 +49,7 @@ void TMyFont::Assign(const TMyFont& other) {
 }
 
 void TMyFont::AssignFace(const TMyFont& other) {
+  fonts_ = other.fonts_;
   spec_ = other.spec_;
   color_ = other.color_;
   Changed();
@@ -58,6 +64,7 @@ void ApplyDocumentDefaults(TMyFont& font, const TSectionList& document, ColorRef
   // One change notice for the whole update: the handler re-reads the metrics.
   auto handler = std::move(font.OnChange);
   font.OnChange = nullptr;
+  font.SetFonts(document.Host().Fonts());
   font.SetName(font.Fixed ? document.PreFontName : document.FontName);
   font.SetCharset(document.Charset);
   font.SetSize(MulDiv(document.FontSize, font.NormalSize, 12));
@@ -73,7 +80,7 @@ TFontObj::TFontObj(std::unique_ptr<TMyFont> font, int pos) : Pos(pos), TheFont(s
 }
 
 void TFontObj::UpdateMetrics() {
-  font_ = createFont(TheFont->Face());
+  font_ = TheFont->Fonts().createFont(TheFont->Face());
   const FontMetrics& m = font_->metrics();
   TextHeight = m.height;
   FontHeight = m.height + m.externalLeading;

@@ -58,8 +58,14 @@ class TMyFont {
 
   void SetHtmlSize(const TSectionList& document, int points);
 
+  // Where the font is realised: the document host's engine for fonts of a parse, fixed
+  // metrics for fonts made by hand.
+  FontEngine& Fonts() const { return *fonts_; }
+  void SetFonts(FontEngine& fonts);
+
  private:
   void Changed();
+  FontEngine* fonts_ = &fixedFontEngine();
   FontSpec spec_;
   ColorRef color_ = clBlack;
 };

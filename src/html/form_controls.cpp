@@ -21,13 +21,13 @@ std::string lowerAscii(const std::string& s, std::size_t maxLength) {
   return out;
 }
 
-int widthOfA(Canvas& canvas, const FontSpec& font) {
-  canvas.setFont(createFont(font));
+int widthOfA(Canvas& canvas, FontEngine& fonts, const FontSpec& font) {
+  canvas.setFont(fonts.createFont(font));
   return canvas.textWidth("A");
 }
 
-int heightOfA(Canvas& canvas, const FontSpec& font) {
-  canvas.setFont(createFont(font));
+int heightOfA(Canvas& canvas, FontEngine& fonts, const FontSpec& font) {
+  canvas.setFont(fonts.createFont(font));
   return canvas.fontMetrics().height;
 }
 
@@ -81,7 +81,7 @@ bool TEditFormControlObj::GetSubmission(int index, std::string& text) {
 
 void TEditFormControlObj::SetHeightWidth(Canvas& canvas) {
   if (!WinControl) return;
-  int width = windowSize(static_cast<long long>(widthOfA(canvas, WinControl->Font())) * EditSize + 5);
+  int width = windowSize(static_cast<long long>(widthOfA(canvas, Document->Host().Fonts(), WinControl->Font())) * EditSize + 5);
   WinControl->SetBounds(WinControl->Left(), WinControl->Top(), width, WinControl->Height());
 }
 
@@ -108,7 +108,7 @@ TButtonFormControlObj::TButtonFormControlObj(TSectionList& document, ThtmlForm& 
 
 void TButtonFormControlObj::SetHeightWidth(Canvas& canvas) {
   if (!WinControl) return;
-  canvas.setFont(createFont(WinControl->Font()));
+  canvas.setFont(Document->Host().Fonts().createFont(WinControl->Font()));
   int height = canvas.fontMetrics().height + 8;
   int width = windowSize(static_cast<long long>(canvas.textWidth(Value)) + 20);
   WinControl->SetBounds(WinControl->Left(), WinControl->Top(), width, height);
@@ -273,8 +273,8 @@ void TListBoxFormControlObj::SetHeightWidth(Canvas& canvas) {
   if (!WinControl) return;
   if (VisibleRows == -1) VisibleRows = std::max(1, std::min(8, int(Options.size())));
   FontSpec font = WinControl->Font();
-  int height = windowSize(static_cast<long long>(heightOfA(canvas, font)) * VisibleRows);
-  int width = windowSize(static_cast<long long>(widthOfA(canvas, font)) * LongestOption + 15);
+  int height = windowSize(static_cast<long long>(heightOfA(canvas, Document->Host().Fonts(), font)) * VisibleRows);
+  int width = windowSize(static_cast<long long>(widthOfA(canvas, Document->Host().Fonts(), font)) * LongestOption + 15);
   WinControl->SetClientSize(width, height);
 }
 
@@ -302,7 +302,8 @@ void TComboFormControlObj::ResetToValue() {
 void TComboFormControlObj::SetHeightWidth(Canvas& canvas) {
   if (!WinControl) return;
   FormWidgetFactory* widgets = Widgets();
-  int w = widgets ? createFont(widgets->ScreenFont())->textWidth("A") : widthOfA(canvas, WinControl->Font());
+  FontEngine& fonts = Document->Host().Fonts();
+  int w = widgets ? fonts.createFont(widgets->ScreenFont())->textWidth("A") : widthOfA(canvas, fonts, WinControl->Font());
   WinControl->SetClientSize(windowSize(static_cast<long long>(w) * LongestOption + 30), -1);
 }
 
@@ -364,17 +365,17 @@ bool TTextAreaFormControlObj::GetSubmission(int index, std::string& text) {
 void TTextAreaFormControlObj::SetHeightWidth(Canvas& canvas) {
   if (!WinControl) return;
   FontSpec font = WinControl->Font();
-  int height = windowSize(static_cast<long long>(heightOfA(canvas, font)) * Rows + 5);
-  int width = windowSize(static_cast<long long>(widthOfA(canvas, font)) * Cols + 5);
+  int height = windowSize(static_cast<long long>(heightOfA(canvas, Document->Host().Fonts(), font)) * Rows + 5);
+  int width = windowSize(static_cast<long long>(widthOfA(canvas, Document->Host().Fonts(), font)) * Cols + 5);
   WinControl->SetClientSize(width, height);
 }
 
 // ---------------------------------------------------------------- the class for a tag
 
 TFormControlObj* AddFormControl(TSection& section, Symbol symbol, TSectionList& document, TCell* cell,
-                                const TAttributeList& attributes, FormHost* host, ThtmlForm*& currentForm) {
+                                const TAttributeList& attributes, ThtmlForm*& currentForm) {
   if (symbol != tagInput && symbol != tagSelect && symbol != tagTextarea) return nullptr;
-  if (!currentForm) currentForm = &ThtmlForm::Create(document, host, TAttributeList());
+  if (!currentForm) currentForm = &ThtmlForm::Create(document, TAttributeList());
   ThtmlForm& form = *currentForm;
   int pos = section.CharCount;
   std::unique_ptr<TFormControlObj> control;

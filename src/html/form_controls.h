@@ -146,6 +146,6 @@ class TTextAreaFormControlObj : public TFormControlObj {
 // attributes) for a control outside any form. A hidden input adds nothing to the text;
 // an image input stands in it as a picture; the others as a control marker.
 TFormControlObj* AddFormControl(TSection& section, Symbol symbol, TSectionList& document, TCell* cell,
-                                const TAttributeList& attributes, FormHost* host, ThtmlForm*& currentForm);
+                                const TAttributeList& attributes, ThtmlForm*& currentForm);
 
 }  // namespace tavra

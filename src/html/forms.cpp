@@ -53,7 +53,7 @@ bool TFormControlObj::HasFocus() const {
   return control && control->Focused();
 }
 
-FormWidgetFactory* TFormControlObj::Widgets() const { return Form->Host ? Form->Host->Widgets : nullptr; }
+FormWidgetFactory* TFormControlObj::Widgets() const { return Document->Host().FormWidgets(); }
 
 FontSpec TFormControlObj::FixedFont() const {
   FontSpec face;
@@ -72,34 +72,33 @@ void TFormControlObj::Adopt(std::unique_ptr<FormWidget> widget, int width, int h
 }
 
 void TFormControlObj::RaiseObjectClick(const std::string& onClickText) {
-  if (Form->Host && Form->Host->ObjectClick) Form->Host->ObjectClick(*this, onClickText);
+  Document->Host().ControlClicked(*this, onClickText);
 }
 
 void TFormControlObj::ControlEntered() {
-  if (Document->OnControlFocus) Document->OnControlFocus(this);
-  // Unplaced controls stay reachable with the Tab key, far out of view.
+  Document->Host().ControlFocused(*this);
+  // Controls out of view stay reachable with the Tab key, far out of sight.
   for (InlineControl* inline_control : Document->FormControls) {
     auto* control = dynamic_cast<TFormControlObj*>(inline_control);
-    if (!control || control->Placed || !control->WinControl) continue;
+    if (!control || Document->ControlInView(*control) || !control->WinControl) continue;
     FormWidget& w = *control->WinControl;
     w.SetVisible(true);
     w.SetBounds(-4000, w.Top(), w.Width(), w.Height());
   }
 }
 
-void TFormControlObj::ControlExited() { Document->HideUnplacedControls(); }
+void TFormControlObj::ControlExited() { Document->ShowControls(); }
 
 // ---------------------------------------------------------------- form
 
-ThtmlForm& ThtmlForm::Create(TSectionList& document, FormHost* host, const TAttributeList& attributes) {
-  auto form = std::make_unique<ThtmlForm>(document, host, attributes);
+ThtmlForm& ThtmlForm::Create(TSectionList& document, const TAttributeList& attributes) {
+  auto form = std::make_unique<ThtmlForm>(document, attributes);
   ThtmlForm& ref = *form;
   document.Forms.Add(std::move(form));
   return ref;
 }
 
-ThtmlForm::ThtmlForm(TSectionList& document, FormHost* host, const TAttributeList& attributes)
-    : Document(&document), Host(host) {
+ThtmlForm::ThtmlForm(TSectionList& document, const TAttributeList& attributes) : Document(&document) {
   for (const TAttribute& a : attributes) {
     switch (a.Sym) {
       case attrMethod: Method = a.Text.substr(0, MaxMethodLength); break;
@@ -147,7 +146,8 @@ void ThtmlForm::SizeControls(Canvas& canvas) {
 }
 
 void ThtmlForm::SubmitForm(const std::string& extra) {
-  if (!Host || !Host->Submit) return;
+  DocumentHost& host = Document->Host();
+  if (!host.TakesSubmissions()) return;
   std::vector<std::string> results;
   for (auto& control : Controls) {
     std::string text;
@@ -157,7 +157,7 @@ void ThtmlForm::SubmitForm(const std::string& extra) {
     }
   }
   if (!extra.empty()) results.push_back(extra);
-  Host->Submit(Action, Target, EncType, Method, std::move(results));
+  host.SubmitForm(FormSubmission{Action, Target, EncType, Method, std::move(results)});
 }
 
 // ---------------------------------------------------------------- control list

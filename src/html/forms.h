@@ -18,20 +18,6 @@ namespace tavra {
 class ThtmlForm;
 class TFormControlObj;
 
-// What the forms of a document reach outside the engine, installed by the viewer: the
-// widget factory and the submit and object-click events.
-struct FormHost {
-  // None: controls get no windows and take no room.
-  FormWidgetFactory* Widgets = nullptr;
-  // The submit event: action, target, encoding type, method and the name=value entries,
-  // which pass to the receiver. Empty while the viewer has no OnFormSubmit.
-  std::function<void(const std::string& action, const std::string& target, const std::string& encType,
-                      const std::string& method, std::vector<std::string> results)>
-      Submit;
-  // A button, check box or radio button was clicked; its ONCLICK text.
-  std::function<void(TFormControlObj& control, const std::string& onClickText)> ObjectClick;
-};
-
 class TFormControlObj : public InlineControl {
  public:
   TFormControlObj(TSectionList& document, ThtmlForm& form, const TAttributeList& attributes, int position);
@@ -84,13 +70,12 @@ class ThtmlForm : public HtmlFormBase {
   static constexpr std::size_t MaxMethodLength = 4;
 
   // Creates the form for FORM's attributes and hands it to the document's `Forms`.
-  static ThtmlForm& Create(TSectionList& document, FormHost* host, const TAttributeList& attributes);
+  static ThtmlForm& Create(TSectionList& document, const TAttributeList& attributes);
 
-  ThtmlForm(TSectionList& document, FormHost* host, const TAttributeList& attributes);
+  ThtmlForm(TSectionList& document, const TAttributeList& attributes);
   ~ThtmlForm() override;
 
   TSectionList* Document;
-  FormHost* Host;
   std::string Method = "Get";
   std::string Action;
   std::string Target;

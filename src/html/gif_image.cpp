@@ -1,7 +1,6 @@
 #include "html/gif_image.h"
 
 #include <algorithm>
-#include <chrono>
 #include <new>
 
 #include "html/display_palette.h"
@@ -12,11 +11,6 @@
 namespace tavra {
 
 namespace {
-
-std::function<std::int64_t()>& clockOverride() {
-  static std::function<std::int64_t()> clock;
-  return clock;
-}
 
 std::uint16_t u16(std::string_view d, std::size_t pos) {
   return std::uint16_t(std::uint8_t(d[pos]) | (std::uint8_t(d[pos + 1]) << 8));
@@ -39,15 +33,92 @@ std::uint8_t disposalOf(std::uint8_t flags) {
 
 enum class FrameResult { Ok, Stop, TooLarge };
 
-}  // namespace
-
-std::int64_t AnimationClock() {
-  if (clockOverride()) return clockOverride()();
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+// The name of a composition history after one more frame is composed onto it.
+constexpr std::uint64_t extendHistory(std::uint64_t history, int frame) {
+  std::uint64_t z = history * 0x9E3779B97F4A7C15ull + std::uint64_t(frame) + 1;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
 }
 
-void SetAnimationClock(std::function<std::int64_t()> clock) { clockOverride() = std::move(clock); }
+// A fresh black, transparent picture with frame 1 composed on it.
+constexpr std::uint64_t kFirstFrameHistory = extendHistory(0, 1);
+
+}  // namespace
+
+// The decoded frames of one picture, immutable once loaded, and the compositions its
+// players hold, so that a player can find one that went its way.
+struct GifFrameStore {
+  std::vector<std::unique_ptr<TFrame>> Frames;
+  std::vector<std::weak_ptr<GifComposition>> Compositions;
+
+  std::shared_ptr<GifComposition> find(std::uint64_t history);
+  void add(const std::shared_ptr<GifComposition>& composition);
+};
+
+// The picture the frames composed so far leave, with what lay under the current frame.
+struct GifComposition {
+  std::uint64_t History = 0;
+  tavra::Bitmap Image;
+  Mask MaskImage;
+  tavra::Bitmap PreviousImage;
+  Mask PreviousMask;
+
+  void compose(const TFrame& f, bool anyTransparent);
+  void dispose(const TFrame& f, bool anyTransparent);
+  std::int64_t bytes() const {
+    return std::int64_t(Image.pixels.size() + PreviousImage.pixels.size()) * 4 +
+           std::int64_t(MaskImage.bits.size() + PreviousMask.bits.size());
+  }
+};
+
+std::shared_ptr<GifComposition> GifFrameStore::find(std::uint64_t history) {
+  std::shared_ptr<GifComposition> found;
+  std::erase_if(Compositions, [&](const std::weak_ptr<GifComposition>& weak) {
+    std::shared_ptr<GifComposition> c = weak.lock();
+    if (c && !found && c->History == history) found = c;
+    return !c;
+  });
+  return found;
+}
+
+void GifFrameStore::add(const std::shared_ptr<GifComposition>& composition) { Compositions.push_back(composition); }
+
+void GifComposition::compose(const TFrame& f, bool anyTransparent) {
+  Rect area = f.area();
+  Rect whole{0, 0, f.Width, f.Height};
+  if (f.Disposal == 3) {
+    PreviousImage = copyArea(Image, area);
+    if (anyTransparent) PreviousMask = copyArea(MaskImage, area);
+  }
+  if (f.HasTransparency) {
+    transferMask(MaskImage, area.left, area.top, f.MaskBitmap, RasterOp::And);
+    transferMask(Image, area, f.MaskBitmap, whole, RasterOp::And);
+    transferBitmap(Image, area, f.Bitmap, whole, RasterOp::Xor);
+  } else {
+    if (anyTransparent) fillMask(MaskImage, area, 0);
+    transferBitmap(Image, area, f.Bitmap, whole, RasterOp::Copy);
+  }
+}
+
+void GifComposition::dispose(const TFrame& f, bool anyTransparent) {
+  Rect area = f.area();
+  if (f.Disposal == 2) {
+    if (anyTransparent) fillMask(MaskImage, area, 1);
+    fillBitmap(Image, area, 0);
+  } else if (f.Disposal == 3) {
+    if (anyTransparent) transferMask(MaskImage, area.left, area.top, PreviousMask, RasterOp::Copy);
+    transferBitmap(Image, area, PreviousImage, {0, 0, PreviousImage.width, PreviousImage.height}, RasterOp::Copy);
+  }
+}
+
+TGIFImage::TGIFImage() : frames_(std::make_shared<GifFrameStore>()) {}
+
+TGIFImage::~TGIFImage() = default;
+
+int TGIFImage::FrameCount() const { return int(frames_->Frames.size()); }
+
+const TFrame& TGIFImage::Frame(int index) const { return *frames_->Frames[std::size_t(index - 1)]; }
 
 std::unique_ptr<TGIFImage> TGIFImage::CreateCopy(const TGIFImage& source) {
   auto copy = std::make_unique<TGIFImage>();
@@ -62,20 +133,15 @@ std::unique_ptr<TGIFImage> TGIFImage::CreateCopy(const TGIFImage& source) {
   c.BitsPerPixel_ = source.BitsPerPixel_;
   c.GlobalColours_ = source.GlobalColours_;
   c.Playing_ = source.Playing_;
-  c.LastDrawn_ = source.LastDrawn_;
   c.FirstTick_ = source.FirstTick_;
   c.ScanOnly_ = source.ScanOnly_;
   c.LastTick_ = source.LastTick_;
   c.CurrentInterval_ = source.CurrentInterval_;
   c.IsCopy = true;
-  if (!c.ScanOnly_ && !c.NoData_) {
-    c.ImageDC_ = tavra::Bitmap(c.Width_, c.Height_, 0);
-    if (c.AnyTransparent_) c.MaskDC_ = Mask(c.Width_, c.Height_, 1);
-  }
-  for (const auto& frame : source.Frames_) c.Frames_.push_back(std::make_unique<TFrame>(*frame));
+  c.frames_ = source.frames_;
   c.FrameIndex_ = 1;
   c.PassCount_ = 1;
-  c.ComposeCurrent();
+  c.history_ = kFirstFrameHistory;
   return copy;
 }
 
@@ -113,7 +179,10 @@ bool TGIFImage::Load(std::string_view data, bool scanOnly) {
 
 void TGIFImage::Clear() {
   NoData_ = true;
-  Frames_.clear();
+  // Players made from the old picture keep its frames; this one starts a store of its own.
+  frames_ = std::make_shared<GifFrameStore>();
+  composition_.reset();
+  history_ = kFirstFrameHistory;
   FrameIndex_ = 1;
   RepeatLimit_ = 1;
   PassCount_ = 1;
@@ -123,11 +192,6 @@ void TGIFImage::Clear() {
   Animated_ = false;
   Width_ = Height_ = 0;
   GlobalColours_.fill(0);
-  ImageDC_ = {};
-  MaskDC_ = {};
-  ScratchDC_ = {};
-  FirstBitmap_.reset();
-  FirstMask_.reset();
 }
 
 bool TGIFImage::Parse(std::string_view data) {
@@ -209,26 +273,21 @@ bool TGIFImage::Parse(std::string_view data) {
       frame->Comment = std::move(comment);
       comment.clear();
       control = {};
-      Frames_.push_back(std::move(frame));
+      frames_->Frames.push_back(std::move(frame));
     } else {
       break;
     }
   }
 
   Width_ = screenWidth, Height_ = screenHeight;
-  for (const auto& f : Frames_) {
+  for (const auto& f : frames_->Frames) {
     Width_ = std::max(Width_, f->Left + f->Width);
     Height_ = std::max(Height_, f->Top + f->Height);
   }
   if (Width_ > kMaxPictureSide || Height_ > kMaxPictureSide || std::int64_t(Width_) * Height_ > kMaxPicturePixels)
     return false;
-  if (!ScanOnly_) {
-    ImageDC_ = tavra::Bitmap(Width_, Height_, 0);
-    if (AnyTransparent_) MaskDC_ = Mask(Width_, Height_, 1);
-  }
   Animated_ = FrameCount() > 1;
   NoData_ = false;
-  ComposeCurrent();
   return true;
 }
 
@@ -280,61 +339,67 @@ bool TGIFImage::DecodeFramePixels(TFrame& frame, int codeSize, const std::vector
     frame.TransparentColour = (std::uint32_t(table[3 * t]) << 16) | (std::uint32_t(table[3 * t + 1]) << 8) | table[3 * t + 2];
     clearMaskedPixels(frame.Bitmap, frame.MaskBitmap);
   }
-  if (frame.Disposal == 3) {
-    frame.PreviousImage = tavra::Bitmap(frame.Width, frame.Height);
-    frame.PreviousMask = Mask(frame.Width, frame.Height);
-  }
   return true;
 }
 
-void TGIFImage::ComposeCurrent() {
-  if (ScanOnly_ || NoData_ || Frames_.empty()) return;
-  TFrame& f = *Frames_[std::size_t(FrameIndex_ - 1)];
-  NeedBackground_ = Frames_[0]->Disposal < 2 && FrameIndex_ == 1;
-  Rect area = f.area();
-  Rect whole{0, 0, f.Width, f.Height};
-  if (f.Disposal == 3) {
-    f.PreviousImage = copyArea(ImageDC_, area);
-    if (AnyTransparent_) f.PreviousMask = copyArea(MaskDC_, area);
-  }
-  if (f.HasTransparency) {
-    transferMask(MaskDC_, area.left, area.top, f.MaskBitmap, RasterOp::And);
-    transferMask(ImageDC_, area, f.MaskBitmap, whole, RasterOp::And);
-    transferBitmap(ImageDC_, area, f.Bitmap, whole, RasterOp::Xor);
-  } else {
-    if (AnyTransparent_) fillMask(MaskDC_, area, 0);
-    transferBitmap(ImageDC_, area, f.Bitmap, whole, RasterOp::Copy);
-  }
+GifComposition* TGIFImage::Composition() const {
+  if (composition_) return composition_.get();
+  if (ScanOnly_ || NoData_ || FrameCount() == 0) return nullptr;
+  // Only a player that has composed nothing yet lacks a composition: one at frame 1.
+  composition_ = frames_->find(history_);
+  if (composition_) return composition_.get();
+  auto fresh = std::make_shared<GifComposition>();
+  fresh->Image = tavra::Bitmap(Width_, Height_, 0);
+  if (AnyTransparent_) fresh->MaskImage = Mask(Width_, Height_, 1);
+  fresh->compose(Frame(FrameIndex_), AnyTransparent_);
+  fresh->History = history_;
+  frames_->add(fresh);
+  composition_ = std::move(fresh);
+  return composition_.get();
 }
 
-void TGIFImage::DisposeCurrent() {
-  if (ScanOnly_ || NoData_ || Frames_.empty()) return;
-  const TFrame& f = *Frames_[std::size_t(FrameIndex_ - 1)];
-  Rect area = f.area();
-  if (f.Disposal == 2) {
-    if (AnyTransparent_) fillMask(MaskDC_, area, 1);
-    fillBitmap(ImageDC_, area, 0);
-  } else if (f.Disposal == 3) {
-    if (AnyTransparent_) transferMask(MaskDC_, area.left, area.top, f.PreviousMask, RasterOp::Copy);
-    transferBitmap(ImageDC_, area, f.PreviousImage, {0, 0, f.PreviousImage.width, f.PreviousImage.height},
-                   RasterOp::Copy);
+bool TGIFImage::MoveTo(int n) {
+  try {
+    GifComposition* current = Composition();
+    if (!current) {
+      FrameIndex_ = n;
+      return true;
+    }
+    const std::uint64_t target = extendHistory(history_, n);
+    if (std::shared_ptr<GifComposition> shared = frames_->find(target)) {
+      composition_ = std::move(shared);
+    } else {
+      if (composition_.use_count() > 1) {
+        // Others still show the picture as it is: this player goes on with a copy.
+        auto own = std::make_shared<GifComposition>(*current);
+        frames_->add(own);
+        composition_ = std::move(own);
+      }
+      composition_->dispose(Frame(FrameIndex_), AnyTransparent_);
+      composition_->compose(Frame(n), AnyTransparent_);
+      composition_->History = target;
+    }
+    history_ = target;
+    FrameIndex_ = n;
+    return true;
+  } catch (const std::bad_alloc&) {
+    // No room for a picture of its own: the player stays on the frame it shows.
+    return false;
   }
 }
 
 void TGIFImage::SetFrameIndex(int n) {
-  if (n == FrameIndex_ || Frames_.empty()) return;
-  DisposeCurrent();
-  FrameIndex_ = n > FrameCount() ? 1 : n <= 0 ? FrameCount() : n;
-  ComposeCurrent();
+  if (n == FrameIndex_ || FrameCount() == 0) return;
+  MoveTo(n > FrameCount() ? 1 : n <= 0 ? FrameCount() : n);
 }
 
-void TGIFImage::SetPlaying(bool on) {
+void TGIFImage::SetPlaying(bool on, std::int64_t nowMs) {
   if (on == Playing_) return;
   Playing_ = on;
   PassCount_ = 1;
   if (on && FrameCount() > 1) {
     CurrentInterval_ = std::max(Frame(FrameIndex_).Delay * 100 / std::max(SpeedPercent, 1), 1);
-    LastTick_ = AnimationClock();
+    LastTick_ = nowMs;
   }
 }
 
@@ -343,85 +408,91 @@ int TGIFImage::IntervalOf(const TFrame& frame) const {
   return std::max((frame.Delay * 100 + speed / 2) / speed, 1);
 }
 
-void TGIFImage::TimerTick(const std::function<void(const Rect&)>& invalidate) {
-  if (!Playing_ || NoData_ || ScanOnly_ || Frames_.empty()) return;
-  std::int64_t now = AnimationClock();
-  if (now - LastTick_ < CurrentInterval_) return;
-  LastTick_ = now;
+bool TGIFImage::TimerTick(std::int64_t nowMs) {
+  if (!Playing_ || NoData_ || ScanOnly_ || FrameCount() == 0) return false;
+  if (nowMs - LastTick_ < CurrentInterval_) return false;
+  LastTick_ = nowMs;
   if (RepeatLimit_ > 0 && FrameIndex_ == FrameCount()) {
     if (PassCount_ >= RepeatLimit_) {
-      SetPlaying(false);
-      return;
+      SetPlaying(false, nowMs);
+      return false;
     }
     ++PassCount_;
   }
-  if (FirstTick_) {
+  bool changed = false;
+  if (FirstTick_)
     FirstTick_ = false;
-  } else {
-    DisposeCurrent();
-    FrameIndex_ = FrameIndex_ >= FrameCount() ? 1 : FrameIndex_ + 1;
-    ComposeCurrent();
-    if (invalidate) invalidate(LastDrawn_);
-  }
+  else
+    changed = MoveTo(FrameIndex_ >= FrameCount() ? 1 : FrameIndex_ + 1);
   CurrentInterval_ = IntervalOf(Frame(FrameIndex_));
+  return changed;
 }
 
-void TGIFImage::Draw(Canvas& canvas, const PictureBackground& background, int height, int width, int y, int x) {
-  LastDrawn_ = {x, y, x + width, y + height};
-  if (!ShowAllowed_ || NoData_ || ScanOnly_ || Frames_.empty() || ImageDC_.empty() || width <= 0 || height <= 0)
-    return;
-  Rect dest = LastDrawn_;
-  Rect source{0, 0, Width_, Height_};
-  Rect scratchArea{0, 0, width, height};
-  if (!Frames_[0]->HasTransparency) {
-    canvas.drawBitmap(dest, ImageDC_, source, RasterOp::Copy);
-    return;
-  }
-  // The work surface has the drawn size; a size past the picture budget (the page may ask
-  // for any) is drawn straight onto the canvas instead.
-  if (Frame(FrameIndex_).Disposal < 2 && pictureSizeAllowed(width, height)) {
-    if (ScratchDC_.width != width || ScratchDC_.height != height) {
-      ScratchDC_ = tavra::Bitmap(width, height);
-      NeedBackground_ = true;
-    }
-    if (NeedBackground_) {
-      const tavra::Bitmap* tile = background.tile;
-      if (tile && !tile->empty()) {
-        for (int j = 0; j < height; ++j) {
-          int ty = ((background.scrollOffset + y + j) % tile->height + tile->height) % tile->height;
-          for (int i = 0; i < width; ++i) ScratchDC_.at(i, j) = tile->at(((x + i) % tile->width + tile->width) % tile->width, ty);
-        }
-      } else {
-        fillBitmap(ScratchDC_, scratchArea, pixelFromColor(background.colour));
-      }
-      NeedBackground_ = false;
-    }
-    transferBitmap(ScratchDC_, scratchArea, ImageDC_, source, RasterOp::Xor);
-    transferMask(ScratchDC_, scratchArea, MaskDC_, source, RasterOp::And);
-    transferBitmap(ScratchDC_, scratchArea, ImageDC_, source, RasterOp::Or);
-    canvas.drawBitmap(x, y, ScratchDC_, RasterOp::Copy);
+void TGIFImage::Draw(Canvas& canvas, int height, int width, int y, int x) const {
+  if (!ShowAllowed_ || NoData_ || ScanOnly_ || FrameCount() == 0 || width <= 0 || height <= 0) return;
+  const GifComposition* c = Composition();
+  if (!c || c->Image.empty()) return;
+  const Rect dest{x, y, x + width, y + height};
+  const Rect source{0, 0, Width_, Height_};
+  if (!Frame(1).HasTransparency) {
+    canvas.drawBitmap(dest, c->Image, source, RasterOp::Copy);
     return;
   }
+  // Black where transparent in the picture, white in the mask: what the canvas holds,
+  // the page behind, stays there.
   canvas.save();
   canvas.setTextColor(clBlack);
   canvas.setBkColor(clWhite);
-  canvas.drawBitmap(dest, ImageDC_, source, RasterOp::Xor);
-  canvas.drawMask(dest, MaskDC_, source, RasterOp::And);
-  canvas.drawBitmap(dest, ImageDC_, source, RasterOp::Or);
+  canvas.drawBitmap(dest, c->Image, source, RasterOp::Xor);
+  canvas.drawMask(dest, c->MaskImage, source, RasterOp::And);
+  canvas.drawBitmap(dest, c->Image, source, RasterOp::Or);
   canvas.restore();
 }
 
-const tavra::Bitmap* TGIFImage::FirstFrameBitmap() {
-  if (NoData_ || ScanOnly_ || Frames_.empty() || Frames_[0]->Bitmap.empty()) return nullptr;
-  if (!FirstBitmap_) FirstBitmap_ = std::make_unique<tavra::Bitmap>(Frames_[0]->Bitmap);
-  return FirstBitmap_.get();
+const tavra::Bitmap& TGIFImage::ImageDC() const {
+  static const tavra::Bitmap none;
+  const GifComposition* c = Composition();
+  return c ? c->Image : none;
 }
 
-const Mask* TGIFImage::FirstFrameMask() {
-  if (NoData_ || ScanOnly_ || Frames_.empty() || !Frames_[0]->HasTransparency || Frames_[0]->MaskBitmap.empty())
+const Mask& TGIFImage::MaskDC() const {
+  static const Mask none;
+  const GifComposition* c = Composition();
+  return c ? c->MaskImage : none;
+}
+
+std::int64_t TGIFImage::FrameBytes() const {
+  std::int64_t bytes = 0;
+  for (const auto& f : frames_->Frames)
+    bytes += std::int64_t(f->Bitmap.pixels.size()) * 4 + std::int64_t(f->MaskBitmap.bits.size());
+  return bytes;
+}
+
+std::int64_t TGIFImage::CompositionBytes() const { return composition_ ? composition_->bytes() : 0; }
+
+bool TGIFImage::SharesCompositionWith(const TGIFImage& other) const {
+  return composition_ && composition_ == other.composition_;
+}
+
+const tavra::Bitmap* TGIFImage::FirstFrameBitmap() const {
+  if (NoData_ || ScanOnly_ || FrameCount() == 0 || Frame(1).Bitmap.empty()) return nullptr;
+  return &Frame(1).Bitmap;
+}
+
+const Mask* TGIFImage::FirstFrameMask() const {
+  if (NoData_ || ScanOnly_ || FrameCount() == 0 || !Frame(1).HasTransparency || Frame(1).MaskBitmap.empty())
     return nullptr;
-  if (!FirstMask_) FirstMask_ = std::make_unique<Mask>(Frames_[0]->MaskBitmap);
-  return FirstMask_.get();
+  return &Frame(1).MaskBitmap;
+}
+
+bool TGIFImage::TakeFirstFrame(tavra::Bitmap& bitmap, Mask& mask) {
+  if (!FirstFrameBitmap() || frames_.use_count() > 1) return false;
+  TFrame& first = *frames_->Frames.front();
+  bitmap = std::move(first.Bitmap);
+  mask = first.HasTransparency ? std::move(first.MaskBitmap) : Mask();
+  composition_.reset();
+  NoData_ = true;
+  return true;
 }
 
 std::unique_ptr<TGIFImage> LoadGifFromFile(const std::string& path, bool& notAnimated) {
@@ -435,7 +506,7 @@ std::unique_ptr<TGIFImage> LoadGifFromStream(std::string_view data, bool& notAni
   notAnimated = true;
   auto image = std::make_unique<TGIFImage>();
   if (!image->ScanStream(data)) return nullptr;
-  image->SetPlaying(false);
+  image->SetPlaying(false, 0);
   image->SetShowAllowed(false);
   notAnimated = !image->Animated();
   if (image->LoadFromStream(data)) return image;

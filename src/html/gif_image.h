@@ -1,11 +1,11 @@
 #pragma once
 // GIF pictures (87a and 89a): every frame decoded once into a bitmap, a composed current
 // picture with its transparency mask, and frame-by-frame playing under the document's
-// animation timer.
+// animation timer. The decoded frames are held once for every player of a picture;
+// players whose frames went the same way share one composed picture too.
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,35 +30,27 @@ class TFrame {
   std::uint8_t TransparentIndex = 0;
   std::uint32_t TransparentColour = 0;  // 0x00RRGGBB
   std::array<std::uint8_t, 768> LocalColours{};
-  tavra::Bitmap Bitmap;       // the frame's pixels, black where transparent
-  Mask MaskBitmap;            // set where transparent (transparent frames only)
-  tavra::Bitmap PreviousImage;  // what lay under the frame, for disposal 3
-  Mask PreviousMask;
+  tavra::Bitmap Bitmap;  // the frame's pixels, black where transparent
+  Mask MaskBitmap;       // set where transparent (transparent frames only)
   std::string Comment;
 
   Rect area() const { return {Left, Top, Left + Width, Top + Height}; }
 };
 
-// What lies behind a picture on the page, for pictures with transparent parts: the
-// colour of the cell or document, or the document's background picture, tiled as the
-// page tiles it (document y = canvas y + scrollOffset).
-struct PictureBackground {
-  ColorRef colour = clWhite;
-  const tavra::Bitmap* tile = nullptr;
-  int scrollOffset = 0;
-};
-
-// Milliseconds for animation timing; a test may install its own clock (nullptr restores
-// the system's).
-std::int64_t AnimationClock();
-void SetAnimationClock(std::function<std::int64_t()> clock);
+struct GifFrameStore;
+struct GifComposition;
 
 class TGIFImage {
  public:
   static constexpr int kMaxFrames = 256;
 
-  TGIFImage() = default;
-  // An independent copy for one inline image, restarted at frame 1.
+  TGIFImage();
+  ~TGIFImage();
+  TGIFImage(const TGIFImage&) = delete;
+  TGIFImage& operator=(const TGIFImage&) = delete;
+  // Another player of the same picture for one inline image, restarted at frame 1. It
+  // shares the decoded frames, and the composed picture with every player whose frames
+  // have gone the same way, so that a picture shown many times is held once.
   static std::unique_ptr<TGIFImage> CreateCopy(const TGIFImage& source);
 
   // Full decode / structure only. False when the data are not a GIF or decoding failed
@@ -68,19 +60,23 @@ class TGIFImage {
   bool ScanFile(const std::string& path);
   bool ScanStream(std::string_view data);
 
-  void SetPlaying(bool on);
+  // `nowMs` is the animation clock of the document's host.
+  void SetPlaying(bool on, std::int64_t nowMs);
   void SetFrameIndex(int n);
   void SetShowAllowed(bool on) { ShowAllowed_ = on; }
-  // One tick of the document's animation timer; `invalidate` receives the rectangle the
-  // picture was last drawn in when the shown frame changes.
-  void TimerTick(const std::function<void(const Rect&)>& invalidate);
-  // Draws the current picture stretched to width x height at (x, y).
-  void Draw(Canvas& canvas, const PictureBackground& background, int height, int width, int y, int x);
+  // One tick of the document's animation timer; true when the shown frame changed.
+  bool TimerTick(std::int64_t nowMs);
+  // Draws the current picture stretched to width x height at (x, y); transparent parts
+  // leave what the canvas holds.
+  void Draw(Canvas& canvas, int height, int width, int y, int x) const;
 
-  // Copies of frame 1's pixels and mask, kept by the image; nullptr when there is no
-  // decoded frame (or, for the mask, frame 1 is not transparent).
-  const tavra::Bitmap* FirstFrameBitmap();
-  const Mask* FirstFrameMask();
+  // Frame 1's pixels and mask; nullptr when there is no decoded frame (or, for the mask,
+  // frame 1 is not transparent).
+  const tavra::Bitmap* FirstFrameBitmap() const;
+  const Mask* FirstFrameMask() const;
+  // Hands frame 1's pixels and mask over to the caller, who keeps a still picture as a
+  // plain bitmap; false (nothing moved) when other players share the frames.
+  bool TakeFirstFrame(tavra::Bitmap& bitmap, Mask& mask);
 
   bool Animated() const { return Animated_; }
   bool NoData() const { return NoData_; }
@@ -91,19 +87,26 @@ class TGIFImage {
   int Width() const { return Width_; }
   int Height() const { return Height_; }
   int FrameIndex() const { return FrameIndex_; }
-  int FrameCount() const { return int(Frames_.size()); }
+  int FrameCount() const;
   int RepeatLimit() const { return RepeatLimit_; }
   int PassCount() const { return PassCount_; }
   int BitsPerPixel() const { return BitsPerPixel_; }
   int CurrentInterval() const { return CurrentInterval_; }
-  const TFrame& Frame(int index) const { return *Frames_[std::size_t(index - 1)]; }
-  // The composed picture and its mask (set = transparent; empty unless AnyTransparent).
-  const tavra::Bitmap& ImageDC() const { return ImageDC_; }
-  const Mask& MaskDC() const { return MaskDC_; }
-  const Rect& LastDrawn() const { return LastDrawn_; }
+  const TFrame& Frame(int index) const;
+  // The composed picture and its mask (set = transparent; empty unless AnyTransparent);
+  // both empty for a picture only scanned.
+  const tavra::Bitmap& ImageDC() const;
+  const Mask& MaskDC() const;
+
+  // Bytes of decoded pixels this player holds, each shared store counted in full: the
+  // frames, and the composed picture. Players that share them report the same stores.
+  std::int64_t FrameBytes() const;
+  std::int64_t CompositionBytes() const;
+  // Whether two players hold one copy of the decoded frames / of the composed picture.
+  bool SharesFramesWith(const TGIFImage& other) const { return frames_ && frames_ == other.frames_; }
+  bool SharesCompositionWith(const TGIFImage& other) const;
 
   int SpeedPercent = 100;
-  bool DrawnSinceTick = false;
   bool IsCopy = false;
 
  private:
@@ -113,8 +116,12 @@ class TGIFImage {
   bool ReadFrame(std::string_view data, std::size_t& pos, TFrame& frame, LzwDecoder& decoder,
                  std::vector<std::uint8_t>& codes);
   bool DecodeFramePixels(TFrame& frame, int codeSize, const std::vector<std::uint8_t>& codes, LzwDecoder& decoder);
-  void ComposeCurrent();
-  void DisposeCurrent();
+  // The composition this player shows, made on first need: the frames are composed from
+  // a black, transparent picture up to the current frame.
+  GifComposition* Composition() const;
+  // Disposes of the current frame and composes frame n in its place; false when there
+  // was no room for it, and the player stays where it was.
+  bool MoveTo(int n);
   int IntervalOf(const TFrame& frame) const;
 
   bool Animated_ = false;
@@ -126,20 +133,16 @@ class TGIFImage {
   bool ShowAllowed_ = true;
   int BitsPerPixel_ = 0;
   std::array<std::uint8_t, 768> GlobalColours_{};
-  tavra::Bitmap ImageDC_;
-  Mask MaskDC_;
-  tavra::Bitmap ScratchDC_;
-  bool NeedBackground_ = false;
-  std::unique_ptr<tavra::Bitmap> FirstBitmap_;
-  std::unique_ptr<Mask> FirstMask_;
   bool Playing_ = false;
-  Rect LastDrawn_;
-  std::vector<std::unique_ptr<TFrame>> Frames_;
   int PassCount_ = 1;
   bool FirstTick_ = true;
   bool ScanOnly_ = false;
   std::int64_t LastTick_ = 0;
   int CurrentInterval_ = 0;
+  std::shared_ptr<GifFrameStore> frames_;
+  // Names the sequence of frames composed so far; equal names, equal pictures.
+  std::uint64_t history_ = 0;
+  mutable std::shared_ptr<GifComposition> composition_;
 };
 
 // The loaders of the image fetch: nullptr when the data are not a GIF or cannot be

@@ -160,9 +160,13 @@ PictureRef FetchImage(const ImageRequestHandler& onImageRequest, const std::stri
     if (item->ImageGif && notAnimated) {
       // A still GIF is kept as a plain bitmap with its mask.
       std::unique_ptr<TGIFImage> gif = std::move(item->ImageGif);
-      if (const Bitmap* first = gif->FirstFrameBitmap()) item->ImageBitmap = std::make_unique<Bitmap>(*first);
-      if (const Mask* firstMask = gif->FirstFrameMask()) {
-        item->MaskImage = std::make_unique<Mask>(*firstMask);
+      auto first = std::make_unique<Bitmap>();
+      auto firstMask = std::make_unique<Mask>();
+      // The frame's own pixels move into the cache: a still picture is held once.
+      if (gif->TakeFirstFrame(*first, *firstMask)) item->ImageBitmap = std::move(first);
+      gif.reset();
+      if (item->ImageBitmap && !firstMask->empty()) {
+        item->MaskImage = std::move(firstMask);
         transparency = trGif;
       } else if (transparency == trCorner && item->ImageBitmap) {
         item->MaskImage = MakeImageMask(*item->ImageBitmap, false, 0);

@@ -12,11 +12,6 @@ namespace tavra {
 
 namespace {
 
-std::function<void(TSectionList&, const Rect&)>& invalidateHook() {
-  static std::function<void(TSectionList&, const Rect&)> hook;
-  return hook;
-}
-
 std::string trimmed(const std::string& s) {
   std::size_t b = s.find_first_not_of(" \t\r\n"), e = s.find_last_not_of(" \t\r\n");
   return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
@@ -28,23 +23,22 @@ int scaled(int a, int b, int c) {
   return int((std::int64_t(a) * b + c / 2) / c);
 }
 
-void useLabelFont(Canvas& canvas) {
+void useLabelFont(Canvas& canvas, FontEngine& fonts) {
   FontSpec face;
   face.name = "Arial";
   face.size = 8;
-  canvas.setFont(createFont(face));
+  canvas.setFont(fonts.createFont(face));
 }
 
 }  // namespace
 
 namespace {
 
-// The host's image request of the document, when it has one.
+// The host's image request, when the host delivers pictures.
 ImageRequestHandler requestHandlerOf(TSectionList& document) {
-  if (!document.OnImageRequest) return {};
-  return [&document](const std::string& source, std::string*& stream) {
-    document.OnImageRequest(document.Viewer, source, stream);
-  };
+  DocumentHost& host = document.Host();
+  if (!host.DeliversImages()) return {};
+  return [&host](const std::string& source, std::string*& stream) { host.RequestImage(source, stream); };
 }
 
 }  // namespace
@@ -54,10 +48,6 @@ const Bitmap* FetchBackgroundBitmap(TSectionList& document, const std::string& n
   bool fromCache = false;
   const Mask* mask = nullptr;
   return FetchImage(requestHandlerOf(document), name, kind, pending, fromCache, mask).bitmap;
-}
-
-void SetAnimationInvalidate(std::function<void(TSectionList& document, const Rect& rect)> invalidate) {
-  invalidateHook() = std::move(invalidate);
 }
 
 TImageObj::TImageObj(int position, const TAttributeList& attributes) {
@@ -120,7 +110,7 @@ void TImageObj::FetchPicture(TSectionList& document) {
   fetched_ = true;
   bool pending = false;
   if (!Source.empty()) {
-    if (!document.OnImageRequest && document.ExpandImageName) Source = document.ExpandImageName(Source);
+    if (!document.Host().DeliversImages()) Source = document.Host().ExpandImageName(Source);
     std::string key = ImageCacheKey(Source);
     for (const MissingImage& missing : document.MissingImages)
       if (ImageCacheKey(missing.Name) == key) pending = true;
@@ -162,6 +152,7 @@ void TImageObj::SizeImage(TSectionList& document, Canvas& canvas, int availableW
   if (document.ImagesOn && !fetched_) FetchPicture(document);
 
   bool placeholder = !document.ImagesOn || ShowsPlaceholder();
+  if (gif_) gif_->SetShowAllowed(true);
   int naturalWidth = 0, naturalHeight = 0;
   if (!document.ImagesOn) {
     naturalWidth = PendingImage().width, naturalHeight = PendingImage().height;
@@ -197,7 +188,7 @@ void TImageObj::SizeImage(TSectionList& document, Canvas& canvas, int availableW
     }
     if (placeholder && !SizeFixed) {
       canvas.save();
-      useLabelFont(canvas);
+      useLabelFont(canvas, document.Host().Fonts());
       int textWidth = AltText.empty() ? 0 : canvas.textWidth(AltText);
       int textHeight = AltText.empty() ? 0 : canvas.fontMetrics().height;
       canvas.restore();
@@ -211,26 +202,15 @@ void TImageObj::SizeImage(TSectionList& document, Canvas& canvas, int availableW
   if (HasBorder) OuterWidth += 2, OuterHeight += 2;
 }
 
-void TImageObj::DrawPicture(Canvas& canvas, int x, int top, bool placeholder) {
-  TSectionList& doc = *Document;
+void TImageObj::DrawPicture(Canvas& canvas, int x, int top, bool placeholder) const {
+  const TSectionList& doc = *Document;
   if (!doc.ImagesOn) {
     canvas.drawBitmap(x, top, PendingImage());
     return;
   }
   if (gif_) {
-    Drawn = true;
-    gif_->DrawnSinceTick = true;
-    gif_->SetShowAllowed(true);
-    PictureBackground background;
-    if (OwnerCell && OwnerCell != &doc && OwnerCell->HasBackground) {
-      background.colour = OwnerCell->BackgroundColor;
-    } else if (doc.BackgroundBitmap) {
-      background.tile = doc.BackgroundBitmap;
-      background.scrollOffset = doc.ScrollOffset;
-    } else {
-      background.colour = doc.BackgroundColor;
-    }
-    gif_->Draw(canvas, background, ImageHeight, ImageWidth, top, x);
+    // Its transparent parts show the page the canvas holds already.
+    gif_->Draw(canvas, ImageHeight, ImageWidth, top, x);
     return;
   }
   if (!bitmap_) return;
@@ -245,24 +225,20 @@ void TImageObj::DrawPicture(Canvas& canvas, int x, int top, bool placeholder) {
   }
 }
 
-void TImageObj::DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) {
+void TImageObj::DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) const {
   if (!Document) return;
-  TSectionList& doc = *Document;
+  const TSectionList& doc = *Document;
   bool placeholder = !doc.ImagesOn || ShowsPlaceholder();
 
   canvas.save();
   ColorRef remembered = canvas.textColor();
   canvas.setBrushNull();
-  useLabelFont(canvas);
+  useLabelFont(canvas, doc.Host().Fonts());
   canvas.setTextColor(clBlack);
 
-  int top = ImgAlign == iaMiddle   ? baseline + run.Descent - run.TextHeight / 2 - OuterHeight / 2
-            : ImgAlign == iaBottom ? baseline - OuterHeight
-                                   : rowTop;
+  int top = OuterTop(run, baseline, rowTop);
   int shift = HasBorder ? 1 : 0;
   int left = x + shift, pictureTop = top + shift;
-  DrawLeft = left;
-  DrawTop = pictureTop + doc.ScrollOffset;
   try {
     if (!placeholder)
       DrawPicture(canvas, left, pictureTop, false);
@@ -293,18 +269,17 @@ void TImageObj::DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseli
 }
 
 void TImageObj::RestartAnimation() {
-  if (!gif_) return;
+  if (!gif_ || !Document) return;
+  const std::int64_t now = Document->Host().ClockMs();
   gif_->SetFrameIndex(1);
-  gif_->SetPlaying(false);
-  gif_->SetPlaying(true);
+  gif_->SetPlaying(false, now);
+  gif_->SetPlaying(true, now);
 }
 
 void TImageObj::Animate() {
   if (!gif_ || !Document) return;
-  TSectionList& doc = *Document;
-  gif_->TimerTick([&doc](const Rect& rect) {
-    if (invalidateHook()) invalidateHook()(doc, rect);
-  });
+  DocumentHost& host = Document->Host();
+  if (gif_->TimerTick(host.ClockMs())) host.InvalidateDocumentRect(PictureRect());
 }
 
 }  // namespace tavra

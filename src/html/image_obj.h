@@ -41,19 +41,20 @@ class TImageObj : public InlineImage, public AnimatedPicture {
   bool ShowsPlaceholder() const;
 
   void SizeImage(TSectionList& document, Canvas& canvas, int availableWidth, const TFontObj& run) override;
-  void DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) override;
+  void DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) const override;
   void RestartAnimation() override;
   void Animate() override;
+  Rect AnimatedRect() const override { return PictureRect(); }
 
  private:
   void FetchPicture(TSectionList& document);
   void UsePlaceholder(const Bitmap& picture, const Mask* mask);
-  void DrawPicture(Canvas& canvas, int x, int top, bool placeholder);
+  void DrawPicture(Canvas& canvas, int x, int top, bool placeholder) const;
 
   const Bitmap* bitmap_ = nullptr;
   const Mask* mask_ = nullptr;
   TGIFImage* gif_ = nullptr;
-  std::unique_ptr<TGIFImage> ownGif_;  // a private copy of a cached animation
+  std::unique_ptr<TGIFImage> ownGif_;  // a player of its own for a cached animation
   bool fetched_ = false;
   std::string cacheKey_;  // the source under which a cache entry is held, if any
 };
@@ -62,9 +63,5 @@ class TImageObj : public InlineImage, public AnimatedPicture {
 // FetchBitmap: a plain bitmap from the cache (no transparency), or null with `pending`
 // when the host will deliver it later. The document releases the name when cleared.
 const Bitmap* FetchBackgroundBitmap(TSectionList& document, const std::string& name, bool& pending);
-
-// Where an animated picture asks for its rectangle (screen coordinates of the document's
-// paint panel) to be repainted; the viewer installs it.
-void SetAnimationInvalidate(std::function<void(TSectionList& document, const Rect& rect)> invalidate);
 
 }  // namespace tavra

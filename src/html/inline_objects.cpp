@@ -1,5 +1,6 @@
 #include "html/inline_objects.h"
 
+#include "html/fonts.h"
 #include "html/indent_manager.h"
 
 namespace tavra {
@@ -15,10 +16,26 @@ void InlineImage::PlaceFloat(IndentManagerBasic& indents, int y) {
   }
 }
 
+int InlineImage::OuterTop(const TFontObj& run, int baseline, int rowTop) const {
+  if (ImgAlign == iaMiddle) return baseline + run.Descent - run.TextHeight / 2 - OuterHeight / 2;
+  return ImgAlign == iaBottom ? baseline - OuterHeight : rowTop;
+}
+
+void InlineImage::Place(int x, const TFontObj& run, int baseline, int rowTop) {
+  const int shift = HasBorder ? 1 : 0;
+  PictureLeft = x + shift;
+  PictureTop = OuterTop(run, baseline, rowTop) + shift;
+}
+
+Rect InlineImage::PictureRect() const {
+  const int shift = HasBorder ? 2 : 0;
+  return {PictureLeft, PictureTop, PictureLeft + OuterWidth - shift, PictureTop + OuterHeight - shift};
+}
+
 bool InlineImage::ImageUnderPoint(int x, int y, int& ix, int& iy) const {
   int w = HasBorder ? OuterWidth - 2 : OuterWidth;
   int h = HasBorder ? OuterHeight - 2 : OuterHeight;
-  int dx = x - DrawLeft, dy = y - DrawTop;
+  int dx = x - PictureLeft, dy = y - PictureTop;
   if (dx < 0 || dx >= w || dy < 0 || dy >= h) return false;
   ix = dx;
   iy = dy;

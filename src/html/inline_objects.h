@@ -25,8 +25,17 @@ class InlineControl {
  public:
   virtual ~InlineControl() = default;
 
-  int Pos = 0;          // position of the marker in the block's text
-  bool Placed = false;  // shown by the last paint
+  int Pos = 0;  // position of the marker in the block's text
+  // Where layout put the window's top-left corner, in document coordinates.
+  int DocLeft = 0;
+  int DocTop = 0;
+  bool HasPlace = false;
+
+  void PlaceAt(int x, int y) {
+    DocLeft = x;
+    DocTop = y;
+    HasPlace = true;
+  }
 
   virtual int Width() const = 0;
   virtual int Height() const = 0;
@@ -36,7 +45,7 @@ class InlineControl {
   virtual void SetCanvas(Canvas& canvas) { (void)canvas; }
   // The y of the line that holds the control, recorded by layout.
   virtual void SetLineY(int y) { (void)y; }
-  // Shows the window with its top-left corner at (x, y) of the paint panel.
+  // Shows the window with its top-left corner at (x, y) of the host's document surface.
   virtual void ShowAt(int x, int y) = 0;
   virtual void Hide() = 0;
   virtual bool HasFocus() const { return false; }
@@ -58,9 +67,9 @@ class InlineImage {
   bool WidthIsPercent = false;
   std::uint8_t ImgAlign = iaBottom;
   int HSpace = 5;
-  int FloatX = 0;    // x of a float relative to the cell's left edge
-  int DrawLeft = 0;  // where the last paint put it (document coordinates)
-  int DrawTop = 0;
+  int FloatX = 0;       // x of a float relative to the cell's left edge
+  int PictureLeft = 0;  // where layout put the picture inside any border (document coordinates)
+  int PictureTop = 0;
   bool HasBorder = false;
   bool IsMap = false;
   bool UsesMap = false;
@@ -72,13 +81,20 @@ class InlineImage {
 
   // Fetches the picture on first use and computes the size.
   virtual void SizeImage(TSectionList& document, Canvas& canvas, int availableWidth, const TFontObj& run) = 0;
-  // Paints at x; `baseline` and `rowTop` are screen y values (document y minus the
+  // Paints at x; `baseline` and `rowTop` are canvas y values (document y minus the
   // scroll offset).
-  virtual void DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) = 0;
+  virtual void DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) const = 0;
+
+  // The top of the image's box on a row, by its alignment.
+  int OuterTop(const TFontObj& run, int baseline, int rowTop) const;
+  // Records where layout put the image's box: left at x, on a row of that baseline and top.
+  void Place(int x, const TFontObj& run, int baseline, int rowTop);
+  // The picture's rectangle inside any border, in document coordinates.
+  Rect PictureRect() const;
 
   // Registers a LEFT or RIGHT image at y with the indent manager.
   void PlaceFloat(IndentManagerBasic& indents, int y);
-  // The point (document coordinates of the last paint) inside the image, if it is hit.
+  // The point (document coordinates) inside the picture, if it is hit.
   bool ImageUnderPoint(int x, int y, int& ix, int& iy) const;
 };
 
@@ -87,11 +103,12 @@ class AnimatedPicture {
  public:
   virtual ~AnimatedPicture() = default;
 
-  bool Drawn = false;  // painted by the last paint
   // Back to the first frame with fresh frame timing.
   virtual void RestartAnimation() = 0;
-  // Advances the frame when its time has come and draws it where it was last painted.
+  // Advances the frame when its time has come and asks the host to repaint it.
   virtual void Animate() = 0;
+  // Where the picture stands, in document coordinates.
+  virtual Rect AnimatedRect() const = 0;
 };
 
 // Images of one text block, owned, in text order.

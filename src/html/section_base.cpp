@@ -4,19 +4,20 @@
 
 #include "html/block_elements.h"
 #include "html/section_list.h"
-#include "platform/message_box.h"
 
 namespace tavra {
 
-int TSectionBase::LayoutSection(Canvas&, int, IndentManager& indents, int& maxWidth, int& charPos) {
+int TSectionBase::LayoutSection(Canvas&, int y, IndentManager& indents, int& maxWidth, int& charPos) {
+  TopY = y;
   FirstCharPos = charPos;
   PaintHeight = ContentHeight;
   maxWidth = indents.LayoutWidth;
   return ContentHeight;
 }
 
-int TSectionBase::PaintSection(Canvas&, const Rect&, IndentManager&, int, int y) {
-  TopY = y;
+void TSectionBase::CopySelectedText(int, int, std::string&) const {}
+
+int TSectionBase::PaintSection(const PaintContext&, Canvas&, int, int, int y) const {
   return y + ContentHeight;
 }
 
@@ -49,8 +50,10 @@ bool TCell::Contains(const TSectionBase* block) const {
 }
 
 void TCell::DropFailedBlock(int index, const EProcessError& error) {
-  showMessageBox(error.what(), MessageButtons::Ok, MessageIcon::Error);
-  if (Document && Document->OnBlockDropped) Document->OnBlockDropped(*items_[std::size_t(index)]);
+  if (Document) {
+    Document->Host().ReportProblem(error.what());
+    Document->Host().BlockDropped(*items_[std::size_t(index)]);
+  }
   Delete(index);
 }
 
@@ -87,10 +90,12 @@ void TCell::MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth) {
   }
 }
 
-int TCell::PaintCell(Canvas& canvas, const Rect& clip, int clipWidth, int x, int y) {
-  Indents.Reset(x, x + Indents.LayoutWidth);
-  Indents.PaintClipWidth = clipWidth;
-  for (auto& block : items_) y = block->PaintSection(canvas, clip, Indents, x, y);
+void TCell::PlaceContents(int x) {
+  for (auto& block : items_) block->PlaceContents(x);
+}
+
+int TCell::PaintCell(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const {
+  for (const auto& block : items_) y = block->PaintSection(context, canvas, clipWidth, x, y);
   return y;
 }
 
@@ -162,11 +167,11 @@ bool TCell::CharAtPos(int pos, char& ch, TSectionBase*& block) {
   return false;
 }
 
-void TCell::CopySelectedText() {
-  if (!Document || Document->SelFrom >= Document->SelTo) return;
-  for (auto& block : items_) {
-    if (block->FirstCharPos >= Document->SelTo) break;
-    if (block->FirstCharPos + block->CharCount > Document->SelFrom) block->CopySelectedText();
+void TCell::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+  if (selFrom >= selTo) return;
+  for (const auto& block : items_) {
+    if (block->FirstCharPos >= selTo) break;
+    if (block->FirstCharPos + block->CharCount > selFrom) block->CopySelectedText(selFrom, selTo, out);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "html/indent_manager.h"
 #include "html/inline_objects.h"
+#include "html/paint_context.h"
 #include "html/url_target.h"
 #include "platform/canvas.h"
 
@@ -55,10 +56,16 @@ class TSectionBase {
   int FirstCharPos = 0;
   int CharCount = 0;
 
-  virtual void CopySelectedText() {}
+  // Appends the text of the block that lies in selFrom..selTo (character positions).
+  virtual void CopySelectedText(int selFrom, int selTo, std::string& out) const;
   virtual int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos);
-  virtual int PaintSection(Canvas& canvas, const Rect& clip, IndentManager& indents, int x, int y);
-  // x and y relative to the block; `target` is cleared by the caller.
+  // After layout: where the block's lines, pictures and controls stand across, with the
+  // block's cell starting at x (document coordinates). Hit tests and invalidation use it.
+  virtual void PlaceContents(int x) { (void)x; }
+  // Paints the block at (x, y): x of its cell on the canvas, y its document top. Returns
+  // the y below it. `clipWidth` bounds preformatted lines.
+  virtual int PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const;
+  // x in document coordinates, y relative to the block; `target` is cleared by the caller.
   virtual bool LinkAtPoint(Canvas& canvas, int x, int y, InlineControl*& control, TUrlTarget& target);
   virtual bool ImageAtPoint(int x, int y, InlineImage*& image, int& imageX, int& imageY);
   virtual int PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& lineHeight, int& lineTop,
@@ -90,7 +97,8 @@ class TCell : public TFreeList<TSectionBase> {
 
   virtual int LayoutCell(Canvas& canvas, int y, int width, int& maxWidth, int& charPos);
   virtual void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth);
-  virtual int PaintCell(Canvas& canvas, const Rect& clip, int clipWidth, int x, int y);
+  virtual void PlaceContents(int x);
+  virtual int PaintCell(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const;
   virtual bool LinkAtPoint(Canvas& canvas, int x, int y, InlineControl*& control, TUrlTarget& target);
 
   TSectionBase* FindSectionAtY(int y, int& blockTop, int& index) const;
@@ -101,7 +109,7 @@ class TCell : public TFreeList<TSectionBase> {
   int SearchText(int start, std::string_view text, bool matchCase);
   bool CharPosToPoint(Canvas& canvas, int pos, int& y, int& x);
   bool CharAtPos(int pos, char& ch, TSectionBase*& block);
-  void CopySelectedText();
+  void CopySelectedText(int selFrom, int selTo, std::string& out) const;
   void RefreshFonts();
   bool Contains(const TSectionBase* block) const;
   // A block whose layout failed is reported and removed; the document hears of it first,

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <limits>
 
+#include "html/image_cache.h"
+#include "html/image_obj.h"
+
 namespace tavra {
 
-TSectionList::TSectionList(ThtmlViewer* viewer, void* paintPanel)
-    : TCell(this), Viewer(viewer), PaintPanel(paintPanel), AnimationTimer(createTimer()) {
+TSectionList::TSectionList(DocumentHost& host) : TCell(this), AnimationTimer(host.CreateTimer()), host_(host) {
   AnimationTimer->setEnabled(false);
   AnimationTimer->setInterval(50);
   AnimationTimer->onTimer = [this] { AnimateGifs(); };
@@ -20,13 +22,12 @@ TSectionList::~TSectionList() {
 
 void TSectionList::ClearDocument() {
   BackgroundBitmap = nullptr;
-  if (BackgroundLoaded && !BackgroundImageName.empty() && ReleaseImage) ReleaseImage(BackgroundImageName);
+  if (BackgroundLoaded && !BackgroundImageName.empty()) ImageCache().ReleaseImage(BackgroundImageName);
   BackgroundImageName.clear();
   BackgroundLoaded = false;
   Forms.Clear();
   FormControls.clear();
   AnimatedImages.clear();
-  SelFrom = SelTo = 0;
   ImageMaps.Clear();
   MissingImages.clear();
   Clear();
@@ -45,7 +46,7 @@ void TSectionList::SetDocumentFonts(const std::string& fontName, const std::stri
 
 void TSectionList::SetBackgroundColor(ColorRef colour) {
   BackgroundColor = colour;
-  if (OnBackgroundChange) OnBackgroundChange(*this);
+  host_.BackgroundChanged();
 }
 
 void TSectionList::SetBackgroundImageName(const std::string& name) {
@@ -56,9 +57,9 @@ void TSectionList::SetBackgroundImageName(const std::string& name) {
 
 const Bitmap* TSectionList::BackgroundImage() {
   if (ImagesOn && !BackgroundLoaded && !BackgroundImageName.empty() && !BackgroundBitmap) {
-    if (!OnImageRequest && ExpandImageName) BackgroundImageName = ExpandImageName(BackgroundImageName);
+    if (!host_.DeliversImages()) BackgroundImageName = host_.ExpandImageName(BackgroundImageName);
     bool pending = false;
-    const Bitmap* bitmap = FetchBitmap ? FetchBitmap(BackgroundImageName, pending) : nullptr;
+    const Bitmap* bitmap = FetchBackgroundBitmap(*this, BackgroundImageName, pending);
     if (bitmap)
       BackgroundBitmap = bitmap;
     else if (pending)
@@ -66,13 +67,6 @@ const Bitmap* TSectionList::BackgroundImage() {
     BackgroundLoaded = true;
   }
   return BackgroundBitmap;
-}
-
-void TSectionList::SetScrollOffset(int y) {
-  if (y == ScrollOffset) return;
-  ScrollOffset = y;
-  ScrollOffsetChanged = true;
-  for (InlineControl* control : FormControls) control->Placed = false;
 }
 
 int TSectionList::SectionTopY(int index) const {
@@ -84,7 +78,10 @@ int TSectionList::SectionTopY(int index) const {
 
 int TSectionList::LayoutDocument(Canvas& canvas, int y, int width, int& scrollWidth, int& charCount) {
   AnimationTimer->setEnabled(false);
-  for (InlineControl* control : FormControls) control->SetCanvas(canvas);
+  for (InlineControl* control : FormControls) {
+    control->SetCanvas(canvas);
+    control->HasPlace = false;
+  }
   struct InProgress {
     int& generation;
     ~InProgress() { generation = 0; }
@@ -92,49 +89,60 @@ int TSectionList::LayoutDocument(Canvas& canvas, int y, int width, int& scrollWi
   layoutCount_ = layoutCount_ == std::numeric_limits<int>::max() ? 1 : layoutCount_ + 1;
   LayoutGeneration = layoutCount_;
   int height = TCell::LayoutCell(canvas, y, width, scrollWidth, charCount);
+  TCell::PlaceContents(0);
   for (AnimatedPicture* picture : AnimatedImages) picture->RestartAnimation();
+  // The timer keeps its phase from here on: paints neither stop nor restart it.
   AnimationTimer->setEnabled(!AnimatedImages.empty());
-  HideUnplacedControls();
   return height;
 }
 
-int TSectionList::PaintDocument(Canvas& canvas, const Rect& clip, int clipWidth, int x, int y) {
-  AnimationTimer->setEnabled(false);
-  for (AnimatedPicture* picture : AnimatedImages) picture->Drawn = false;
+int TSectionList::PaintDocument(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const {
   // Canvas state set by blocks (fonts, colours, clip) does not leak to the caller, even
   // when a block fails.
   canvas.save();
   try {
-    y = TCell::PaintCell(canvas, clip, clipWidth, x, y);
+    y = TCell::PaintCell(context, canvas, clipWidth, x, y);
   } catch (...) {
     canvas.restore();
     throw;
   }
   canvas.restore();
-  if (ScrollOffsetChanged) {
-    HideUnplacedControls();
-    ScrollOffsetChanged = false;
-  }
-  AnimationTimer->setEnabled(!AnimatedImages.empty());
   return y;
 }
 
+void TSectionList::SetVisibleBand(int top, int bottom) {
+  visibleTop_ = top;
+  visibleBottom_ = bottom;
+}
+
 void TSectionList::AnimateGifs() {
-  for (AnimatedPicture* picture : AnimatedImages)
-    if (picture->Drawn) picture->Animate();
+  for (AnimatedPicture* picture : AnimatedImages) {
+    const Rect r = picture->AnimatedRect();
+    if (r.bottom > visibleTop_ && r.top < visibleBottom_) picture->Animate();
+  }
   AnimationTimer->setInterval(50);
 }
 
-void TSectionList::HideUnplacedControls() {
+bool TSectionList::ControlInView(const InlineControl& control) const {
+  return control.HasPlace && control.DocTop + control.Height() > visibleTop_ && control.DocTop < visibleBottom_;
+}
+
+void TSectionList::ShowControls(int x, int scrollOffset) {
+  controlsX_ = x;
+  controlsScroll_ = scrollOffset;
   if (FormControls.empty()) return;
   bool focusInside = std::any_of(FormControls.begin(), FormControls.end(),
                                  [](const InlineControl* c) { return c->HasFocus(); });
   for (InlineControl* control : FormControls) {
-    if (control->Placed) continue;
-    if (focusInside)
+    const int top = control->DocTop;
+    if (ControlInView(*control)) {
+      control->ShowAt(control->DocLeft + x, top - scrollOffset);
+    } else if (focusInside) {
+      // Hiding the focused control would move the focus; out of sight keeps it.
       control->ShowAt(-4000, 0);
-    else
+    } else {
       control->Hide();
+    }
   }
 }
 

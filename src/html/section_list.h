@@ -4,10 +4,12 @@
 // pictures and form controls that the blocks register.
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "html/document_host.h"
 #include "html/map_item.h"
 #include "html/section_base.h"
 #include "html/tokenizer.h"
@@ -16,16 +18,11 @@
 
 namespace tavra {
 
-class ThtmlViewer;
-
 // A form of the document; the forms code derives its form class from this.
 class HtmlFormBase {
  public:
   virtual ~HtmlFormBase() = default;
 };
-
-// The host delivers a picture's bytes in `Stream` (left null: load from the file).
-using TImageRequestEvent = std::function<void(ThtmlViewer* Sender, const std::string& SRC, std::string*& Stream)>;
 
 // A picture the host will deliver later, with who waits for it (no image: the document's
 // background).
@@ -38,34 +35,25 @@ class TSectionList : public TCell {
  public:
   static constexpr int MaxFontNameLength = 33;
 
-  TSectionList(ThtmlViewer* viewer = nullptr, void* paintPanel = nullptr);
+  explicit TSectionList(DocumentHost& host);
   ~TSectionList() override;
+  TSectionList(const TSectionList&) = delete;
+  TSectionList& operator=(const TSectionList&) = delete;
+
+  DocumentHost& Host() const { return host_; }
 
   bool ImagesOn = true;
-  int ScrollOffset = 0;
-  bool ScrollOffsetChanged = false;
-  int SelFrom = 0;
-  int SelTo = 0;
   std::string FontName = "Times New Roman";
   std::string PreFontName = "Courier New";
   ColorRef FontColor = clBlack;
   ColorRef LinkColor = 0xFF0000;
   std::uint8_t Charset = 1;
-  ThtmlViewer* Viewer;
-  void* PaintPanel;
-  TImageRequestEvent OnImageRequest;
   ColorRef BackgroundColor = clWindow;
-  std::function<void(TSectionList&)> OnBackgroundChange;
   const Bitmap* BackgroundBitmap = nullptr;
   std::string BackgroundImageName;  // empty: none
   bool BackgroundLoaded = false;
   TFreeList<HtmlFormBase> Forms;
-  TScriptEvent ScriptEvent;
-  std::function<void(InlineControl*)> OnControlFocus;
-  // Called before a block whose layout failed leaves the document.
-  std::function<void(const TSectionBase&)> OnBlockDropped;
   std::vector<AnimatedPicture*> AnimatedImages;
-  std::string CopyBuffer;
   TFreeList<TMapItem> ImageMaps;
   std::unique_ptr<Timer> AnimationTimer;
   std::vector<InlineControl*> FormControls;
@@ -74,31 +62,35 @@ class TSectionList : public TCell {
   // during such a layout stays valid until it ends, as nothing changes the document then.
   int LayoutGeneration = 0;
 
-  // Services of the viewer and the image cache, installed by the viewer.
-  std::function<std::string(const std::string&)> ExpandImageName;  // to a full file name
-  // A plain picture for a name, or null; `pending` when the host delivers it later.
-  std::function<const Bitmap*(const std::string& name, bool& pending)> FetchBitmap;
-  std::function<void(const std::string& name)> ReleaseImage;  // the cache entry is no longer used
-
   void ClearDocument();
   void SetDocumentFonts(const std::string& fontName, const std::string& preFontName, int fontSize,
                         ColorRef fontColor, ColorRef linkColor, ColorRef backgroundColor);
   void SetBackgroundColor(ColorRef colour);
   void SetBackgroundImageName(const std::string& name);
   const Bitmap* BackgroundImage();
-  void SetScrollOffset(int y);
   int SectionTopY(int index) const;
 
+  // Lays the document out for `width` from y down, and places its contents with the
+  // document's left edge at x = 0; starts the animations over.
   int LayoutDocument(Canvas& canvas, int y, int width, int& scrollWidth, int& charCount);
-  int PaintDocument(Canvas& canvas, const Rect& clip, int clipWidth, int x, int y);
+  // Paints with the document's left edge at canvas x and its top at document y.
+  int PaintDocument(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const;
   int LayoutCell(Canvas& canvas, int y, int width, int& maxWidth, int& charPos) override {
     return LayoutDocument(canvas, y, width, maxWidth, charPos);
   }
-  int PaintCell(Canvas& canvas, const Rect& clip, int clipWidth, int x, int y) override {
-    return PaintDocument(canvas, clip, clipWidth, x, y);
+  int PaintCell(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const override {
+    return PaintDocument(context, canvas, clipWidth, x, y);
   }
+  // The band of document y the host shows: pictures outside it do not animate.
+  void SetVisibleBand(int top, int bottom);
+  // One tick of the animation timer.
   void AnimateGifs();
-  void HideUnplacedControls();
+  // Shows the form controls whose place lies in the visible band, with the document's
+  // left edge at x and its y `scrollOffset` at the top; hides the others.
+  void ShowControls(int x, int scrollOffset);
+  bool ControlInView(const InlineControl& control) const;
+  // The same with the last x and offset given.
+  void ShowControls() { ShowControls(controlsX_, controlsScroll_); }
 
   // True when the background is a custom colour, not one of the plain light ones.
   bool HasCustomBackground() const;
@@ -106,7 +98,12 @@ class TSectionList : public TCell {
   bool BackgroundIsWhite() const;
 
  private:
+  DocumentHost& host_;
   int layoutCount_ = 0;
+  int visibleTop_ = std::numeric_limits<int>::min();
+  int visibleBottom_ = std::numeric_limits<int>::max();
+  int controlsX_ = 0;
+  int controlsScroll_ = 0;
 };
 
 }  // namespace tavra

@@ -220,16 +220,16 @@ TCell* ThtmlTable::CellAtPoint(int x, int y, int& cellY) const {
   if (y < gridTop || y >= gridTop + GridHeight) {
     bool inCaption = CaptionAtTop ? y >= 0 && y < CaptionHeight
                                   : y >= gridTop + GridHeight && y < gridTop + GridHeight + CaptionHeight;
-    int left = DrawX - GridLeft + TableLeft;
+    int left = GridX - GridLeft + TableLeft;
     if (!inCaption || x < left || x >= left + TableWidth) return nullptr;
     cellY = CaptionAtTop ? y : y - GridHeight;
     return Caption->Cell.get();
   }
-  if (x < DrawX || x >= DrawX + GridWidth) return nullptr;
+  if (x < GridX || x >= GridX + GridWidth) return nullptr;
   int rowTop = gridTop;
   for (int r = 0; r < Rows.Count(); ++r) {
     const TCellList& row = Rows[r];
-    int cellX = DrawX;
+    int cellX = GridX;
     for (int c = 0; c < row.Count() && c < NumCols; ++c) {
       const TCellObj& cell = row[c];
       if (cell.HasContent() && x >= cellX + CellSpacing && x < cellX + cell.CellWd && y >= rowTop + CellSpacing &&
@@ -311,10 +311,10 @@ bool ThtmlTable::CharAtPos(int pos, char& ch, TSectionBase*& block) {
   return found;
 }
 
-void ThtmlTable::CopySelectedText() {
-  if (CaptionAtTop) Caption->Cell->CopySelectedText();
-  ForEachContentCell([](const TCellObj& cell) { cell.Cell->CopySelectedText(); });
-  if (!CaptionAtTop) Caption->Cell->CopySelectedText();
+void ThtmlTable::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+  if (CaptionAtTop) Caption->Cell->CopySelectedText(selFrom, selTo, out);
+  ForEachContentCell([&](const TCellObj& cell) { cell.Cell->CopySelectedText(selFrom, selTo, out); });
+  if (!CaptionAtTop) Caption->Cell->CopySelectedText(selFrom, selTo, out);
 }
 
 void ThtmlTable::RefreshFonts() {

@@ -83,17 +83,17 @@ class ThtmlTable : public TSectionBase {
   int Percents[MaxCols + 1] = {};
   int HSpace = 5;
   int ListLevel = 0;
-  int DrawX = 0;
-  int DrawY = 0;
+  int GridX = 0;  // the grid's left in document coordinates, placed after layout
   bool HasBgColor = false;
   bool HasBorderColor = false;
   ColorRef BgColor = 0;
   ColorRef BorderColor = 0;
   TCell* ParentCell;
 
-  void CopySelectedText() override;
+  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
   int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) override;
-  int PaintSection(Canvas& canvas, const Rect& clip, IndentManager& indents, int x, int y) override;
+  void PlaceContents(int x) override;
+  int PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const override;
   bool LinkAtPoint(Canvas& canvas, int x, int y, InlineControl*& control, TUrlTarget& target) override;
   bool ImageAtPoint(int x, int y, InlineImage*& image, int& imageX, int& imageY) override;
   int PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& lineHeight, int& lineTop,

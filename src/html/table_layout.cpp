@@ -6,7 +6,6 @@
 
 #include "html/section_list.h"
 #include "html/table.h"
-#include "platform/message_box.h"
 
 namespace tavra {
 

@@ -63,17 +63,30 @@ void Frame(Canvas& canvas, int left, int top, int right, int bottom, ColorRef to
 
 }  // namespace
 
-int ThtmlTable::PaintSection(Canvas& canvas, const Rect& clip, IndentManager&, int x, int y) {
+void ThtmlTable::PlaceContents(int x) {
+  GridX = x + GridLeft;
+  Caption->Cell->PlaceContents(x + TableLeft);
+  for (int r = 0; r < Rows.Count(); ++r) {
+    TCellList& row = Rows[r];
+    int cellX = GridX;
+    for (int c = 0; c < row.Count() && c < NumCols; ++c) {
+      TCellObj& cell = row[c];
+      if (cell.HasContent()) cell.Cell->PlaceContents(cellX + CellSpacing + CellPadding);
+      cellX += Widths[c];
+    }
+  }
+}
+
+int ThtmlTable::PaintSection(const PaintContext& context, Canvas& canvas, int, int x, int y) const {
   int result = y + ContentHeight;
   if (!Document) return result;
-  const int scroll = Document->ScrollOffset;
+  const Rect& clip = context.Clip;
+  const int scroll = context.ScrollOffset;
   if (y + PaintHeight - scroll < clip.top || y - scroll >= clip.bottom) return result;
 
   const int gx = x + GridLeft;
-  DrawX = gx;
-  DrawY = y;
   if (CaptionAtTop) {
-    Caption->Cell->PaintCell(canvas, clip, TableWidth, x + TableLeft, y);
+    Caption->Cell->PaintCell(context, canvas, TableWidth, x + TableLeft, y);
     y += CaptionHeight;
   }
   const int gridTop = y, gridBottom = y + GridHeight;
@@ -85,18 +98,18 @@ int ThtmlTable::PaintSection(Canvas& canvas, const Rect& clip, IndentManager&, i
   const int edge = HasBorder ? 1 : 0;
 
   for (int r = 0; r < Rows.Count(); ++r) {
-    TCellList& row = Rows[r];
+    const TCellList& row = Rows[r];
     if (y + row.RowSpanHeight - scroll < clip.top || y - scroll >= clip.bottom) {
       y += row.RowHeight;
       continue;
     }
     int cellX = gx;
     for (int c = 0; c < row.Count() && c < NumCols; ++c) {
-      TCellObj& cell = row[c];
+      const TCellObj& cell = row[c];
       if (cell.HasContent()) {
         Rect box{cellX + CellSpacing, y + CellSpacing - scroll, cellX + cell.CellWd, y + cell.CellHt - scroll};
         if (cell.Cell->HasBackground) canvas.fillRect(box, cell.Cell->BackgroundColor);
-        cell.Cell->PaintCell(canvas, clip, std::max(0, cell.CellWd - CellSpacing - 2 * CellPadding),
+        cell.Cell->PaintCell(context, canvas, std::max(0, cell.CellWd - CellSpacing - 2 * CellPadding),
                              cellX + CellSpacing + CellPadding, y + CellSpacing + CellPadding + cell.VIndent);
         if (HasBorder) Frame(canvas, box.left - 1, box.top - 1, box.right, box.bottom, shadow, highlight);
         border.Cut({box.left - edge, box.top - edge, box.right + edge, box.bottom + edge});
@@ -109,7 +122,7 @@ int ThtmlTable::PaintSection(Canvas& canvas, const Rect& clip, IndentManager&, i
   if (HasBorderColor) border.Fill(canvas, BorderColor);
   if (HasBorder)
     Frame(canvas, gx, gridTop - scroll, gx + GridWidth - 1, gridBottom - 1 - scroll, highlight, shadow);
-  if (!CaptionAtTop) Caption->Cell->PaintCell(canvas, clip, TableWidth, x + TableLeft, gridBottom);
+  if (!CaptionAtTop) Caption->Cell->PaintCell(context, canvas, TableWidth, x + TableLeft, gridBottom);
   return result;
 }
 

@@ -429,12 +429,13 @@ std::string TSection::ItemLabel(int number, char style) {
   return label + ".";
 }
 
-void TSection::PaintListMarker(Canvas& canvas, const LineRec& line, int x, int baseline) {
+void TSection::PaintListMarker(const PaintContext& context, Canvas& canvas, const LineRec& line, int x,
+                               int baseline) const {
   int mx = FirstLineLeft + x;
-  int scroll = Document->ScrollOffset;
+  int scroll = context.ScrollOffset;
   if (ListKind == lkNumbered) {
     std::string label = ItemLabel(ItemNumber, NumberingStyle());
-    canvas.setFont(createFont(NumberFont->Face()));
+    canvas.setFont(NumberFont->Fonts().createFont(NumberFont->Face()));
     canvas.setTextColor(NumberFont->Color());
     canvas.setBkMode(BkMode::Transparent);
     canvas.textOut(mx - 5 - canvas.textWidth(label), baseline - scroll, label);
@@ -454,15 +455,56 @@ void TSection::PaintListMarker(Canvas& canvas, const LineRec& line, int x, int b
   }
 }
 
-void TSection::PaintLine(Canvas& canvas, IndentManager& indents, LineRec& line, int x, int baseline, int rowTop) {
-  TSectionList& doc = *Document;
-  int scroll = doc.ScrollOffset;
-  line.DrawX = x + line.LineIndent;
-  line.DrawY = rowTop;
-  int pen = line.DrawX;
-  int selFrom = doc.SelFrom - FirstCharPos, selTo = doc.SelTo - FirstCharPos;
+void TSection::PlaceContents(int x) {
+  int y = TopY;
+  for (LineRec& line : Lines) {
+    y += line.SpaceBefore + line.LineHt;
+    const int baseline = y - line.Descent, rowTop = y - line.LineHt, end = line.Start + line.Ln;
+    line.LineX = x + line.LineIndent;
+    int pen = line.LineX;
+    for (int i = line.Start; i < end;) {
+      int index = 0;
+      const TFontObj& run = FontRuns.RunAtPos(i, index);
+      char c = Text[std::size_t(i)];
+      if (c == ImageMarker) {
+        if (InlineImage* image = ImageRuns.ImageAtCharPos(i)) {
+          if (!image->IsFloat()) {
+            image->Place(pen, run, baseline, rowTop);
+            pen += image->OuterWidth;
+          } else {
+            int top = OnlyFloatsBefore(line.Start, i) ? rowTop - line.SpaceBefore : rowTop + line.LineHt;
+            image->Place(x + image->FloatX, run, baseline, top);
+          }
+          ++i;
+          continue;
+        }
+      } else if (c == ControlMarker) {
+        if (InlineControl* control = ControlAtPos(i)) {
+          int bottom = control->AlignsToBaseline() ? baseline : rowTop + line.LineHt;
+          control->PlaceAt(pen, bottom - control->Height());
+          if (Document) control->SetBackground(Document->BackgroundColor);
+          pen += control->Width();
+          ++i;
+          continue;
+        }
+      }
+      int n = std::min({end - i, FontRuns.CharsToNextRun(i, CharCount), std::max(1, CharsToNextImage(i)),
+                        std::max(1, CharsToNextControl(i))});
+      pen += run.Font()->textWidth(Text.data() + i, n) - run.Overhang;
+      i += n;
+    }
+    y += line.SpaceAfter;
+  }
+}
+
+void TSection::PaintLine(const PaintContext& context, Canvas& canvas, int clipWidth, const LineRec& line, int x,
+                         int baseline, int rowTop) const {
+  const TSectionList& doc = *Document;
+  const int scroll = context.ScrollOffset;
+  int pen = x + line.LineIndent;
+  int selFrom = context.SelFrom - FirstCharPos, selTo = context.SelTo - FirstCharPos;
   int end = line.Start + line.Ln;
-  Rect preClip{x, rowTop - line.SpaceBefore - scroll, x + indents.PaintClipWidth, rowTop + line.LineHt - scroll};
+  Rect preClip{x, rowTop - line.SpaceBefore - scroll, x + clipWidth, rowTop + line.LineHt - scroll};
 
   for (int i = line.Start; i < end;) {
     int index = 0;
@@ -475,17 +517,14 @@ void TSection::PaintLine(Canvas& canvas, IndentManager& indents, LineRec& line, 
           pen += image->OuterWidth;
         } else {
           int top = OnlyFloatsBefore(line.Start, i) ? rowTop - line.SpaceBefore : rowTop + line.LineHt;
-          image->DrawImage(canvas, indents.LeftEdge + image->FloatX, run, baseline - scroll, top - scroll);
+          image->DrawImage(canvas, x + image->FloatX, run, baseline - scroll, top - scroll);
         }
         ++i;
         continue;
       }
     } else if (c == ControlMarker) {
       if (InlineControl* control = ControlAtPos(i)) {
-        int bottom = control->AlignsToBaseline() ? baseline : rowTop + line.LineHt;
-        control->SetBackground(doc.BackgroundColor);
-        control->ShowAt(pen, bottom - control->Height() - scroll);
-        control->Placed = true;
+        // The control's window stands there by itself; the host moves it as the view moves.
         pen += control->Width();
         ++i;
         continue;
@@ -530,18 +569,18 @@ void TSection::PaintLine(Canvas& canvas, IndentManager& indents, LineRec& line, 
   }
 }
 
-int TSection::PaintSection(Canvas& canvas, const Rect& clip, IndentManager& indents, int x, int y) {
+int TSection::PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const {
   int result = y + ContentHeight;
   if (!Document) return result;
-  int scroll = Document->ScrollOffset;
-  if (y + PaintHeight - scroll < clip.top || y - scroll >= clip.bottom) return result;
+  int scroll = context.ScrollOffset;
+  if (y + PaintHeight - scroll < context.Clip.top || y - scroll >= context.Clip.bottom) return result;
   for (std::size_t i = 0; i < Lines.size(); ++i) {
-    LineRec& line = Lines[i];
+    const LineRec& line = Lines[i];
     y += line.SpaceBefore + line.LineHt;
     int baseline = y - line.Descent;
     int rowTop = y - line.LineHt;
-    if (i == 0) PaintListMarker(canvas, line, x, baseline);
-    PaintLine(canvas, indents, line, x, baseline, rowTop);
+    if (i == 0) PaintListMarker(context, canvas, line, x, baseline);
+    PaintLine(context, canvas, clipWidth, line, x, baseline, rowTop);
     y += line.SpaceAfter;
   }
   return result;
@@ -595,8 +634,8 @@ bool TSection::LinkAtPoint(Canvas&, int x, int y, InlineControl*& control, TUrlT
   int l = LineAt(y, bandTop);
   if (l < 0) return false;
   const LineRec& line = Lines[std::size_t(l)];
-  if (x < line.DrawX) return false;
-  int k = CharsInWidth(line.Start, line.Ln, x - line.DrawX);
+  if (x < line.LineX) return false;
+  int k = CharsInWidth(line.Start, line.Ln, x - line.LineX);
   if (k >= line.Ln) return false;
   int index = 0;
   const TFontObj& run = FontRuns.RunAtPos(line.Start + k, index);
@@ -614,13 +653,13 @@ int TSection::PointToCharPos(Canvas&, int x, int y, bool& insideText, int& lineH
   lineHeight = line.LineHt;
   lineTop = bandTop + line.SpaceBefore;
   insideText = true;
-  if (x < line.DrawX) {
+  if (x < line.LineX) {
     insideText = false;
-    caretX = line.DrawX;
+    caretX = line.LineX;
     return FirstCharPos + line.Start;
   }
-  int k = CharsInWidth(line.Start, line.Ln, x - line.DrawX);
-  caretX = line.DrawX + TextWidth(line.Start, k, false);
+  int k = CharsInWidth(line.Start, line.Ln, x - line.LineX);
+  caretX = line.LineX + TextWidth(line.Start, k, false);
   if (k < line.Ln) {
     int w = TextWidth(line.Start + k, 1, false);
     if (x > caretX + w / 2) {
@@ -678,10 +717,8 @@ int TSection::SearchText(int start, std::string_view text, bool matchCase) {
   return -1;
 }
 
-void TSection::CopySelectedText() {
-  if (!Document) return;
-  int selFrom = Document->SelFrom - FirstCharPos, selTo = Document->SelTo - FirstCharPos;
-  std::string& out = Document->CopyBuffer;
+void TSection::CopySelectedText(int selFromPos, int selToPos, std::string& out) const {
+  int selFrom = selFromPos - FirstCharPos, selTo = selToPos - FirstCharPos;
   for (const LineRec& line : Lines) {
     int lineEnd = line.Start + line.Ln;
     if (line.Ln == 0 || line.Start >= selTo || lineEnd <= selFrom) continue;

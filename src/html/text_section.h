@@ -24,8 +24,7 @@ struct LineRec {
   int Ln = 0;
   int Descent = 0;
   int LineIndent = 0;
-  int DrawX = 0;
-  int DrawY = 0;
+  int LineX = 0;  // the line's left in document coordinates, placed after layout
 };
 
 // List kinds: no marker, numbered, bulleted, definition item.
@@ -71,9 +70,10 @@ class TSection : public TSectionBase {
   int CloseSection();
 
   // --- document operations
-  void CopySelectedText() override;
+  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
   int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) override;
-  int PaintSection(Canvas& canvas, const Rect& clip, IndentManager& indents, int x, int y) override;
+  void PlaceContents(int x) override;
+  int PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const override;
   bool LinkAtPoint(Canvas& canvas, int x, int y, InlineControl*& control, TUrlTarget& target) override;
   bool ImageAtPoint(int x, int y, InlineImage*& image, int& imageX, int& imageY) override;
   int PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& lineHeight, int& lineTop,
@@ -110,8 +110,9 @@ class TSection : public TSectionBase {
   void FinishLine(IndentManager& indents, int start, int count, int& y, int floatHeight,
                   std::vector<InlineImage*>& pendingFloats);
   int ClearGap(const IndentManager& indents, int y) const;
-  void PaintListMarker(Canvas& canvas, const LineRec& line, int x, int baseline);
-  void PaintLine(Canvas& canvas, IndentManager& indents, LineRec& line, int x, int baseline, int rowTop);
+  void PaintListMarker(const PaintContext& context, Canvas& canvas, const LineRec& line, int x, int baseline) const;
+  void PaintLine(const PaintContext& context, Canvas& canvas, int clipWidth, const LineRec& line, int x, int baseline,
+                 int rowTop) const;
   int LineAt(int y, int& bandTop) const;
   bool OnlyFloatsBefore(int start, int pos) const;
 };

@@ -227,7 +227,7 @@ void HtmlTokenizer::DoInclude() {
 
   const char* buffer = nullptr;
   int size = 0;
-  OnInclude(Sender, command, params, buffer, size);
+  OnInclude(command, params, buffer, size);
   if (buffer && size > 0) {
     includeText_.assign(buffer, std::size_t(size));
     includeReturn_ = mode_;

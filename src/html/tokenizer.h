@@ -16,7 +16,6 @@
 
 namespace tavra {
 
-class ThtmlViewer;
 
 // Raised when the input ends inside a comment, a `<!` declaration or an include directive.
 class EParseError : public std::runtime_error {
@@ -26,23 +25,12 @@ class EParseError : public std::runtime_error {
 
 inline constexpr const char* OpenCommentMessage = "Open Comment at End of HTML File";
 
-// Events of the parse. Each counts as set when it holds a function; `Sender` is the viewer
-// that owns the document being built.
-
-// An include directive `<!--#command name="value" ... -->`. `Params` holds one line per
-// attribute: NAME="value". To insert text in place of the directive, the handler points
-// `Buffer` at it and sets `BuffSize`; the text is copied at once, so the buffer stays the
-// handler's.
-using TIncludeType = std::function<void(ThtmlViewer* Sender, const std::string& Command,
-                                        std::vector<std::string>& Params, const char*& Buffer,
-                                        int& BuffSize)>;
-using TSoundType =
-    std::function<void(ThtmlViewer* Sender, const std::string& SRC, int Loop, bool Terminate)>;
-using TMetaType = std::function<void(ThtmlViewer* Sender, const std::string& HttpEq,
-                                     const std::string& Name, const std::string& Content)>;
-// The script text is handed over; the handler owns it.
-using TScriptEvent =
-    std::function<void(ThtmlViewer* Sender, const std::string& Language, std::string Script)>;
+// An include directive `<!--#command name="value" ... -->`, read when a handler is set.
+// `Params` holds one line per attribute: NAME="value". To insert text in place of the
+// directive, the handler points `Buffer` at it and sets `BuffSize`; the text is copied at
+// once, so the buffer stays the handler's.
+using IncludeHandler = std::function<void(const std::string& Command, std::vector<std::string>& Params,
+                                          const char*& Buffer, int& BuffSize)>;
 
 class HtmlTokenizer {
  public:
@@ -66,8 +54,7 @@ class HtmlTokenizer {
   void SetText(const char* text, std::size_t length);
 
   // Called for include directives while a file or memory text is read.
-  TIncludeType OnInclude;
-  ThtmlViewer* Sender = nullptr;
+  IncludeHandler OnInclude;
 
   // The state the builder reads. CurrentChar is in the letter case of the source;
   // UpperChar is its upper-case form (ASCII letters only).

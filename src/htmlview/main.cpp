@@ -4,11 +4,21 @@
 // A picture is shown as an image document, a .txt file as plain text.
 //
 //   htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]
+//            [--after MS]
+//
+// With --after the viewer's event loop runs MS milliseconds after the load, and the
+// picture is what the screen shows then: what the paints of that time left, not a fresh
+// paint. --time then also tells how often the document surface was painted meanwhile and
+// how much processor time the process used.
 
 #include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <exception>
 #include <iostream>
@@ -20,7 +30,6 @@
 #include "html/text_section.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
-#include "platform/qt/qt_timer.h"
 
 using namespace tavra;
 
@@ -34,12 +43,28 @@ struct Options {
   bool full = false;
   bool dump = false;
   bool time = false;
+  int afterMs = -1;  // no waiting
 };
 
 int usage() {
-  std::cerr << "usage: htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]\n";
+  std::cerr << "usage: htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]"
+               " [--after MS]\n";
   return 2;
 }
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+double processorMs() { return 1000.0 * double(std::clock()) / CLOCKS_PER_SEC; }
 
 bool parseNumber(const char* text, int& value) {
   try {
@@ -67,6 +92,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
       options.dump = true;
     } else if (arg == "--time") {
       options.time = true;
+    } else if (arg == "--after" && hasValue) {
+      if (!parseNumber(argv[++i], options.afterMs)) return false;
     } else if (!arg.empty() && arg[0] != '-' && options.file.empty()) {
       options.file = arg;
     } else {
@@ -145,14 +172,11 @@ int main(int argc, char** argv) {
   Options options;
   if (!parseOptions(argc, argv, options)) return usage();
 
-  QtFontEngine fonts;
-  setFontEngine(&fonts);
-  installQtTimers();
-
   int status = 0;
   {
     ThtmlViewer viewer;
-    viewer.setAttribute(Qt::WA_DontShowOnScreen);
+    // Watching over time needs the window the screen shows; a single picture does not.
+    if (options.afterMs < 0) viewer.setAttribute(Qt::WA_DontShowOnScreen);
     viewer.resize(options.width, options.height);
     viewer.show();
     viewer.SetViewImages(true);
@@ -172,9 +196,23 @@ int main(int argc, char** argv) {
         int extra = viewer.height() - viewer.PaintPanel()->height();
         viewer.resize(options.width, viewer.DocHeight() + extra);
       }
-      auto start = std::chrono::steady_clock::now();
-      QPixmap shot = viewer.grab();
-      double paintMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+      PaintCounter counter;
+      double paintMs = 0, watchedCpuMs = 0;
+      QPixmap shot;
+      if (options.afterMs >= 0) {
+        viewer.PaintPanel()->installEventFilter(&counter);
+        const double cpuBefore = processorMs();
+        QTimer::singleShot(options.afterMs, &app, &QCoreApplication::quit);
+        QApplication::exec();
+        watchedCpuMs = processorMs() - cpuBefore;
+        viewer.PaintPanel()->removeEventFilter(&counter);
+        if (QScreen* screen = viewer.screen()) shot = screen->grabWindow(viewer.winId());
+        if (shot.isNull()) shot = viewer.grab();
+      } else {
+        auto start = std::chrono::steady_clock::now();
+        shot = viewer.grab();
+        paintMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+      }
       if (!options.screenshot.empty() && !shot.save(QString::fromStdString(options.screenshot), "PNG")) {
         std::cerr << "cannot write " << options.screenshot << "\n";
         status = 1;
@@ -182,12 +220,15 @@ int main(int argc, char** argv) {
       if (options.dump) dumpCell(viewer.Document(), 0);
       if (options.time) {
         char line[128];
-        std::snprintf(line, sizeof line, "parse=%.2f ms layout=%.2f ms paint=%.2f ms\n", viewer.LastParseMs(),
-                      viewer.LastLayoutMs(), paintMs);
+        if (options.afterMs >= 0)
+          std::snprintf(line, sizeof line, "parse=%.2f ms layout=%.2f ms paints=%d cpu=%.1f ms\n",
+                        viewer.LastParseMs(), viewer.LastLayoutMs(), counter.paints, watchedCpuMs);
+        else
+          std::snprintf(line, sizeof line, "parse=%.2f ms layout=%.2f ms paint=%.2f ms\n", viewer.LastParseMs(),
+                        viewer.LastLayoutMs(), paintMs);
         std::cout << line;
       }
     }
   }
-  setFontEngine(nullptr);
   return status;
 }

@@ -16,8 +16,6 @@ constexpr ColorRef kSystemColors[] = {
     0xE1FFFF, 0xB5B5B5, 0x800000, 0xF0CAA6, 0xC0C0C0,
 };
 
-FontEngine* g_engine = nullptr;
-
 }  // namespace
 
 ColorRef resolveColor(ColorRef color) {
@@ -39,19 +37,13 @@ int FontSpec::pixelSize() const {
   return (s * 96 + 36) / 72;
 }
 
-FontEngine& fontEngine() {
+FontEngine& fixedFontEngine() {
   static FixedFontEngine fixed;
-  return g_engine ? *g_engine : fixed;
-}
-
-FontEngine* setFontEngine(FontEngine* engine) {
-  FontEngine* old = g_engine;
-  g_engine = engine;
-  return old;
+  return fixed;
 }
 
 void Canvas::ensureFont() const {
-  if (!state_.font) state_.font = fontEngine().createFont(FontSpec{});
+  if (!state_.font) state_.font = fonts().createFont(FontSpec{});
 }
 
 void Canvas::setFont(FontPtr font) { state_.font = std::move(font); }

@@ -137,19 +137,17 @@ class CanvasFont {
 
 using FontPtr = std::shared_ptr<const CanvasFont>;
 
-// Where fonts come from when no canvas is at hand (the "screen"): the engine reads text
-// metrics while the document is built. One engine serves the process; until the
-// toolkit installs its own, the fixed-metrics engine of fixed_canvas.h answers.
+// Where realised fonts come from. A document's fonts come from its host; a canvas names
+// the engine of its own default font.
 class FontEngine {
  public:
   virtual ~FontEngine() = default;
   virtual FontPtr createFont(const FontSpec& face) = 0;
 };
 
-FontEngine& fontEngine();
-// Installs `engine` (not owned; nullptr restores the fixed engine); returns the previous one.
-FontEngine* setFontEngine(FontEngine* engine);
-inline FontPtr createFont(const FontSpec& face) { return fontEngine().createFont(face); }
+// Fixed, simple metrics that need no toolkit (fixed_canvas.h says which): the fonts of
+// tests and of documents built by hand. Stateless but for its cache, so one serves all.
+FontEngine& fixedFontEngine();
 
 enum class BkMode { Transparent, Opaque };
 
@@ -174,6 +172,9 @@ enum TextOutOption : unsigned {
 class Canvas {
  public:
   virtual ~Canvas() = default;
+
+  // The engine of the canvas's own fonts; its default font comes from there.
+  virtual FontEngine& fonts() const = 0;
 
   // --- state; save/restore keep all of it (font, colours, pen, brush, clip, origin)
   void setFont(FontPtr font);

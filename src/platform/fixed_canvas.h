@@ -44,6 +44,7 @@ class FixedCanvas : public Canvas {
 
   FixedCanvas(int width, int height, ColorRef background = clWhite);
 
+  FontEngine& fonts() const override { return fixedFontEngine(); }
   int surfaceWidth() const override { return image_.width; }
   int surfaceHeight() const override { return image_.height; }
 

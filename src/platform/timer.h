@@ -1,7 +1,7 @@
 #pragma once
-// A repeating timer of the user-interface thread. The engine sets interval and state; the
-// toolkit's timer (installed through setTimerFactory) calls fire() when it elapses.
-// Without a factory a timer keeps its state but never fires, which is what tests need.
+// A repeating timer of the user-interface thread. The engine sets interval and state; a
+// toolkit's timer derived from it calls fire() when it elapses. This base keeps its state
+// but never fires by itself: tests fire it when they choose.
 
 #include <functional>
 #include <memory>
@@ -35,11 +35,5 @@ class Timer {
   int interval_ = 1000;
   bool enabled_ = false;
 };
-
-using TimerFactory = std::function<std::unique_ptr<Timer>()>;
-
-// Installs `factory` and returns the previous one.
-TimerFactory setTimerFactory(TimerFactory factory);
-std::unique_ptr<Timer> createTimer();
 
 }  // namespace tavra

@@ -1,12 +1,13 @@
 #include "windows/label3d.h"
 
+#include <QImage>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <vector>
 
 #include "platform/codepage.h"
-#include "platform/fixed_canvas.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
@@ -126,7 +127,7 @@ void drawCaption(Canvas& canvas, const std::vector<CaptionLine>& lines, const Re
 
 }  // namespace
 
-TmyLabel3d::TmyLabel3d(QWidget* parent) : QWidget(parent) {
+TmyLabel3d::TmyLabel3d(QWidget* parent, FontEngine& fonts) : QWidget(parent), fonts_(fonts) {
   Font_.face.name = "MS Sans Serif";
   Font_.face.size = 8;
   setMouseTracking(true);
@@ -244,7 +245,7 @@ void TmyLabel3d::DrawCaptionText(Canvas& canvas, Rect& rect, unsigned flags) {
   std::string text = Caption_;
   if (((flags & dtCalcRect) && text.empty()) || (ShowAccelChar_ && text == "&")) text = " ";
   if (!ShowAccelChar_) flags |= dtNoPrefix;
-  canvas.setFont(createFont(Font_.face));
+  canvas.setFont(canvas.fonts().createFont(Font_.face));
   std::vector<CaptionLine> lines = layoutLines(*canvas.font(), text, flags, rect.width());
 
   if (flags & dtCalcRect) {
@@ -275,8 +276,10 @@ void TmyLabel3d::Invalidate() { update(); }
 
 void TmyLabel3d::AdjustBounds() {
   if (!AutoSize_) return;
-  // Measuring needs only the font, so a canvas without pixels will do.
-  FixedCanvas measuring(0, 0);
+  // Measuring needs only the font, so a canvas of one pixel will do.
+  QImage surface(1, 1, QImage::Format_RGB32);
+  QPainter painter(&surface);
+  PainterCanvas measuring(painter, 1, 1, fonts_);
   Rect r{0, 0, width(), height()};
   DrawCaptionText(measuring, r, dtCalcRect | dtExpandTabs);
   int x = Alignment_ == taRightJustify ? this->x() + width() - r.right : this->x();
@@ -285,7 +288,7 @@ void TmyLabel3d::AdjustBounds() {
 
 void TmyLabel3d::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PainterCanvas canvas(painter, width(), height());
+  PainterCanvas canvas(painter, width(), height(), fonts_);
   Paint(canvas);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/qt/painter_canvas.h"
 
 namespace tavra {
 
@@ -41,7 +42,8 @@ class TmyLabel3d : public QWidget {
   // The caption buffer's size is held in 8 bits, which leaves room for this many bytes.
   static constexpr int kMaxCaption = 254;
 
-  explicit TmyLabel3d(QWidget* parent = nullptr);
+  // The caption is measured and drawn with `fonts`.
+  explicit TmyLabel3d(QWidget* parent = nullptr, FontEngine& fonts = toolkitFonts());
   ~TmyLabel3d() override;
 
   // Raised with the label as sender when the mouse leaves it after moving over it.
@@ -99,6 +101,7 @@ class TmyLabel3d : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  FontEngine& fonts_;
   void AdjustBounds();
 
   std::string Caption_;

@@ -116,10 +116,9 @@ TEST(BlockElements, SpacersAndRulesCopyAsEmptyLines) {
   f.text("ef");
   FixedCanvas c(200, 100);
   f.layout(c, 200);
-  f.doc.SelFrom = 1;
-  f.doc.SelTo = 5;
-  f.doc.CopySelectedText();
-  EXPECT_EQ(f.doc.CopyBuffer, "b\r\n\r\ncd\r\n\r\ne");
+  std::string copied;
+  f.doc.CopySelectedText(1, 5, copied);
+  EXPECT_EQ(copied, "b\r\n\r\ncd\r\n\r\ne");
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST(FixedCanvas, ClipOriginAndSaveRestore) {
 
 TEST(FixedCanvas, TextMetricsAndClippedOpaqueOutput) {
   FixedCanvas c(40, 20);
-  c.setFont(createFont(FontSpec{"Arial", 12, fsUnderline}));
+  c.setFont(c.fonts().createFont(FontSpec{"Arial", 12, fsUnderline}));
   EXPECT_EQ(c.textWidth("abc"), 24);
   EXPECT_EQ(c.fontMetrics().ascent, 12);
   c.setTextColor(0x0000FF);
@@ -68,9 +68,9 @@ TEST(FixedCanvas, TextMetricsAndClippedOpaqueOutput) {
   EXPECT_EQ(c.texts()[0].font.name, "Arial");
 
   FontSpec italic{"Arial", 12, fsItalic};
-  EXPECT_EQ(createFont(italic)->textWidth("ab"), 16 + 2);
-  EXPECT_EQ(createFont(italic)->textWidth(""), 0);
-  EXPECT_EQ(createFont(italic), createFont(italic));
+  EXPECT_EQ(fixedFontEngine().createFont(italic)->textWidth("ab"), 16 + 2);
+  EXPECT_EQ(fixedFontEngine().createFont(italic)->textWidth(""), 0);
+  EXPECT_EQ(fixedFontEngine().createFont(italic), fixedFontEngine().createFont(italic));
 }
 
 TEST(FixedCanvas, ShapesWithPenAndBrush) {

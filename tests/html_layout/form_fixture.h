@@ -15,6 +15,7 @@
 
 #include "html/form_controls.h"
 #include "html/text_section.h"
+#include "common/recording_host.h"
 #include "html_layout/fake_form_widgets.h"
 #include "platform/fixed_canvas.h"
 
@@ -43,8 +44,8 @@ inline TAttributeList formAttrs(std::initializer_list<std::pair<Symbol, std::str
 
 struct FormFixture {
   FakeFormWidgetFactory widgets;
-  TSectionList doc;
-  FormHost host;
+  RecordingHost host;
+  TSectionList doc{host};
   std::vector<SubmittedForm> submissions;
   ThtmlForm* current = nullptr;
   TCell* cell = &doc;  // the cell that holds the block
@@ -57,22 +58,21 @@ struct FormFixture {
     doc.FontSize = 12;
     doc.BackgroundColor = clWhite;
     host.Widgets = &widgets;
-    host.Submit = [this](const std::string& action, const std::string& target, const std::string& encType,
-                         const std::string& method, std::vector<std::string> results) {
-      submissions.push_back({action, target, encType, method, std::move(results)});
+    host.OnSubmit = [this](const FormSubmission& s) {
+      submissions.push_back({s.Action, s.Target, s.EncType, s.Method, s.Results});
     };
   }
 
   // FORM and /FORM as the builder reads them.
   ThtmlForm& form(const TAttributeList& attributes = {}) {
-    current = &ThtmlForm::Create(doc, &host, attributes);
+    current = &ThtmlForm::Create(doc, attributes);
     return *current;
   }
   void endForm() { current = nullptr; }
 
   template <class T = TFormControlObj>
   T& add(Symbol symbol, const TAttributeList& attributes) {
-    TFormControlObj* control = AddFormControl(*block, symbol, doc, cell, attributes, &host, current);
+    TFormControlObj* control = AddFormControl(*block, symbol, doc, cell, attributes, current);
     auto* typed = dynamic_cast<T*>(control);
     if (!typed) throw std::runtime_error("unexpected control class");
     return *typed;
@@ -97,8 +97,8 @@ struct FormFixture {
     return *static_cast<FakeFormWidget*>(control.WinControl.get());
   }
 
-  // The block joins the document (as the builder ends it) and the document is laid out
-  // and painted at the top.
+  // The block joins the document (as the builder ends it), the document is laid out and
+  // painted at the top, and the controls are shown there, as a host shows them.
   void layoutAndPaint(int width = 600) {
     if (section) {
       section->CloseSection();
@@ -106,7 +106,9 @@ struct FormFixture {
     }
     int scrollWidth = 0, chars = 0;
     doc.LayoutDocument(canvas, 0, width, scrollWidth, chars);
-    doc.PaintDocument(canvas, {0, 0, canvas.surfaceWidth(), canvas.surfaceHeight()}, 2000, 0, 0);
+    doc.SetVisibleBand(0, canvas.surfaceHeight());
+    doc.ShowControls(0, 0);
+    doc.PaintDocument(PaintContext{{0, 0, canvas.surfaceWidth(), canvas.surfaceHeight()}}, canvas, 2000, 0, 0);
   }
 
   std::vector<std::string> lastResults() const {

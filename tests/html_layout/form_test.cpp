@@ -311,7 +311,7 @@ TEST(FormSubmission, EnterSubmitsOnlyTheOnlyVisibleControl) {
 
   // Without a receiver nothing is collected or sent.
   FormFixture h;
-  h.host.Submit = nullptr;
+  h.host.OnSubmit = nullptr;
   h.form();
   auto& lone = h.input("text", "a");
   FormFixture::widget(lone).pressEnter();
@@ -324,7 +324,7 @@ TEST(FormControls, ResetRestoresInitialValuesAfterTheClickEvent) {
   std::string editAtClick;
   f.form();
   auto& edit = f.input("text", "e", "start");
-  f.host.ObjectClick = [&](TFormControlObj& control, const std::string& text) {
+  f.host.OnControlClick = [&](TFormControlObj& control, const std::string& text) {
     clicks.push_back(text);
     editAtClick = FormFixture::widget(edit).text;
     EXPECT_EQ(control.Form, f.current);
@@ -369,9 +369,9 @@ TEST(FormSubmission, ImageInputSendsItsPointOnce) {
       f.add<TImageFormControlObj>(tagInput, formAttrs({{attrType, "image"}, {attrName, "map"}, {attrSrc, "m.gif"}}));
   auto& go = f.input("submit", "");
 
-  // The hit test finds the point inside the picture where it was last painted.
-  image.Image->DrawLeft = 100;
-  image.Image->DrawTop = 50;
+  // The hit test finds the point inside the picture where layout placed it.
+  image.Image->PictureLeft = 100;
+  image.Image->PictureTop = 50;
   image.Image->OuterWidth = 40;
   image.Image->OuterHeight = 20;
   EXPECT_FALSE(image.SetClickPoint(140, 55));
@@ -393,15 +393,12 @@ TEST(FormSubmission, ImageInputSendsItsPointOnce) {
 
   // A click nobody received is not sent along with a later submission.
   FormFixture h;
-  h.host.Submit = nullptr;
+  h.host.OnSubmit = nullptr;
   auto& lost = h.add<TImageFormControlObj>(tagInput, formAttrs({{attrType, "image"}, {attrName, "i"}}));
   auto& later = h.input("submit", "");
   lost.ClickX = 4;
   lost.ImageClick();
-  h.host.Submit = [&h](const std::string&, const std::string&, const std::string&, const std::string&,
-                       std::vector<std::string> results) {
-    h.submissions.push_back({"", "", "", "", results});
-  };
+  h.host.OnSubmit = [&h](const FormSubmission& s) { h.submissions.push_back({"", "", "", "", s.Results}); };
   FormFixture::widget(later).click();
   ASSERT_EQ(h.submissions.size(), 1u);
   EXPECT_TRUE(h.submissions[0].results.empty());
@@ -448,8 +445,7 @@ TEST(FormControls, PlacedInTheLineAndKeptReachableWhenFocused) {
   tableCell.BackgroundColor = 0x00FF00;
   f.cell = &tableCell;
   auto& radioInCell = f.input("radio", "r");
-  std::vector<InlineControl*> focused;
-  f.doc.OnControlFocus = [&](InlineControl* control) { focused.push_back(control); };
+  const std::vector<InlineControl*>& focused = f.host.Focused;
   f.layoutAndPaint();
 
   // 12-point text: line 18 high, baseline 14, descent 4, 8 pixels a character. The edit
@@ -465,12 +461,13 @@ TEST(FormControls, PlacedInTheLineAndKeptReachableWhenFocused) {
   EXPECT_TRUE(e.visible);
   EXPECT_EQ(b.left, e.left + e.width);
   EXPECT_EQ(b.top, 2 + 14 - 13);
-  EXPECT_TRUE(edit.Placed && box.Placed && radio.Placed);
+  EXPECT_TRUE(edit.HasPlace && box.HasPlace && radio.HasPlace);
   EXPECT_EQ(FormFixture::widget(radio).background, clWhite) << "the document's background";
   EXPECT_EQ(FormFixture::widget(radioInCell).background, 0x00FF00u) << "the cell's background";
 
-  // Scrolled away: nothing is placed. Focus keeps every window shown, far left.
-  f.doc.SetScrollOffset(500);
+  // Scrolled away: nothing is in view. Focus keeps every window shown, far left.
+  f.doc.SetVisibleBand(500, 900);
+  f.doc.ShowControls(0, 500);
   f.widgets.setFocus(&e);
   ASSERT_EQ(focused.size(), 1u);
   EXPECT_EQ(focused[0], &edit);
@@ -478,7 +475,7 @@ TEST(FormControls, PlacedInTheLineAndKeptReachableWhenFocused) {
     EXPECT_TRUE(w->visible);
     EXPECT_EQ(w->left, -4000);
   }
-  // Focus leaves the document's controls: the unplaced windows are hidden.
+  // Focus leaves the document's controls: the windows out of view are hidden.
   f.widgets.setFocus(nullptr);
   for (FakeFormWidget* w : f.widgets.created) EXPECT_FALSE(w->visible);
 }

@@ -135,27 +135,19 @@ TEST(TextCopy, SelectedLinesWithIndentSpacesAndLineEnds) {
   FixedCanvas c(200, 100);
   f.layout(c, 10 * kAdvance12 + 70);
   ASSERT_EQ(item.Lines[0].LineIndent, 70);
-  f.doc.SelFrom = 0;
-  f.doc.SelTo = 3;
-  f.doc.CopySelectedText();
-  EXPECT_EQ(f.doc.CopyBuffer, "      abc\r\n");
+  auto copy = [](const DocFixture& d, int from, int to) {
+    std::string out;
+    d.doc.CopySelectedText(from, to, out);
+    return out;
+  };
+  EXPECT_EQ(copy(f, 0, 3), "      abc\r\n");
 
   DocFixture g;
   TSection& t = g.text("aaaa bbbb cccc");
   g.layout(c, 10 * kAdvance12);
-  g.doc.SelFrom = 2;
-  g.doc.SelTo = 12;
-  g.doc.CopySelectedText();
-  EXPECT_EQ(g.doc.CopyBuffer, "aa bbbb \r\ncc");
-  g.doc.CopyBuffer.clear();
-  g.doc.SelFrom = 0;
-  g.doc.SelTo = t.CharCount;
-  g.doc.CopySelectedText();
-  EXPECT_EQ(g.doc.CopyBuffer, "aaaa bbbb \r\ncccc\r\n");
-  g.doc.CopyBuffer.clear();
-  g.doc.SelTo = 0;
-  g.doc.CopySelectedText();
-  EXPECT_EQ(g.doc.CopyBuffer, "");
+  EXPECT_EQ(copy(g, 2, 12), "aa bbbb \r\ncc");
+  EXPECT_EQ(copy(g, 0, t.CharCount), "aaaa bbbb \r\ncccc\r\n");
+  EXPECT_EQ(copy(g, 0, 0), "");
 }
 
 }  // namespace

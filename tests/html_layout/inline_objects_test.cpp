@@ -71,9 +71,9 @@ TEST(InlineObjects, FloatsAtTheLineStartAreDrawnBesideTheirLine) {
   f.layout(c, 200);
   f.paint(c);
   EXPECT_EQ(s.Lines[0].LineIndent, 25);
-  EXPECT_EQ(left->DrawLeft, 0);
-  EXPECT_EQ(left->DrawTop, 0);
-  EXPECT_EQ(right->DrawLeft, 180);
+  EXPECT_EQ(left->PictureLeft, 0);
+  EXPECT_EQ(left->PictureTop, 0);
+  EXPECT_EQ(right->PictureLeft, 180);
   EXPECT_EQ(c.pixel(0, 0), ColorRef(0x00FF00));
   EXPECT_EQ(c.pixel(199, 29), ColorRef(0x00FF00));
   EXPECT_EQ(s.PaintHeight, 30);

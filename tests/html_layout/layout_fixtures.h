@@ -10,6 +10,7 @@
 #include "html/block_elements.h"
 #include "html/section_list.h"
 #include "html/text_section.h"
+#include "common/recording_host.h"
 #include "platform/fixed_canvas.h"
 
 namespace tavra::testing {
@@ -30,10 +31,8 @@ class FakeImage : public InlineImage {
     ++sizings;
     lastAvailable = availableWidth;
   }
-  void DrawImage(Canvas& canvas, int x, const TFontObj&, int baseline, int rowTop) override {
-    int top = ImgAlign == iaBottom ? baseline - OuterHeight : rowTop;
-    DrawLeft = x;
-    DrawTop = top;
+  void DrawImage(Canvas& canvas, int x, const TFontObj& run, int baseline, int rowTop) const override {
+    int top = OuterTop(run, baseline, rowTop);
     canvas.fillRect({x, top, x + OuterWidth, top + OuterHeight}, 0x00FF00);
   }
   int sizings = 0;
@@ -61,7 +60,8 @@ class FakeControl : public InlineControl {
 };
 
 struct DocFixture {
-  TSectionList doc;
+  RecordingHost host;
+  TSectionList doc{host};
   TMyFont font;  // Times New Roman, 12 points
 
   DocFixture() {
@@ -86,8 +86,10 @@ struct DocFixture {
     if (scrollWidth) *scrollWidth = sw;
     return h;
   }
-  int paint(Canvas& canvas) {
-    return doc.PaintDocument(canvas, {0, 0, canvas.surfaceWidth(), canvas.surfaceHeight()}, 2000, 0, 0);
+  // Paints the document at the canvas's origin, scrolled by `scroll`, with a selection.
+  int paint(Canvas& canvas, int scroll = 0, int selFrom = 0, int selTo = 0) {
+    PaintContext context{{0, 0, canvas.surfaceWidth(), canvas.surfaceHeight()}, scroll, selFrom, selTo};
+    return doc.PaintDocument(context, canvas, 2000, 0, 0);
   }
 };
 

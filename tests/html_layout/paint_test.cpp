@@ -12,9 +12,7 @@ TEST(TextPaint, SelectionIsInverseForExactlyTheSelectedCharacters) {
   f.text("abcdefgh");
   FixedCanvas c(200, 40);
   f.layout(c, 200);
-  f.doc.SelFrom = 2;
-  f.doc.SelTo = 5;
-  f.paint(c);
+  f.paint(c, 0, 2, 5);
 
   ASSERT_EQ(c.texts().size(), 3u);
   EXPECT_EQ(c.texts()[0].text, "ab");
@@ -151,8 +149,7 @@ TEST(TextPaint, BlocksOutsideTheClipAreNotDrawnAndScrollingShiftsText) {
   f.text("second");
   FixedCanvas c(200, 40);
   f.layout(c, 200);
-  f.doc.SetScrollOffset(kLine12);
-  f.doc.PaintDocument(c, {0, 1, 200, 10}, 2000, 0, 0);
+  f.doc.PaintDocument(PaintContext{{0, 1, 200, 10}, kLine12}, c, 2000, 0, 0);
   ASSERT_EQ(c.texts().size(), 1u);
   EXPECT_EQ(c.texts()[0].text, "second");
   EXPECT_EQ(c.texts()[0].baseline, kBaseline);

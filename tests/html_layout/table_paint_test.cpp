@@ -87,7 +87,7 @@ TEST(TablePaint, RowsOutsideTheClipAreSkipped) {
   for (int i = 0; i < 3; ++i) f.Cell(f.Row(*table), "ab");
   f.AddTable(std::move(table));
   f.layout(canvas, 60);
-  f.doc.PaintDocument(canvas, {0, 50, 60, 80}, 2000, 0, 0);
+  f.doc.PaintDocument(PaintContext{{0, 50, 60, 80}}, canvas, 2000, 0, 0);
 
   EXPECT_EQ(canvas.pixel(5, 5), clWhite);
   EXPECT_EQ(canvas.pixel(5, 30), clWhite);
@@ -110,8 +110,7 @@ TEST(TablePaint, NestedTablePaintsInsideItsCellAndScrolls) {
     holder.Cell->AddSection(std::move(inner));
     f.AddTable(std::move(outer));
     f.layout(canvas, 100);
-    f.doc.SetScrollOffset(scroll);
-    f.paint(canvas);
+    f.paint(canvas, scroll);
 
     // Outer cell box (2..45, 2..27); inner table at (3, 3) with boxes (5..22, 5..24) and
     // (25..42, 5..24).
@@ -211,16 +210,14 @@ TEST(TableHitTest, CharacterOperationsGoCaptionCellsInOrder) {
     EXPECT_EQ(y, (top ? kLine12 : 0) + 22 + 3);
     EXPECT_FALSE(t.CharPosToPoint(f.canvas, 11, y, x));
 
-    f.doc.SelFrom = 0;
-    f.doc.SelTo = 11;
-    f.doc.CopyBuffer.clear();
-    t.CopySelectedText();
+    std::string copied;
+    t.CopySelectedText(0, 11, copied);
     std::string cellsText = "ab\r\ncd\r\nef\r\ngh\r\n";
-    EXPECT_EQ(f.doc.CopyBuffer, top ? "cap\r\n" + cellsText : cellsText + "cap\r\n");
+    EXPECT_EQ(copied, top ? "cap\r\n" + cellsText : cellsText + "cap\r\n");
   }
 }
 
-TEST(TableHitTest, ImagesInCellsAreFoundWherePainted) {
+TEST(TableHitTest, ImagesInCellsAreFoundWhereLayoutPlacedThem) {
   TableFixture f;
   FixedCanvas canvas(100, 80);
   f.text("above");
@@ -232,15 +229,16 @@ TEST(TableHitTest, ImagesInCellsAreFoundWherePainted) {
       TableFixture::Block(holder).AddImage(std::make_unique<FakeImage>(10, 10), holder.Cell.get()));
   ThtmlTable& t = f.AddTable(std::move(table));
   f.layout(canvas, 100);
-  f.paint(canvas);
 
   InlineImage* found = nullptr;
   int ix = 0, iy = 0;
-  ASSERT_TRUE(t.ImageAtPoint(image->DrawLeft + 3, image->DrawTop + 4 - t.TopY, found, ix, iy));
+  // The picture stands in the second cell, after "x ".
+  EXPECT_EQ(image->PictureLeft, t.GridX + t.Widths[0] + t.CellSpacing + t.CellPadding + 2 * kAdvance12);
+  ASSERT_TRUE(t.ImageAtPoint(image->PictureLeft + 3, image->PictureTop + 4 - t.TopY, found, ix, iy));
   EXPECT_EQ(found, image);
   EXPECT_EQ(ix, 3);
   EXPECT_EQ(iy, 4);
-  EXPECT_FALSE(t.ImageAtPoint(image->DrawLeft + 3, 0, found, ix, iy));
+  EXPECT_FALSE(t.ImageAtPoint(image->PictureLeft + 3, 0, found, ix, iy));
 }
 
 }  // namespace

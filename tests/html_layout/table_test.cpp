@@ -9,25 +9,11 @@
 #include <vector>
 
 #include "html_layout/table_fixtures.h"
-#include "platform/message_box.h"
 
 namespace tavra::testing {
 namespace {
 
 int Sum(const ThtmlTable& t) { return std::accumulate(t.Widths, t.Widths + t.NumCols, 0); }
-
-// Records message boxes instead of showing them.
-struct MessageLog {
-  std::vector<std::string> texts;
-  MessageBoxHandler previous;
-  MessageLog() {
-    previous = setMessageBoxHandler([this](const MessageBoxRequest& r) {
-      texts.push_back(r.text);
-      return MessageResult::Ok;
-    });
-  }
-  ~MessageLog() { setMessageBoxHandler(previous); }
-};
 
 TEST(TableLayout, HalfWidthTableFillsItsTargetToThePixel) {
   TableFixture f;
@@ -66,9 +52,8 @@ TEST(TableLayout, ThirtyColumnsLayOutAndThirtyOneAreDroppedWithOneMessage) {
     for (int i = 0; i < 30; ++i) f.Cell(row, "x");
     ThtmlTable& t = f.AddTable(std::move(table));
     f.text("after");
-    MessageLog log;
     f.layout(canvas, 600);
-    EXPECT_TRUE(log.texts.empty());
+    EXPECT_TRUE(f.host.Problems.empty());
     ASSERT_EQ(f.doc.Count(), 3);
     EXPECT_EQ(t.NumCols, 30);
     EXPECT_EQ(t.GridWidth, 2 + 30 * 12);
@@ -93,15 +78,14 @@ TEST(TableLayout, ThirtyColumnsLayOutAndThirtyOneAreDroppedWithOneMessage) {
     }
     f.AddTable(std::move(table));
     TSection& after = f.text("after");
-    MessageLog log;
     f.layout(canvas, 600);
-    ASSERT_EQ(log.texts.size(), 1u);
-    EXPECT_EQ(log.texts[0], "Table has too many Columns");
+    ASSERT_EQ(f.host.Problems.size(), 1u);
+    EXPECT_EQ(f.host.Problems[0], "Table has too many Columns");
     ASSERT_EQ(f.doc.Count(), 2);
     EXPECT_EQ(&f.doc[1], &after);
     EXPECT_EQ(after.TopY, kLine12);
     f.layout(canvas, 600);
-    EXPECT_EQ(log.texts.size(), 1u);
+    EXPECT_EQ(f.host.Problems.size(), 1u);
   }
 }
 
@@ -117,10 +101,9 @@ TEST(TableLayout, NestedTableWithTooManyColumnsLeavesOnlyItsCell) {
   f.AddText(*holder.Cell, "too");
   f.Cell(row, "ok");
   ThtmlTable& t = f.AddTable(std::move(outer));
-  MessageLog log;
   f.layout(canvas, 600);
-  ASSERT_EQ(log.texts.size(), 1u);
-  EXPECT_EQ(log.texts[0], "Table has too many Columns");
+  ASSERT_EQ(f.host.Problems.size(), 1u);
+  EXPECT_EQ(f.host.Problems[0], "Table has too many Columns");
   ASSERT_EQ(f.doc.Count(), 1);
   ASSERT_EQ(holder.Cell->Count(), 2);
   EXPECT_EQ(TableFixture::Block(holder, 1).Text, "too");
@@ -515,7 +498,6 @@ TEST(TableLayout, BackgroundsComeFromCellRowTableAndParentCell) {
 TEST(TableLayout, AbsurdAttributesNeitherCrashNorAllocateUnboundedly) {
   TableFixture f;
   FixedCanvas canvas(600, 200);
-  MessageLog log;
   auto wide = f.NewTable();
   TCellObj& huge = f.Cell(f.Row(*wide), "x", {Num(attrColspan, 100000)});
   EXPECT_EQ(huge.ColSpan, 100000);
@@ -537,7 +519,7 @@ TEST(TableLayout, AbsurdAttributesNeitherCrashNorAllocateUnboundedly) {
   ThtmlTable& bp = f.AddTable(std::move(bigPercent));
 
   f.layout(canvas, 600);
-  EXPECT_EQ(log.texts.size(), 1u);
+  EXPECT_EQ(f.host.Problems.size(), 1u);
   ASSERT_EQ(f.doc.Count(), 3);
   EXPECT_EQ(o.CellPadding, 50);
   EXPECT_EQ(o.CellSpacing, 40);

@@ -190,15 +190,16 @@ TEST(BuilderBody, CenterAndDivBlocks) {
 TEST(BuilderHead, TitleBaseAndEvents) {
   std::vector<std::string> metas;
   std::vector<std::string> sounds;
-  TMetaType onMeta = [&](ThtmlViewer*, const std::string& httpEq, const std::string& name,
-                         const std::string& content) { metas.push_back(httpEq + "|" + name + "|" + content); };
-  TSoundType onSound = [&](ThtmlViewer*, const std::string& src, int loop, bool terminate) {
+  Parsed p;
+  p.host.OnMeta = [&](const std::string& httpEq, const std::string& name, const std::string& content) {
+    metas.push_back(httpEq + "|" + name + "|" + content);
+  };
+  p.host.OnSound = [&](const std::string& src, int loop, bool terminate) {
     sounds.push_back(src + "|" + std::to_string(loop) + (terminate ? "|t" : "|f"));
   };
-  Parsed p("<head><title>A &amp; B</title><base href=\"http://x/\" target=main>"
-           "<meta http-equiv=refresh content=5><meta name=author></head>"
-           "<bgsound src=s.wav loop=3><bgsound src=t.wav><bgsound loop=2>text",
-           onMeta, onSound);
+  p.parse("<head><title>A &amp; B</title><base href=\"http://x/\" target=main>"
+          "<meta http-equiv=refresh content=5><meta name=author></head>"
+          "<bgsound src=s.wav loop=3><bgsound src=t.wav><bgsound loop=2>text");
   EXPECT_EQ(p.results.ParsedTitle, "A & B");
   EXPECT_EQ(p.results.ParsedBase, "http://x/");
   EXPECT_EQ(p.results.ParsedBaseTarget, "main");
@@ -209,23 +210,24 @@ TEST(BuilderHead, TitleBaseAndEvents) {
 
 TEST(BuilderHead, IncludedTextIsReadInPlaceAndHandlerErrorsPassOn) {
   const std::string inserted = "<b>in</b>";
-  TIncludeType onInclude = [&](ThtmlViewer*, const std::string& command, std::vector<std::string>& params,
-                               const char*& buffer, int& size) {
+  Parsed p;
+  p.host.OnInclude = [&](const std::string& command, std::vector<std::string>& params, const char*& buffer,
+                         int& size) {
     if (command != "include" || params.empty() || params[0] != "FILE=\"x.htm\"") return;
     buffer = inserted.data();
     size = int(inserted.size());
   };
-  Parsed p;
-  const std::string html = "a<!--#include file=\"x.htm\" -->b";
-  p.results = ParseHtmlText(p.doc, p.anchors, html.data(), html.size(), {}, {}, onInclude);
+  p.parse("a<!--#include file=\"x.htm\" -->b");
   EXPECT_EQ(p.blocks(), "T'ainb'");
+  // A host that takes no includes reads the directive as a comment.
+  EXPECT_EQ(Parsed("a<!--#include file=\"x.htm\" -->b").blocks(), "T'ab'");
 
   // An error of a handler reaches the caller after the text read so far has been placed.
   Parsed q;
-  TMetaType failing = [](ThtmlViewer*, const std::string&, const std::string&, const std::string&) {
+  q.host.OnMeta = [](const std::string&, const std::string&, const std::string&) {
     throw std::runtime_error("handler");
   };
-  EXPECT_THROW(q.parse("a<p>b<meta name=x>c", failing), std::runtime_error);
+  EXPECT_THROW(q.parse("a<p>b<meta name=x>c"), std::runtime_error);
   EXPECT_EQ(q.blocks(), "T'a' P T'b'");
 }
 
@@ -235,10 +237,10 @@ TEST(BuilderScripts, SkippedWithoutEventHandedOverWithIt) {
   Parsed p;
   std::string language, script;
   int calls = 0;
-  p.doc.ScriptEvent = [&](ThtmlViewer*, const std::string& lang, std::string text) {
+  p.host.OnScript = [&](const std::string& lang, const std::string& text) {
     ++calls;
     language = lang;
-    script = std::move(text);
+    script = text;
   };
   p.parse("a<script language=JavaScript>\n<!--\nf(1 < 2, '&amp;')\n//-->\n</script>b");
   EXPECT_EQ(calls, 1);

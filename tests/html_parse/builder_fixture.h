@@ -9,6 +9,7 @@
 #include "html/builder.h"
 #include "html/section_list.h"
 #include "html/table.h"
+#include "common/recording_host.h"
 
 namespace tavra::test {
 
@@ -48,18 +49,16 @@ inline std::string describe(const TCell& cell) {
 }
 
 // A parsed document with its anchors and results.
+// The events of the parse reach `host`; set its handlers before parsing.
 struct Parsed {
-  TSectionList doc;
+  testing::RecordingHost host;
+  TSectionList doc{host};
   TAnchorNames anchors;
   TParseResults results;
 
   Parsed() { doc.FontSize = 12; }
-  explicit Parsed(std::string_view html, const TMetaType& onMeta = {}, const TSoundType& onSound = {}) : Parsed() {
-    parse(html, onMeta, onSound);
-  }
-  void parse(std::string_view html, const TMetaType& onMeta = {}, const TSoundType& onSound = {}) {
-    results = ParseHtmlText(doc, anchors, html.data(), html.size(), onMeta, onSound, {});
-  }
+  explicit Parsed(std::string_view html) : Parsed() { parse(html); }
+  void parse(std::string_view html) { results = ParseHtmlText(doc, anchors, html.data(), html.size()); }
 
   std::string blocks() const { return describe(doc); }
 

@@ -49,7 +49,7 @@ int layoutAndPaint(TSectionList& doc) {
   FixedCanvas canvas(800, 600);
   int scrollWidth = 0, chars = 0;
   int height = doc.LayoutDocument(canvas, 0, 800, scrollWidth, chars);
-  doc.PaintDocument(canvas, {0, 0, 800, 600}, 2000, 0, 0);
+  doc.PaintDocument(PaintContext{{0, 0, 800, 600}}, canvas, 2000, 0, 0);
   return height;
 }
 
@@ -68,18 +68,18 @@ TEST(BuilderErrors, OpenCommentRaisedFromMemoryQuietInFiles) {
 
   Parsed f;
   std::string path = writeTemp("builder_open_comment.htm", html);
-  EXPECT_NO_THROW(f.results = ParseHtmlFile(f.doc, f.anchors, path, {}, {}, {}));
+  EXPECT_NO_THROW(f.results = ParseHtmlFile(f.doc, f.anchors, path));
   EXPECT_EQ(f.blocks(), "T'a' P T'b'");
   std::remove(path.c_str());
 
-  EXPECT_THROW(ParseHtmlFile(f.doc, f.anchors, ::testing::TempDir() + "no/such/file.htm", {}, {}, {}),
+  EXPECT_THROW(ParseHtmlFile(f.doc, f.anchors, ::testing::TempDir() + "no/such/file.htm"),
                InOutError);
 }
 
 TEST(BuilderErrors, TableCutShortKeepsItsCellsAndAnchors) {
   Parsed f;
   std::string path = writeTemp("builder_cut_table.htm", "x<table><tr><td>1<td><a name=in>cell<b>lost<!-- open");
-  f.results = ParseHtmlFile(f.doc, f.anchors, path, {}, {}, {});
+  f.results = ParseHtmlFile(f.doc, f.anchors, path);
   std::remove(path.c_str());
   EXPECT_EQ(f.blocks(), "T'x' X1");
   const ThtmlTable& table = f.block<ThtmlTable>(1);
@@ -94,7 +94,7 @@ TEST(BuilderFiles, HtmlFileAcrossBufferBoundariesAndPlainText) {
   for (int i = 0; i < 500; ++i) body += "<p>para " + std::to_string(i);
   Parsed f;
   std::string path = writeTemp("builder_long.htm", "<title>T</title>" + body);
-  f.results = ParseHtmlFile(f.doc, f.anchors, path, {}, {}, {});
+  f.results = ParseHtmlFile(f.doc, f.anchors, path);
   std::remove(path.c_str());
   EXPECT_EQ(f.results.ParsedTitle, "T");
   ASSERT_EQ(f.doc.Count(), 1 + 2 * 500);
@@ -185,7 +185,7 @@ TEST(BuilderRandom, RandomMarkupParsesWithBoundedBlocks) {
   for (unsigned seed = 1; seed <= 3; ++seed) {
     std::string html = randomMarkup(1 << 20, seed);
     Parsed p;
-    p.doc.ScriptEvent = [](ThtmlViewer*, const std::string&, std::string) {};
+    p.host.OnScript = [](const std::string&, const std::string&) {};
     EXPECT_NO_THROW(p.parse(html));
     EXPECT_GT(p.doc.Count(), 0);
     // Every block stems from at least one tag of three bytes or more.

@@ -89,7 +89,7 @@ TEST(TokenizerFile, IncludedTextReturnsToTheFile) {
   TempFile file(doc);
   HtmlTokenizer t;
   const std::string inserted = "<i>in</i>";
-  t.OnInclude = [&](ThtmlViewer*, const std::string&, std::vector<std::string>&, const char*& buffer,
+  t.OnInclude = [&](const std::string&, std::vector<std::string>&, const char*& buffer,
                     int& size) {
     buffer = inserted.data();
     size = int(inserted.size());

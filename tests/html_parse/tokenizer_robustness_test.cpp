@@ -43,7 +43,7 @@ void readToEnd(const std::string& input, Reader reader, bool withInclude) {
   HtmlTokenizer t;
   const std::string inserted = "<b>&amp;<!--#x-->";
   if (withInclude) {
-    t.OnInclude = [&](ThtmlViewer*, const std::string&, std::vector<std::string>&,
+    t.OnInclude = [&](const std::string&, std::vector<std::string>&,
                       const char*& buffer, int& size) {
       buffer = inserted.data();
       size = int(inserted.size());

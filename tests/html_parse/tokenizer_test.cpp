@@ -324,7 +324,7 @@ TEST(Tokenizer, IncludeDirectivesInsertTheHandlersTextOnce) {
   std::string command;
   std::vector<std::string> params;
   std::string inserted;
-  t.OnInclude = [&](ThtmlViewer*, const std::string& cmd, std::vector<std::string>& p,
+  t.OnInclude = [&](const std::string& cmd, std::vector<std::string>& p,
                     const char*& buffer, int& size) {
     ++calls;
     command = cmd;
@@ -344,7 +344,7 @@ TEST(Tokenizer, IncludeDirectivesInsertTheHandlersTextOnce) {
 
   // A handler that inserts nothing leaves a plain comment; without a handler the directive
   // is a comment.
-  t.OnInclude = [&](ThtmlViewer*, const std::string&, std::vector<std::string>&, const char*&,
+  t.OnInclude = [&](const std::string&, std::vector<std::string>&, const char*&,
                     int&) { ++calls; };
   tavra::test::start(t, "a<!--#echo var=\"x\" -->b");
   EXPECT_EQ(tavra::test::readAll(t), (std::vector<Token>{{symText, "ab"}}));
@@ -356,7 +356,7 @@ TEST(Tokenizer, IncludeDirectivesInsertTheHandlersTextOnce) {
   // A directive written inside another's attribute value is not run; the end of input
   // inside a directive is the parse error.
   int nested = 0;
-  t.OnInclude = [&](ThtmlViewer*, const std::string&, std::vector<std::string>&, const char*&,
+  t.OnInclude = [&](const std::string&, std::vector<std::string>&, const char*&,
                     int&) { ++nested; };
   tavra::test::start(t, "<!--#a b=\"<!--#c d=1 -->\" -->x");
   EXPECT_EQ(tavra::test::readAll(t), (std::vector<Token>{{symText, "x"}}));

@@ -30,7 +30,7 @@ TEST(ImageDrawing, TransparentBitmapLeavesTheCanvasWhereTheMaskIsSet) {
 TEST(ImageDrawing, AlternateTextWrapsAtBlanksWhileLinesFit) {
   FixedCanvas canvas(100, 100);
   // 11-pixel font: every character 5 wide, line height 11, ascent 9; the box holds 8.
-  canvas.setFont(createFont({"Arial", 8}));
+  canvas.setFont(canvas.fonts().createFont({"Arial", 8}));
   WrapTextInRect(canvas, 10, 20, 50, 50, "  one two three four");
   ASSERT_EQ(canvas.texts().size(), 2u);
   EXPECT_EQ(canvas.texts()[0].text, "one two");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/recording_host.h"
 #include "html/fonts.h"
 #include "html/placeholder_images.h"
 #include "html/section_list.h"
@@ -37,7 +38,8 @@ class InlineImages : public ::testing::Test {
     return image;
   }
 
-  TSectionList doc;
+  testing::RecordingHost host;
+  TSectionList doc{host};
   FixedCanvas canvas{300, 200};
   TFontObj run{nullptr, 0};
 };
@@ -144,8 +146,9 @@ TEST_F(InlineImages, BorderOnlyInsideALinkAndInTheLinkColour) {
   EXPECT_EQ(canvas.pixel(20, 28), 0x0000FFu);
   EXPECT_EQ(canvas.pixel(31, 39), 0x0000FFu);
   EXPECT_EQ(canvas.pixel(21, 29), 0x00FF00u);
-  EXPECT_EQ(framed->DrawLeft, 21);
-  EXPECT_EQ(framed->DrawTop, 29);
+  framed->Place(20, link, 40, 0);
+  EXPECT_EQ(framed->PictureLeft, 21);
+  EXPECT_EQ(framed->PictureTop, 29);
 
   auto plain = std::make_unique<TImageObj>(0, attributes({{attrSrc, path}, {attrBorder, "0"}}));
   plain->SizeImage(doc, canvas, 400, link);
@@ -157,7 +160,7 @@ TEST_F(InlineImages, BorderOnlyInsideALinkAndInTheLinkColour) {
 
 TEST_F(InlineImages, PicturesTheHostDeliversLaterWaitAsPending) {
   int asked = 0;
-  doc.OnImageRequest = [&](ThtmlViewer*, const std::string&, std::string*& stream) {
+  host.OnImageRequest = [&](const std::string&, std::string*& stream) {
     ++asked;
     stream = &PendingImageStream();
   };
@@ -185,9 +188,9 @@ TEST_F(InlineImages, AnimatedGifsAreCopiedForEveryImageButTheFirst) {
   EXPECT_EQ(doc.AnimatedImages, (std::vector<AnimatedPicture*>{first.get(), second.get()}));
   EXPECT_EQ(first->ImageWidth, 2);
 
-  second->DrawImage(canvas, 5, run, 20, 0);
-  EXPECT_TRUE(second->Drawn);
+  EXPECT_TRUE(second->PictureGif()->SharesFramesWith(*first->PictureGif()));
   EXPECT_TRUE(second->PictureGif()->ShowAllowed());
+  second->DrawImage(canvas, 5, run, 20, 0);
   EXPECT_EQ(canvas.image().at(5, 19), 0xFF0000u);
   second->RestartAnimation();
   EXPECT_TRUE(second->PictureGif()->Playing());
@@ -197,8 +200,6 @@ TEST_F(InlineImages, AnimatedGifsAreCopiedForEveryImageButTheFirst) {
 
 TEST_F(InlineImages, BackgroundFetchTakesOnlyPlainBitmaps) {
   std::string path = solidBmp("page.bmp", 3, 3, 0xABCDEF);
-  doc.FetchBitmap = [this](const std::string& name, bool& pending) { return FetchBackgroundBitmap(doc, name, pending); };
-  doc.ReleaseImage = [](const std::string& name) { ImageCache().ReleaseImage(name); };
   doc.SetBackgroundImageName(path);
   const Bitmap* background = doc.BackgroundImage();
   ASSERT_NE(background, nullptr);
@@ -207,7 +208,7 @@ TEST_F(InlineImages, BackgroundFetchTakesOnlyPlainBitmaps) {
   doc.ClearDocument();
   EXPECT_EQ(ImageCache().Item(0).InUseCount, 0);
 
-  doc.OnImageRequest = [](ThtmlViewer*, const std::string&, std::string*& stream) { stream = &PendingImageStream(); };
+  host.OnImageRequest = [](const std::string&, std::string*& stream) { stream = &PendingImageStream(); };
   doc.SetBackgroundImageName("later.bmp");
   EXPECT_EQ(doc.BackgroundImage(), nullptr);
   ASSERT_EQ(doc.MissingImages.size(), 1u);

@@ -96,11 +96,7 @@ TEST(Autor, BackgroundPictureOfTheInstallation) {
 }
 
 TEST(Autor, TitleTakesTheSizeOfItsTextInScreenFonts) {
-  QtFontEngine screenFonts;
-  struct Restore {
-    FontEngine* previous;
-    ~Restore() { setFontEngine(previous); }
-  } restore{setFontEngine(&screenFonts)};
+  QtFontEngine& screenFonts = toolkitFonts();
   TAutor autor(kSampleFolder);
   autor.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&autor));

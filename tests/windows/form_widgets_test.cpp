@@ -14,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "common/recording_host.h"
 #include "html/form_controls.h"
 #include "html/qt/form_widgets.h"
 #include "html/text_section.h"
@@ -180,23 +181,22 @@ TEST_F(Surface, DropDownAndMultiLineEdit) {
 }
 
 TEST_F(Surface, FormSubmitsWhatTheUserTyped) {
-  TSectionList doc;
-  FormHost host;
+  testing::RecordingHost host;
+  TSectionList doc(host);
   host.Widgets = &factory;
   std::vector<std::string> results;
-  host.Submit = [&](const std::string&, const std::string&, const std::string&, const std::string&,
-                    std::vector<std::string> r) { results = std::move(r); };
+  host.OnSubmit = [&](const FormSubmission& s) { results = s.Results; };
   ThtmlForm* form = nullptr;
   TMyFont font;
   TSection block(0, 1, nullptr, font);
   TAttributeList edit;
   edit.Add(attrName, 0, "hledej");
-  AddFormControl(block, tagInput, doc, &doc, edit, &host, form);
+  AddFormControl(block, tagInput, doc, &doc, edit, form);
   TAttributeList hidden;
   hidden.Add(attrType, 0, "hidden");
   hidden.Add(attrName, 0, "jazyk");
   hidden.Add(attrValue, 0, cz("čeština"));
-  AddFormControl(block, tagInput, doc, &doc, hidden, &host, form);
+  AddFormControl(block, tagInput, doc, &doc, hidden, form);
 
   auto* line = surface.findChild<QLineEdit*>();
   ASSERT_NE(line, nullptr);

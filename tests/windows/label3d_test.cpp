@@ -208,7 +208,7 @@ TEST(Label3d, AcceleratorMarksUnderlineUnlessSwitchedOff) {
 
 TEST(Label3d, AutoSizeFollowsCaptionAndFont) {
   QWidget parent;
-  TmyLabel3d label(&parent);
+  TmyLabel3d label(&parent, fixedFontEngine());
   label.setGeometry(10, 5, 200, 50);
   label.SetFont(font12());
   label.SetCaption("ABC");

@@ -7,21 +7,17 @@
 #include "html/block_elements.h"
 #include "html/section_list.h"
 #include "html/text_section.h"
+#include "common/recording_host.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
 namespace {
 
-// Installs the toolkit's fonts for the engine while a test runs.
-class QtFonts {
+// A document host that measures with the toolkit's fonts.
+class ToolkitHost : public testing::RecordingHost {
  public:
-  QtFonts() : old_(setFontEngine(&engine_)) {}
-  ~QtFonts() { setFontEngine(old_); }
-
- private:
-  QtFontEngine engine_;
-  FontEngine* old_;
+  FontEngine& Fonts() override { return toolkitFonts(); }
 };
 
 QImage blank(int w, int h) {
@@ -40,11 +36,10 @@ std::pair<int, int> inkColumns(const QImage& image) {
 }
 
 TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
-  QtFonts fonts;
   // "Příliš žluťoučký kůň" in Windows-1250.
   const std::string text = cp1250::fromUtf8("Příliš žluťoučký kůň úpěl");
   for (const char* face : {"Times New Roman", "Arial", "Courier New"}) {
-    FontPtr font = createFont(FontSpec{face, 12, 0});
+    FontPtr font = toolkitFonts().createFont(FontSpec{face, 12, 0});
     EXPECT_GT(font->metrics().ascent, 0);
     EXPECT_GT(font->metrics().descent, 0);
 
@@ -74,7 +69,7 @@ TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
     EXPECT_GE(right, 10 + width - font->advance('l') - 3) << face;
   }
   // The underline runs over exactly the measured extent.
-  FontPtr underlined = createFont(FontSpec{"Arial", 12, fsUnderline});
+  FontPtr underlined = toolkitFonts().createFont(FontSpec{"Arial", 12, fsUnderline});
   QImage line = blank(200, 40);
   {
     QPainter p(&line);
@@ -119,12 +114,11 @@ TEST(PainterCanvas, OtherSizesOfAFaceMatchTheFaceAskedForDirectly) {
 }
 
 TEST(PainterCanvas, OpaqueTextClipAndRasterOperations) {
-  QtFonts fonts;
   QImage image = blank(100, 40);
   {
     QPainter p(&image);
     PainterCanvas c(p, 100, 40);
-    c.setFont(createFont(FontSpec{"Arial", 12, 0}));
+    c.setFont(toolkitFonts().createFont(FontSpec{"Arial", 12, 0}));
     c.setTextColor(clWhite);
     c.setBkColor(0x0000FF);
     c.extTextOut(0, 20, etoOpaque | etoClipped, {0, 5, 30, 25}, "WWWWWWWW");
@@ -144,11 +138,12 @@ TEST(PainterCanvas, OpaqueTextClipAndRasterOperations) {
 }
 
 TEST(PainterCanvas, SampleDocumentRendersToPng) {
-  QtFonts fonts;
-  TSectionList doc;
+  ToolkitHost host;
+  TSectionList doc(host);
   doc.FontSize = 12;
   doc.BackgroundColor = clWhite;
   TMyFont base;
+  base.SetFonts(toolkitFonts());
   TMyFont heading = base;
   heading.SetHtmlSize(doc, HeadingSizes[0]);
   heading.SetStyle(fsBold);
@@ -199,9 +194,8 @@ TEST(PainterCanvas, SampleDocumentRendersToPng) {
     int docHeight = doc.LayoutDocument(c, 8, width - 16, scrollWidth, chars);
     EXPECT_GT(docHeight, 200);
     EXPECT_LT(docHeight, height);
-    doc.SelFrom = para->FirstCharPos + 7;
-    doc.SelTo = para->FirstCharPos + 24;
-    doc.PaintDocument(c, {0, 0, width, height}, 2000, 8, 8);
+    PaintContext context{{0, 0, width, height}, 0, para->FirstCharPos + 7, para->FirstCharPos + 24};
+    doc.PaintDocument(context, c, 2000, 8, 8);
   }
   EXPECT_GE(para->Lines.size(), 3u);
   for (const LineRec& line : para->Lines) {

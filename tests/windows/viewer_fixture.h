@@ -15,6 +15,7 @@
 
 #include "html/qt/viewer.h"
 #include "html/text_section.h"
+#include "platform/fixed_canvas.h"
 #include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"
 #include "platform/temp_folder.h"
@@ -23,7 +24,7 @@ namespace tavra::test {
 
 class ViewerTest : public ::testing::Test {
  protected:
-  ViewerTest() : previousFonts_(setFontEngine(nullptr)) {
+  ViewerTest() {
     previousMessages_ = setMessageBoxHandler([this](const MessageBoxRequest& request) {
       messages.push_back(request.text);
       return MessageResult::Ok;
@@ -34,7 +35,6 @@ class ViewerTest : public ::testing::Test {
   }
   ~ViewerTest() override {
     setMessageBoxHandler(previousMessages_);
-    setFontEngine(previousFonts_);
   }
 
   // Writes a document (Windows-1250 bytes) and answers its path.
@@ -87,10 +87,10 @@ class ViewerTest : public ::testing::Test {
 
   TempFolder folder{"viewer"};
   std::vector<std::string> messages;
-  ThtmlViewer viewer;
+  // Fixed metrics, so that positions can be reckoned by hand.
+  ThtmlViewer viewer{nullptr, fixedFontEngine()};
 
  private:
-  FontEngine* previousFonts_;
   MessageBoxHandler previousMessages_;
 };
 

@@ -31,7 +31,7 @@ TEST_F(ViewerTest, KeysAndBarMoveWithinTheVerticalLimit) {
 
   key(Qt::Key_Down);
   EXPECT_EQ(viewer.GetVScrollPos(), 16);
-  EXPECT_EQ(viewer.Document().ScrollOffset, 16);
+  EXPECT_EQ(viewer.CurrentPaintContext({}).ScrollOffset, 16);
   key(Qt::Key_PageDown);
   EXPECT_EQ(viewer.GetVScrollPos(), 16 + panelHeight - 16);
   key(Qt::Key_Up);
@@ -51,7 +51,7 @@ TEST_F(ViewerTest, KeysAndBarMoveWithinTheVerticalLimit) {
   EXPECT_EQ(viewer.VScrollBar()->value(), 16);
   viewer.VScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
   EXPECT_EQ(viewer.GetVScrollPos(), limit);
-  EXPECT_EQ(viewer.Document().ScrollOffset, limit);
+  EXPECT_EQ(viewer.CurrentPaintContext({}).ScrollOffset, limit);
 
   // The bar is told its range and position only when one of them changes.
   const int calls = viewer.VScrollBar()->ParamsCalls;

@@ -18,7 +18,9 @@
 #include "html/placeholder_images.h"
 #include "html/qt/form_widgets.h"
 #include "platform/file_system.h"
+#include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"
+#include "platform/qt/qt_timer.h"
 
 namespace tavra {
 
@@ -34,43 +36,18 @@ QCursor cursorFrom(const CursorPicture& picture) {
   return QCursor(QPixmap::fromImage(image), picture.hotX, picture.hotY);
 }
 
-// The border box draws only its one-pixel frame; the mouse passes through it.
-class BorderBox : public QWidget {
- public:
-  explicit BorderBox(ThtmlViewer* viewer) : QWidget(viewer), viewer_(viewer) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    PainterCanvas canvas(painter, width(), height());
-    bool dark = (viewer_->BorderStyle() == htFocused && viewer_->hasFocus()) || viewer_->BorderStyle() == htSingle;
-    canvas.setPen(dark ? clBtnText : (viewer_->PaintPanel()->Color | kPaletteRelative));
-    canvas.setBrushNull();
-    canvas.rectangle(Rect{0, 0, width(), height()});
-  }
-
- private:
-  ThtmlViewer* viewer_;
-};
-
 }  // namespace
 
 QCursor HandQCursor() { return cursorFrom(HandCursor()); }
 QCursor IBeamQCursor() { return cursorFrom(IBeamCursor()); }
 
-ThtmlViewer::ThtmlViewer(QWidget* parent) : QWidget(parent) {
+ThtmlViewer::ThtmlViewer(QWidget* parent, FontEngine& fonts) : QWidget(parent), fonts_(fonts) {
   setFocusPolicy(Qt::ClickFocus);
   setMouseTracking(true);
   resize(150, 150);
 
-  borderBox_ = new BorderBox(this);
-  borderBox_->setGeometry(0, 0, width(), height());
-
   panel_ = new TPaintPanel(this);
   panel_->move(1, 1);
-  panel_->OnPaintDocument = [this](Canvas& canvas) { PaintDocument(canvas); };
 
   vBar_ = new T32ScrollBar(this);
   vBar_->hide();
@@ -83,33 +60,16 @@ ThtmlViewer::ThtmlViewer(QWidget* parent) : QWidget(parent) {
   hBar_->hide();
   hBar_->setFocusPolicy(Qt::NoFocus);
   connect(hBar_, &QAbstractSlider::valueChanged, this, [this](int value) { HScrollChanged(value); });
-
-  document_ = std::make_unique<TSectionList>(this, panel_);
-  document_->ImagesOn = false;
-  document_->OnBackgroundChange = [this](TSectionList& document) { BackgroundChanged(document); };
-  document_->OnControlFocus = [this](InlineControl* control) { ScrollControlIntoView(control); };
-  // Anchors must not point into a block that layout throws away.
-  document_->OnBlockDropped = [this](const TSectionBase& block) {
-    for (auto it = anchorNames_.begin(); it != anchorNames_.end();)
-      it = block.Contains(it->second) ? anchorNames_.erase(it) : std::next(it);
-  };
-  document_->ExpandImageName = [this](const std::string& name) { return ResolveLinkPath(name); };
-  document_->FetchBitmap = [this](const std::string& name, bool& pending) {
-    return FetchBackgroundBitmap(*document_, name, pending);
-  };
-  document_->ReleaseImage = [](const std::string& name) { ImageCache().ReleaseImage(name); };
+  // Only the user's own use of the bar takes the focus, not a position set by the program.
+  connect(hBar_, &QAbstractSlider::actionTriggered, this, [this](int) { setFocus(); });
 
   widgetFactory_ = std::make_unique<QtFormWidgetFactory>(panel_);
-  formHost_.Widgets = widgetFactory_.get();
-  formHost_.ObjectClick = [this](TFormControlObj& control, const std::string& onClick) {
-    if (OnObjectClick) OnObjectClick(this, &control, onClick);
-  };
+  document_ = std::make_unique<TSectionList>(static_cast<DocumentHost&>(*this));
+  document_->ImagesOn = false;
 
   history_.OnHistoryChange = [this] {
     if (OnHistoryChange) OnHistoryChange(this);
   };
-
-  borderBox_->raise();
 
   textCursor_ = IBeamQCursor();
   panel_->setCursor(textCursor_);
@@ -127,37 +87,82 @@ ThtmlViewer::~ThtmlViewer() {
   document_->ClearDocument();
 }
 
-// --- events installed on the document
+// --- the document's host
 
-void ThtmlViewer::SetOnImageRequest(TImageRequestEvent handler) {
-  onImageRequest_ = handler;
-  document_->OnImageRequest = std::move(handler);
+std::unique_ptr<Timer> ThtmlViewer::CreateTimer() { return makeQtTimer(); }
+
+std::int64_t ThtmlViewer::ClockMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void ThtmlViewer::SetOnScript(TScriptEvent handler) {
-  onScript_ = handler;
-  document_->ScriptEvent = std::move(handler);
+void ThtmlViewer::InvalidateDocumentRect(const Rect& rect) {
+  const QRect onPanel =
+      QRect(rect.left + DocumentLeft(), rect.top - vBar_->Position, rect.right - rect.left, rect.bottom - rect.top)
+          .intersected(panel_->rect());
+  if (!onPanel.isEmpty()) panel_->update(onPanel);
 }
 
-void ThtmlViewer::SetOnFormSubmit(TFormSubmitEvent handler) {
-  onFormSubmit_ = std::move(handler);
-  if (!onFormSubmit_) {
-    formHost_.Submit = nullptr;
-    return;
-  }
+void ThtmlViewer::RequestImage(const std::string& source, std::string*& stream) {
+  if (onImageRequest_) onImageRequest_(this, source, stream);
+}
+
+void ThtmlViewer::ReportProblem(const std::string& text) {
+  showMessageBox(text, MessageButtons::Ok, MessageIcon::Error);
+}
+
+FormWidgetFactory* ThtmlViewer::FormWidgets() { return widgetFactory_.get(); }
+
+void ThtmlViewer::SubmitForm(FormSubmission submission) {
   // The submission reaches the application after the document's own click handling.
-  formHost_.Submit = [this](const std::string& action, const std::string& target, const std::string& encType,
-                            const std::string& method, std::vector<std::string> results) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, action, target, encType, method, results = std::move(results)]() mutable {
-          ReportingErrors([&] {
-            if (onFormSubmit_) onFormSubmit_(this, action, target, encType, method, results);
-          });
-        },
-        Qt::QueuedConnection);
-  };
+  QMetaObject::invokeMethod(
+      this,
+      [this, submission = std::move(submission)]() mutable {
+        ReportingErrors([&] {
+          if (onFormSubmit_)
+            onFormSubmit_(this, submission.Action, submission.Target, submission.EncType, submission.Method,
+                          submission.Results);
+        });
+      },
+      Qt::QueuedConnection);
 }
+
+void ThtmlViewer::ControlClicked(TFormControlObj& control, const std::string& onClickText) {
+  if (OnObjectClick) OnObjectClick(this, &control, onClickText);
+}
+
+void ThtmlViewer::BackgroundChanged() { panel_->Color = document_->BackgroundColor | kPaletteRelative; }
+
+void ThtmlViewer::BlockDropped(const TSectionBase& block) {
+  // Anchors must not point into a block that layout throws away.
+  for (auto it = anchorNames_.begin(); it != anchorNames_.end();)
+    it = block.Contains(it->second) ? anchorNames_.erase(it) : std::next(it);
+}
+
+void ThtmlViewer::Meta(const std::string& httpEquiv, const std::string& name, const std::string& content) {
+  MetaHandler(httpEquiv, name, content);
+}
+
+void ThtmlViewer::Sound(const std::string& source, int loop, bool terminate) {
+  if (OnSoundRequest) OnSoundRequest(this, source, loop, terminate);
+}
+
+void ThtmlViewer::Script(const std::string& language, std::string script) {
+  if (onScript_) onScript_(this, language, std::move(script));
+}
+
+void ThtmlViewer::Include(const std::string& command, std::vector<std::string>& params, const char*& buffer,
+                          int& size) {
+  if (OnInclude) OnInclude(this, command, params, buffer, size);
+}
+
+// --- events the document raises itself
+
+void ThtmlViewer::SetOnImageRequest(TImageRequestEvent handler) { onImageRequest_ = std::move(handler); }
+
+void ThtmlViewer::SetOnScript(TScriptEvent handler) { onScript_ = std::move(handler); }
+
+void ThtmlViewer::SetOnFormSubmit(TFormSubmitEvent handler) { onFormSubmit_ = std::move(handler); }
 
 // --- properties
 
@@ -201,7 +206,7 @@ void ThtmlViewer::SetDefBackground(ColorRef value) {
 
 void ThtmlViewer::SetBorderStyle(THTMLBorderStyle value) {
   borderStyle_ = value;
-  DrawBorder();
+  update();
 }
 
 void ThtmlViewer::ApplyDocumentFonts() {
@@ -275,7 +280,7 @@ void ThtmlViewer::SetImageCacheCount(int value) {
 void ThtmlViewer::SetNoSelect(bool value) {
   noSelect_ = value;
   if (value) {
-    document_->SelFrom = document_->SelTo = -1;
+    selFrom_ = selTo_ = -1;
     update();
     panel_->update();
   }
@@ -330,18 +335,12 @@ void ThtmlViewer::SetBusy(bool value) {
   if (OnProcessing) OnProcessing(this, value);
 }
 
-void ThtmlViewer::BackgroundChanged(TSectionList& document) {
-  panel_->Color = document.BackgroundColor | kPaletteRelative;
-}
-
 void ThtmlViewer::ScrollControlIntoView(InlineControl* control) {
   auto* formControl = dynamic_cast<TFormControlObj*>(control);
   if (!formControl) return;
   int y = formControl->YValue, p = vBar_->Position;
   if (p <= y && y <= p + height() - 20) return;
   SetVScrollPos(y - height() / 2);
-  update();
-  panel_->update();
 }
 
 const PaletteTable* ThtmlViewer::Palette() {
@@ -412,6 +411,7 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
     ApplyDocumentFonts();
     anchorNames_.clear();
     caretIndex_ = 0;
+    selFrom_ = selTo_ = 0;
     dragAnchor_ = -1;
     auto start = std::chrono::steady_clock::now();
     ParseDocument(path, Kind);
@@ -437,20 +437,17 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
 }
 
 void ThtmlViewer::ParseDocument(const std::string& path, TDocumentKind kind) {
-  TMetaType onMeta = [this](ThtmlViewer*, const std::string& httpEq, const std::string& name,
-                            const std::string& content) { MetaHandler(httpEq, name, content); };
   switch (kind) {
     case dkHtml:
       if (OnSoundRequest) OnSoundRequest(this, "", 0, true);
-      parsed_ = ParseHtmlFile(*document_, anchorNames_, path, onMeta, OnSoundRequest, OnInclude, &formHost_);
+      parsed_ = ParseHtmlFile(*document_, anchorNames_, path);
       break;
     case dkText:
       parsed_ = ParseTextFile(*document_, anchorNames_, path);
       break;
     case dkImage: {
       std::string markup = ("<img src=\"" + path + "\">").substr(0, 255);
-      parsed_ = ParseHtmlText(*document_, anchorNames_, markup.data(), markup.size(), onMeta, OnSoundRequest,
-                              OnInclude, &formHost_);
+      parsed_ = ParseHtmlText(*document_, anchorNames_, markup.data(), markup.size());
       break;
     }
   }
@@ -478,6 +475,7 @@ void ThtmlViewer::Clear() {
   document_->ClearDocument();
   ApplyDocumentFonts();
   anchorNames_.clear();
+  selFrom_ = selTo_ = 0;
   documentBase_.clear();
   documentBaseTarget_.clear();
   documentTitle_.clear();

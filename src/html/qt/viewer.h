@@ -13,10 +13,12 @@
 
 #include "html/builder.h"
 #include "html/display_palette.h"
+#include "html/document_host.h"
 #include "html/forms.h"
 #include "html/history.h"
 #include "html/section_list.h"
 #include "html/tokenizer.h"
+#include "platform/qt/painter_canvas.h"
 
 namespace tavra {
 
@@ -24,6 +26,18 @@ class ThtmlViewer;
 class QtFormWidgetFactory;
 
 enum THTMLBorderStyle { htFocused, htNone, htSingle };
+
+// The viewer's events of a parse, with the viewer that raised them.
+// The host delivers a picture's bytes in `Stream` (left null: load from the file).
+using TImageRequestEvent = std::function<void(ThtmlViewer* Sender, const std::string& SRC, std::string*& Stream)>;
+// An include directive: see DocumentHost::Include.
+using TIncludeType = std::function<void(ThtmlViewer* Sender, const std::string& Command,
+                                        std::vector<std::string>& Params, const char*& Buffer, int& BuffSize)>;
+using TSoundType = std::function<void(ThtmlViewer* Sender, const std::string& SRC, int Loop, bool Terminate)>;
+using TMetaType = std::function<void(ThtmlViewer* Sender, const std::string& HttpEq, const std::string& Name,
+                                     const std::string& Content)>;
+// The script text is handed over; the handler owns it.
+using TScriptEvent = std::function<void(ThtmlViewer* Sender, const std::string& Language, std::string Script)>;
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // What lies under a right click.
@@ -43,12 +57,10 @@ class TPaintPanel : public QWidget {
   explicit TPaintPanel(ThtmlViewer* viewer);
 
   ThtmlViewer* Viewer;
-  std::function<void(Canvas&)> OnPaintDocument;
-  bool EraseRequested = false;
   ColorRef Color = clBtnFace;
 
   // The background of the clip rectangle of `canvas`: the tiled picture, else the colour.
-  void PaintBackground(Canvas& canvas);
+  void PaintBackground(Canvas& canvas) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -79,11 +91,14 @@ class T32ScrollBar : public QScrollBar {
   void SetMax(int m) { SetParams(Position, Page, m, Min); }
 };
 
-class ThtmlViewer : public QWidget {
+// The viewer is its document's host: it gives the engine fonts, timers, pictures, form
+// widgets and the user's attention, and repaints what the document says has changed.
+class ThtmlViewer : public QWidget, private DocumentHost {
   Q_OBJECT
 
  public:
-  explicit ThtmlViewer(QWidget* parent = nullptr);
+  // Text is measured with `fonts`: the toolkit's unless a test asks for fixed metrics.
+  explicit ThtmlViewer(QWidget* parent = nullptr, FontEngine& fonts = toolkitFonts());
   ~ThtmlViewer() override;
 
   // --- events
@@ -189,7 +204,6 @@ class ThtmlViewer : public QWidget {
   TPaintPanel* PaintPanel() const { return panel_; }
   T32ScrollBar* VScrollBar() const { return vBar_; }
   QScrollBar* HScrollBar() const { return hBar_; }
-  QWidget* BorderPaintBox() const { return borderBox_; }
   const std::string& DocumentFile() const { return documentFile_; }
   TDocumentKind DocumentKind() const { return documentKind_; }
   const std::string& DocumentTitle() const { return documentTitle_; }
@@ -203,8 +217,10 @@ class ThtmlViewer : public QWidget {
   int ScrollWidth() const { return scrollWidth_; }
   int DocHeight() const { return docHeight_; }
   int CaretIndex() const { return caretIndex_; }
-  int SelStart() const { return document_->SelFrom; }
-  int SelEnd() const { return document_->SelTo; }
+  int SelStart() const { return selFrom_; }
+  int SelEnd() const { return selTo_; }
+  // The selected text, lines ended by CR LF.
+  std::string SelectedText() const;
   int RefreshDelay() const { return refreshDelay_; }
   const std::string& RefreshURL() const { return refreshUrl_; }
   // Times of the last load's parse and layout, in milliseconds.
@@ -212,9 +228,9 @@ class ThtmlViewer : public QWidget {
   double LastLayoutMs() const { return lastLayoutMs_; }
 
   void SetBusy(bool value);
-  void BackgroundChanged(TSectionList& document);
   void ScrollControlIntoView(InlineControl* control);
-  void DrawBorder();
+  // What the paint of the document surface is asked to show now.
+  PaintContext CurrentPaintContext(const Rect& clip) const;
   // The display palette on 8-bit displays, else null (the platform's default).
   const PaletteTable* Palette();
 
@@ -227,6 +243,7 @@ class ThtmlViewer : public QWidget {
   bool LinkAt(int x, int y, InlineControl*& control, TUrlTarget& link);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
@@ -237,11 +254,37 @@ class ThtmlViewer : public QWidget {
  private:
   friend class TPaintPanel;
 
+  // --- the document's host
+  FontEngine& Fonts() override { return fonts_; }
+  std::unique_ptr<Timer> CreateTimer() override;
+  std::int64_t ClockMs() override;
+  void InvalidateDocumentRect(const Rect& rect) override;
+  bool DeliversImages() override { return static_cast<bool>(onImageRequest_); }
+  void RequestImage(const std::string& source, std::string*& stream) override;
+  std::string ExpandImageName(const std::string& name) override { return ResolveLinkPath(name); }
+  void ReportProblem(const std::string& text) override;
+  FormWidgetFactory* FormWidgets() override;
+  bool TakesSubmissions() override { return static_cast<bool>(onFormSubmit_); }
+  void SubmitForm(FormSubmission submission) override;
+  void ControlClicked(TFormControlObj& control, const std::string& onClickText) override;
+  void ControlFocused(InlineControl& control) override { ScrollControlIntoView(&control); }
+  void BackgroundChanged() override;
+  void BlockDropped(const TSectionBase& block) override;
+  void Meta(const std::string& httpEquiv, const std::string& name, const std::string& content) override;
+  void Sound(const std::string& source, int loop, bool terminate) override;
+  bool TakesScripts() override { return static_cast<bool>(onScript_); }
+  void Script(const std::string& language, std::string script) override;
+  bool TakesIncludes() override { return static_cast<bool>(OnInclude); }
+  void Include(const std::string& command, std::vector<std::string>& params, const char*& buffer,
+               int& size) override;
+
   void LoadDocument(const std::string& FileName, TDocumentKind Kind);
   void FinishLoad();
   void ParseDocument(const std::string& path, TDocumentKind kind);
   void MetaHandler(const std::string& httpEq, const std::string& name, const std::string& content);
-  void PaintDocument(Canvas& canvas);
+  void PaintDocument(Canvas& canvas) const;
+  // Tells the document what part of it shows and puts its form controls there.
+  void ViewMoved();
   void ApplyDocumentFonts();
   void FontsChanged();
   void RelayoutKeepingPosition();
@@ -252,12 +295,16 @@ class ThtmlViewer : public QWidget {
   int VerticalLimit() const;
   int ClampV(int y) const;
   int DocY(int clientY) const { return clientY + vBar_->Position - marginHeight_; }
+  // Panel x to document x: the document's left edge stands at the margin, less the
+  // horizontal scroll.
+  int DocX(int panelX) const { return panelX - DocumentLeft(); }
+  int DocumentLeft() const { return marginWidth_ - hBar_->value(); }
   HistoryEntry CurrentEntry() const;
   void SetMarginValue(int& field, int value);
   // Runs `work` busy and under the wait cursor, both undone however it ends.
   void RunBusyWithWaitCursor(const std::function<void()>& work);
 
-  QWidget* borderBox_;
+  FontEngine& fonts_;
   TPaintPanel* panel_;
   T32ScrollBar* vBar_;
   QScrollBar* hBar_;
@@ -266,7 +313,6 @@ class ThtmlViewer : public QWidget {
   TParseResults parsed_;
   THistory history_;
   std::unique_ptr<QtFormWidgetFactory> widgetFactory_;
-  FormHost formHost_;
 
   TImageRequestEvent onImageRequest_;
   TScriptEvent onScript_;
@@ -302,6 +348,8 @@ class ThtmlViewer : public QWidget {
   int scrollWidth_ = 0;
   int docHeight_ = 0;
   int caretIndex_ = 0;
+  int selFrom_ = 0;
+  int selTo_ = 0;
   int dragAnchor_ = -1;
   bool leftButtonDown_ = false;
   bool selecting_ = false;

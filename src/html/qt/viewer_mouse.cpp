@@ -75,7 +75,7 @@ bool ThtmlViewer::LinkAt(int x, int y, InlineControl*& control, TUrlTarget& link
   MeasuringCanvas m;
   control = nullptr;
   link.Clear();
-  return document_->LinkAtPoint(m.canvas, x, DocY(y), control, link);
+  return document_->LinkAtPoint(m.canvas, DocX(x), DocY(y), control, link);
 }
 
 void ThtmlViewer::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
@@ -89,10 +89,10 @@ void ThtmlViewer::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers s
   bool inside = false;
   int lineHeight = 0, lineTop = 0, caretX = 0;
   TCell* cell = nullptr;
-  dragAnchor_ = document_->PointToCharPos(m.canvas, x, DocY(y), inside, lineHeight, lineTop, caretX, cell);
+  dragAnchor_ = document_->PointToCharPos(m.canvas, DocX(x), DocY(y), inside, lineHeight, lineTop, caretX, cell);
   if (dragAnchor_ < 0) return;
-  if (document_->SelFrom < document_->SelTo) panel_->update();
-  document_->SelFrom = document_->SelTo = dragAnchor_;
+  if (selFrom_ < selTo_) panel_->update();
+  selFrom_ = selTo_ = dragAnchor_;
   caretIndex_ = dragAnchor_;
 }
 
@@ -110,7 +110,7 @@ void ThtmlViewer::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
       url = link.URL;
       target = link.Target;
     }
-  } else if ((OnImageClick || OnImageOver) && document_->ImageAtPoint(x, DocY(y), image, ix, iy)) {
+  } else if ((OnImageClick || OnImageOver) && document_->ImageAtPoint(DocX(x), DocY(y), image, ix, iy)) {
     panel_->setCursor(Qt::ArrowCursor);
     if (OnImageOver) OnImageOver(this, image, shift, ix, iy);
   } else {
@@ -118,7 +118,7 @@ void ThtmlViewer::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
     bool inside = false;
     int lineHeight = 0, lineTop = 0, caretX = 0;
     TCell* cell = nullptr;
-    int p = document_->PointToCharPos(m.canvas, x, DocY(y), inside, lineHeight, lineTop, caretX, cell);
+    int p = document_->PointToCharPos(m.canvas, DocX(x), DocY(y), inside, lineHeight, lineTop, caretX, cell);
     if (p >= 0)
       panel_->setCursor(textCursor_);
     else
@@ -146,14 +146,14 @@ void ThtmlViewer::ExtendSelection(int x, int y) {
   bool inside = false;
   int lineHeight = 0, lineTop = 0, caretX = 0;
   TCell* cell = nullptr;
-  int p = document_->PointToCharPos(m.canvas, x, DocY(y), inside, lineHeight, lineTop, caretX, cell);
+  int p = document_->PointToCharPos(m.canvas, DocX(x), DocY(y), inside, lineHeight, lineTop, caretX, cell);
   if (p >= 0 && p != caretIndex_ && !noSelect_) {
     if (dragAnchor_ < p) {
-      document_->SelFrom = dragAnchor_;
-      document_->SelTo = p;
+      selFrom_ = dragAnchor_;
+      selTo_ = p;
     } else {
-      document_->SelFrom = p;
-      document_->SelTo = dragAnchor_;
+      selFrom_ = p;
+      selTo_ = dragAnchor_;
     }
     panel_->update();
   }
@@ -178,8 +178,8 @@ void ThtmlViewer::DoAutoScroll() {
       const int small = vBar_->SmallChange;
       int step = pt.y() < -15 ? -8 * small : pt.y() <= 0 ? -small : pt.y() > height() + 15 ? 8 * small : small;
       int now = ClampV(vBar_->Position + step);
-      document_->SetScrollOffset(now);
       vBar_->SetPosition(now);
+      ViewMoved();
       ExtendSelection(pt.x(), pt.y());
       panel_->update();
     }
@@ -199,7 +199,7 @@ void ThtmlViewer::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
   if (OnImageClick || OnRightClick) {
     InlineImage* image = nullptr;
     int ix = 0, iy = 0;
-    bool onImage = document_->ImageAtPoint(x, DocY(y), image, ix, iy);
+    bool onImage = document_->ImageAtPoint(DocX(x), DocY(y), image, ix, iy);
     if (onImage && OnImageClick) OnImageClick(this, image, button, shift, ix, iy);
     if (button == Qt::RightButton && OnRightClick) {
       TRightClickParameters parameters;
@@ -221,10 +221,10 @@ void ThtmlViewer::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shi
   autoScrolling_ = false;
   if (!leftButtonDown_) return;
   leftButtonDown_ = false;
-  if (document_->SelFrom < document_->SelTo || !LinkAt(x, y, control, link)) return;
+  if (selFrom_ < selTo_ || !LinkAt(x, y, control, link)) return;
   if (control) {
     if (auto* imageInput = dynamic_cast<TImageFormControlObj*>(control))
-      if (imageInput->SetClickPoint(x, y + vBar_->Position)) imageInput->ImageClick();
+      if (imageInput->SetClickPoint(DocX(x), y + vBar_->Position)) imageInput->ImageClick();
     return;
   }
   hoverUrl_ = link.URL;
@@ -239,7 +239,7 @@ void ThtmlViewer::SelectWordAt(int x, int y) {
   bool inside = false;
   int lineHeight = 0, lineTop = 0, caretX = 0;
   TCell* cell = nullptr;
-  int p = document_->PointToCharPos(m.canvas, x, DocY(y), inside, lineHeight, lineTop, caretX, cell);
+  int p = document_->PointToCharPos(m.canvas, DocX(x), DocY(y), inside, lineHeight, lineTop, caretX, cell);
   caretIndex_ = p;
   if (p < 0) return;
   int caretY = 0, pointX = 0;
@@ -258,8 +258,8 @@ void ThtmlViewer::SelectWordAt(int x, int y) {
   int first = p, last = p;
   while (first > 0 && wordCharAt(first - 1)) --first;
   while (wordCharAt(last + 1)) ++last;
-  document_->SelFrom = first;
-  document_->SelTo = last + 1;
+  selFrom_ = first;
+  selTo_ = last + 1;
   panel_->update();
 }
 

@@ -21,7 +21,6 @@ TPaintPanel::TPaintPanel(ThtmlViewer* viewer) : QWidget(viewer), Viewer(viewer) 
 
 void TPaintPanel::paintEvent(QPaintEvent* event) {
   if (Viewer->LayoutInProgress()) return;
-  Viewer->DrawBorder();
   const QRect c = event->rect();
   if (c.isEmpty()) return;
   QImage offscreen(c.size(), QImage::Format_RGB32);
@@ -31,18 +30,18 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
     PainterCanvas canvas(painter, c.width(), c.height());
     canvas.setWindowOrg(c.left(), c.top());
     PaintBackground(canvas);
-    if (OnPaintDocument) OnPaintDocument(canvas);
+    Viewer->PaintDocument(canvas);
   }
   QPainter screen(this);
   screen.drawImage(c.topLeft(), offscreen);
-  if (EraseRequested) EraseRequested = false;
 }
 
-void TPaintPanel::PaintBackground(Canvas& canvas) {
+void TPaintPanel::PaintBackground(Canvas& canvas) const {
   const ColorRef brush = Color | kPaletteRelative;
   const Rect clip = canvas.clipRect();
-  TSectionList& document = Viewer->Document();
-  const Bitmap* picture = document.ImagesOn ? document.BackgroundImage() : nullptr;
+  const TSectionList& document = Viewer->Document();
+  // The load fetched the background picture before the first layout.
+  const Bitmap* picture = document.ImagesOn ? document.BackgroundBitmap : nullptr;
   if (!picture || picture->empty()) {
     canvas.fillRect(clip, brush);
     return;
@@ -60,23 +59,42 @@ void TPaintPanel::PaintBackground(Canvas& canvas) {
   }
 }
 
-void ThtmlViewer::PaintDocument(Canvas& canvas) {
-  if (layoutInProgress_) return;
-  document_->PaintDocument(canvas, Rect{marginWidth_, 1, panel_->width(), panel_->height()}, 2000,
-                           marginWidth_ - hBar_->value(), marginHeight_);
+PaintContext ThtmlViewer::CurrentPaintContext(const Rect& clip) const {
+  return PaintContext{clip, vBar_->Position, selFrom_, selTo_};
 }
 
-void ThtmlViewer::DrawBorder() { borderBox_->update(); }
+void ThtmlViewer::PaintDocument(Canvas& canvas) const {
+  if (layoutInProgress_) return;
+  const PaintContext context = CurrentPaintContext(Rect{marginWidth_, 1, panel_->width(), panel_->height()});
+  document_->PaintDocument(context, canvas, 2000, DocumentLeft(), marginHeight_);
+}
+
+// The one-pixel frame around the document surface and its bars; the frame alone is
+// repainted when the focus comes or goes.
+void ThtmlViewer::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PainterCanvas canvas(painter, width(), height(), fonts_);
+  bool dark = (borderStyle_ == htFocused && hasFocus()) || borderStyle_ == htSingle;
+  canvas.setPen(dark ? clBtnText : (panel_->Color | kPaletteRelative));
+  canvas.setBrushNull();
+  canvas.rectangle(Rect{0, 0, width(), height()});
+}
+
+namespace {
+
+QRegion frameOf(const QWidget& widget) { return QRegion(widget.rect()) - QRegion(widget.rect().adjusted(1, 1, -1, -1)); }
+
+}  // namespace
 
 void ThtmlViewer::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   if (OnEnter) OnEnter(this);
-  DrawBorder();
+  update(frameOf(*this));
 }
 
 void ThtmlViewer::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
-  DrawBorder();
+  update(frameOf(*this));
 }
 
 }  // namespace tavra

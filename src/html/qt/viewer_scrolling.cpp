@@ -96,8 +96,14 @@ void ThtmlViewer::ArrangeScrollBars() {
   vBar_->LargeChange = panelHeight - vBar_->SmallChange;
   vBar_->setVisible(showV);
   vBar_->SetParams(vBar_->Position, panelHeight + 1, docHeight_, 0);
-  borderBox_->setGeometry(0, 0, W, H);
-  borderBox_->raise();
+  ViewMoved();
+  update();
+}
+
+void ThtmlViewer::ViewMoved() {
+  const int top = vBar_->Position;
+  document_->SetVisibleBand(top, top + panel_->height());
+  document_->ShowControls(DocumentLeft(), top);
 }
 
 int ThtmlViewer::VerticalLimit() const { return std::max(0, docHeight_ - panel_->height()); }
@@ -106,10 +112,10 @@ int ThtmlViewer::ClampV(int y) const { return std::clamp(y, 0, VerticalLimit());
 
 void ThtmlViewer::ScrollToY(int y) {
   y = ClampV(y);
+  const bool moved = y != vBar_->Position;
   vBar_->SetPosition(y);
-  document_->SetScrollOffset(y);
-  update();
-  panel_->update();
+  ViewMoved();
+  if (moved) panel_->update();
 }
 
 void ThtmlViewer::SetVScrollPos(int y) {
@@ -151,7 +157,6 @@ void ThtmlViewer::resizeEvent(QResizeEvent* event) {
   if (width() == lastWidth_ || busy_) {
     ArrangeScrollBars();
   } else {
-    panel_->EraseRequested = true;
     Relayout();
     lastWidth_ = width();
   }
@@ -180,12 +185,12 @@ void ThtmlViewer::VScrollAction(int action) {
   vBar_->SetPosition(now);
   // The slider applies this position when the action ends.
   vBar_->setSliderPosition(now);
-  document_->SetScrollOffset(now);
+  ViewMoved();
   panel_->scroll(0, old - now);
 }
 
 void ThtmlViewer::HScrollChanged(int) {
-  setFocus();
+  ViewMoved();
   panel_->update();
 }
 
@@ -221,7 +226,7 @@ void ThtmlViewer::KeyDown(QKeyEvent* event) {
   }
   now = ClampV(now);
   vBar_->SetPosition(now);
-  document_->SetScrollOffset(now);
+  ViewMoved();
   if (std::abs(now - old) == vBar_->SmallChange) {
     panel_->scroll(0, old - now);
   } else {

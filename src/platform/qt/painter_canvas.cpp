@@ -126,8 +126,13 @@ FontPtr QtFontEngine::createFont(const FontSpec& face) {
   return cache_.back();
 }
 
-PainterCanvas::PainterCanvas(QPainter& painter, int width, int height)
-    : painter_(painter), width_(width), height_(height) {}
+QtFontEngine& toolkitFonts() {
+  static QtFontEngine engine;
+  return engine;
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter, int width, int height, FontEngine& fonts)
+    : painter_(painter), fonts_(fonts), width_(width), height_(height) {}
 
 void PainterCanvas::prepare() {
   painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -160,8 +165,7 @@ std::shared_ptr<const QtFont> PainterCanvas::qtFont() {
   auto qt = std::dynamic_pointer_cast<const QtFont>(font());
   if (qt) return qt;
   // A font made by another engine: draw its request with a toolkit font.
-  static QtFontEngine engine;
-  return std::static_pointer_cast<const QtFont>(engine.createFont(font()->face()));
+  return std::static_pointer_cast<const QtFont>(toolkitFonts().createFont(font()->face()));
 }
 
 void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) {

@@ -46,8 +46,7 @@ class QtFont : public CanvasFont {
   int lineThickness_ = 1;
 };
 
-// Fonts of the toolkit, cached by their request; install with setFontEngine once a
-// QGuiApplication exists.
+// Fonts of the toolkit, cached by their request; usable once a QGuiApplication exists.
 class QtFontEngine : public FontEngine {
  public:
   FontPtr createFont(const FontSpec& face) override;
@@ -66,10 +65,16 @@ class QtFontEngine : public FontEngine {
   std::map<std::tuple<QString, bool, bool>, Face> faces_;
 };
 
+// The toolkit's fonts of this process: the font database behind them is one per process.
+QtFontEngine& toolkitFonts();
+
 class PainterCanvas : public Canvas {
  public:
-  // `painter` must be active on a device of `width` x `height` pixels.
-  PainterCanvas(QPainter& painter, int width, int height);
+  // `painter` must be active on a device of `width` x `height` pixels; the canvas's own
+  // default font comes from `fonts`.
+  PainterCanvas(QPainter& painter, int width, int height, FontEngine& fonts = toolkitFonts());
+
+  FontEngine& fonts() const override { return fonts_; }
 
   int surfaceWidth() const override { return width_; }
   int surfaceHeight() const override { return height_; }
@@ -93,6 +98,7 @@ class PainterCanvas : public Canvas {
   std::shared_ptr<const QtFont> qtFont();
 
   QPainter& painter_;
+  FontEngine& fonts_;
   int width_;
   int height_;
 };

@@ -30,8 +30,6 @@ class QtTimer : public Timer {
 
 }  // namespace
 
-void installQtTimers() {
-  setTimerFactory([] { return std::unique_ptr<Timer>(std::make_unique<QtTimer>()); });
-}
+std::unique_ptr<Timer> makeQtTimer() { return std::make_unique<QtTimer>(); }
 
 }  // namespace tavra
