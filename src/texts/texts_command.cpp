@@ -145,8 +145,9 @@ int importTable(const Options& options, std::ostream& out, std::ostream& err) {
     return 1;
   }
   const int year = options.year;
+  const auto names = sectionNamesOfYear(year);
   try {
-    readings.replaceSections([year](std::string_view name) { return isSectionOfYear(name, year); }, sections);
+    readings.replaceSections([&names](std::string_view name) { return names.contains(name); }, sections);
   } catch (const IniWriteError&) {
     err << "tavra-texts: " << readingsPath << ": nelze zapsat; " << yearPath
         << " je zapsán, čtení roku " << year << " ne\n";

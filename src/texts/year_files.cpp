@@ -94,11 +94,12 @@ std::vector<std::string> readingSections(const YearTable& table) {
   return lines;
 }
 
-bool isSectionOfYear(std::string_view name, int year) {
+std::set<std::string, std::less<>> sectionNamesOfYear(int year) {
+  std::set<std::string, std::less<>> names;
   for (int month = 1; month <= 12; ++month)
     for (int day = 1; day <= kSlotsPerMonth && isValidDate(year, month, day); ++day)
-      if (name == shortDateText(Date{year, month, day})) return true;
-  return false;
+      names.insert(shortDateText(Date{year, month, day}));
+  return names;
 }
 
 Report checkYearFile(std::string_view bytes, int year) {

@@ -3,6 +3,7 @@
 // (372 lines of Windows-1250, CR LF) and the year's sections of the readings index
 // "Cteni.js", one per day with readings, named by the day's short-date text.
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,9 @@ std::string yearFileContent(const YearTable& table);
 // between two sections; days without readings have none.
 std::vector<std::string> readingSections(const YearTable& table);
 
-// Whether a section name of the readings index is the short-date text of a day of `year`.
-bool isSectionOfYear(std::string_view name, int year);
+// The section names of the readings index that belong to `year`: the short-date texts
+// of its days.
+std::set<std::string, std::less<>> sectionNamesOfYear(int year);
 
 struct Report {
   std::vector<std::string> errors;    // UTF-8, each naming its line
