@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Writes the sample installation's texts: data/TAVRA99.RTF and data/Cteni.js.
+"""Writes the sample installation's texts: data/TAVRA99.RTF, data/TAVRA2025.RTF to
+data/TAVRA2030.RTF and data/Cteni.js.
 
-TAVRA99.RTF holds one line per day slot of 1999 (12 months x 31 slots = 372 lines): for
-each real day a centred heading with the Czech weekday and date and two verses of the
-Bible kralicka with their references; slots of dates that do not exist are empty lines.
-Cteni.js is the readings index: one INI section per short date ("5.3.1999") with the keys
-Cteni1, Cteni2, Cteni3 and Perikopa; some days have fewer keys and some none at all.
-Both files are Windows-1250 with CR LF line ends. Run from anywhere:
+Each year file holds one line per day slot of its year (12 months x 31 slots = 372
+lines): for each real day a centred heading with the Czech weekday and date and two verses
+of the Bible kralicka with their references; slots of dates that do not exist are empty
+lines. The lines are laid out exactly as tavra-texts writes them, so that a year exported
+with it and imported again gives the same bytes. Cteni.js is the readings index: one INI
+section per short date ("5.3.1999") with the keys Cteni1, Cteni2, Cteni3 and Perikopa;
+some days have fewer keys and some none at all. 1999 keeps its one day a month with an
+empty key, which tavra-texts never writes. All files are Windows-1250 with CR LF line
+ends. Run from anywhere:
 
     python3 scripts/make_sample_data.py
 """
@@ -15,7 +19,8 @@ import datetime
 import pathlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-YEAR = 1999
+# 1999 is the original year (file TAVRA99.RTF); the others are years around today.
+YEARS = [1999, 2025, 2026, 2027, 2028, 2029, 2030]
 
 WEEKDAYS = ["Pondělí", "Úterý", "Středa", "Čtvrtek", "Pátek", "Sobota", "Neděle"]
 MONTHS_GENITIVE = ["ledna", "února", "března", "dubna", "května", "června", "července",
@@ -110,18 +115,24 @@ def verse(index):
     return f"{text}\\line\\i {reference}\\i0"
 
 
-def day_line(date):
+def day_number(date):
+    """The day's place in the run of verses; each sample year starts elsewhere in it."""
     n = date.timetuple().tm_yday - 1
+    return n if date.year == 1999 else n + 11 * (date.year - 2024)
+
+
+def day_line(date):
+    n = day_number(date)
     return ("\\pard\\qc\\b " + heading(date) + "\\b0\\par\\par "
             + verse(2 * n) + "\\par\\par " + verse(2 * n + 1))
 
 
-def year_lines():
+def year_lines(year):
     lines = []
     for month in range(1, 13):
         for day in range(1, 32):
             try:
-                lines.append(day_line(datetime.date(YEAR, month, day)))
+                lines.append(day_line(datetime.date(year, month, day)))
             except ValueError:
                 lines.append("")
     return lines
@@ -129,7 +140,7 @@ def year_lines():
 
 def readings(date):
     """The keys of one day, or None for a day without a section."""
-    n = date.timetuple().tm_yday - 1
+    n = day_number(date)
     if date.day % 10 == 7:
         return None
     keys = [("Cteni1", FIRST[n % len(FIRST)])]
@@ -138,7 +149,7 @@ def readings(date):
         keys.append(("Cteni2", SECOND[n % len(SECOND)]))
     if weekday in (2, 6):
         keys.append(("Cteni3", GOSPEL[n % len(GOSPEL)]))
-    elif date.day == 13:
+    elif date.day == 13 and date.year == 1999:
         keys.append(("Cteni3", ""))  # present but empty: the command stays disabled
     if weekday == 6 or date.day % 5 == 0:
         keys.append(("Perikopa", PERICOPE[n % len(PERICOPE)]))
@@ -146,16 +157,21 @@ def readings(date):
 
 
 def readings_index():
-    out = ["; Čtení na jednotlivé dny roku 1999 (ukázková data)"]
-    date = datetime.date(YEAR, 1, 1)
-    while date.year == YEAR:
-        keys = readings(date)
-        if keys is not None:
-            out.append("")
-            out.append(f"[{date.day}.{date.month}.{date.year}]")
-            out.extend(f"{key}={value}" for key, value in keys)
-        date += datetime.timedelta(days=1)
+    out = ["; Čtení na jednotlivé dny let 1999 a 2025 až 2030 (ukázková data)"]
+    for year in YEARS:
+        date = datetime.date(year, 1, 1)
+        while date.year == year:
+            keys = readings(date)
+            if keys is not None:
+                out.append("")
+                out.append(f"[{date.day}.{date.month}.{date.year}]")
+                out.extend(f"{key}={value}" for key, value in keys)
+            date += datetime.timedelta(days=1)
     return out
+
+
+def year_file_name(year):
+    return "TAVRA99.RTF" if year == 1999 else f"TAVRA{year:04d}.RTF"
 
 
 def write(name, lines):
@@ -165,9 +181,10 @@ def write(name, lines):
 
 
 def main():
-    lines = year_lines()
-    assert len(lines) == 372
-    write("TAVRA99.RTF", lines)
+    for year in YEARS:
+        lines = year_lines(year)
+        assert len(lines) == 372
+        write(year_file_name(year), lines)
     write("Cteni.js", readings_index())
 
 

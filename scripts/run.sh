@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dest="$build/tavra"
 mkdir -p "$dest"
 cp -f "$build/src/tavra" "$dest/tavra"
+cp -f "$build/src/tavra-texts" "$dest/tavra-texts"
 if [ -x "$build/src/bible" ]; then cp -f "$build/src/bible" "$dest/Bible.exe"; fi
 for f in "$root"/data/*; do
   [ -e "$f" ] || continue

@@ -188,6 +188,34 @@ std::string readWholeFile(const std::string& path) {
   return content;
 }
 
+std::string readRegularFile(const std::string& path, std::size_t maxSize) {
+  if (hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
+  // Non-blocking, so that opening a FIFO does not wait for a writer.
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) throw InOutError::fromErrno(errno);
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0) throw InOutError::fromErrno(errno);
+  if (S_ISDIR(st.st_mode)) throw InOutError::fromErrno(EISDIR);
+  if (!S_ISREG(st.st_mode)) throw InOutError(kAccessDenied, InOutError::textForCode(kAccessDenied));
+  if (std::uintmax_t(st.st_size) > maxSize) throw InOutError(kFileTooLarge, InOutError::textForCode(kFileTooLarge));
+  std::string content;
+  content.reserve(std::size_t(st.st_size));
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw InOutError::fromErrno(errno);
+    }
+    if (n == 0) break;
+    // The file may have grown since it was measured.
+    if (content.size() + std::size_t(n) > maxSize)
+      throw InOutError(kFileTooLarge, InOutError::textForCode(kFileTooLarge));
+    content.append(buffer, std::size_t(n));
+  }
+  return content;
+}
+
 void writeFileAtomically(const std::string& path, std::string_view content) {
   if (path.empty() || hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
   // Write through a symbolic link to the file it names, so the link stays a link.

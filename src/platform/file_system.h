@@ -32,6 +32,10 @@ bool deleteFile(const std::string& path);
 // Reads a whole file; throws InOutError when it cannot be opened or read.
 std::string readWholeFile(const std::string& path);
 
+// Reads a whole regular file of at most `maxSize` bytes. Anything else (a folder, a FIFO, a
+// device, a larger file) throws InOutError without blocking or reading it.
+std::string readRegularFile(const std::string& path, std::size_t maxSize);
+
 // Writes a file by writing a temporary beside it and renaming it over the old one, so
 // that a crash or a full disk never leaves it half-written. Throws InOutError.
 void writeFileAtomically(const std::string& path, std::string_view content);

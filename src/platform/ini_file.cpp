@@ -190,6 +190,40 @@ struct IniFile::Impl {
     lines.push_back(std::move(line));
   }
 
+  void replace(const std::function<bool(std::string_view)>& remove, const std::vector<std::string>& added) {
+    auto removed = [&](std::size_t i) {
+      auto name = sectionOf(lines[i]);
+      return name && remove(*name);
+    };
+    std::vector<std::string> kept;
+    std::optional<std::size_t> insertAt;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+      if (!removed(i)) {
+        kept.push_back(std::move(lines[i++]));
+        continue;
+      }
+      if (!insertAt) insertAt = kept.size();
+      std::size_t end = i + 1;
+      while (end < lines.size() && !sectionOf(lines[end])) ++end;
+      if (end == lines.size() || !removed(end)) {
+        std::size_t blanks = end;
+        while (blanks > i + 1 && trim(lines[blanks - 1]).empty()) --blanks;
+        for (std::size_t b = blanks; b < end; ++b) kept.push_back(std::move(lines[b]));
+      }
+      i = end;
+    }
+    if (!insertAt) {
+      if (!added.empty() && !kept.empty() && !trim(kept.back()).empty()) kept.emplace_back();
+      insertAt = kept.size();
+    }
+    std::vector<std::string> fresh;
+    fresh.reserve(added.size());
+    for (const std::string& line : added) fresh.emplace_back(singleLine(line));
+    kept.insert(kept.begin() + std::ptrdiff_t(*insertAt), fresh.begin(), fresh.end());
+    lines = std::move(kept);
+  }
+
   void save() const {
     std::string content;
     for (const std::string& line : lines) {
@@ -229,6 +263,20 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
   if (!impl_->load()) throw IniWriteError(failure);
   std::vector<std::string> before = impl_->lines;
   impl_->set(section, key, value);
+  try {
+    impl_->save();
+  } catch (const InOutError&) {
+    impl_->lines = std::move(before);
+    throw IniWriteError(failure);
+  }
+}
+
+void IniFile::replaceSections(const std::function<bool(std::string_view)>& remove,
+                              const std::vector<std::string>& lines) {
+  std::string failure = "Unable to write to " + impl_->path;
+  if (!impl_->load()) throw IniWriteError(failure);
+  std::vector<std::string> before = impl_->lines;
+  impl_->replace(remove, lines);
   try {
     impl_->save();
   } catch (const InOutError&) {

@@ -3,9 +3,11 @@
 // Text is kept as raw bytes (Windows-1250). Sections and keys match without regard to
 // ASCII case, keep their order, and comments and unknown lines survive a write.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavra {
 
@@ -34,6 +36,12 @@ class IniFile {
   // throws IniWriteError and the file keeps its previous content.
   void writeString(std::string_view section, std::string_view key, std::string_view value);
   void writeInteger(std::string_view section, std::string_view key, int value);
+
+  // Removes every section whose name `remove` accepts and puts `lines` (without line ends)
+  // where the first removed section began, or after a blank line at the end when none was
+  // removed; the blank lines that close a run of removed sections stay. One atomic write,
+  // failing as the other writes do.
+  void replaceSections(const std::function<bool(std::string_view)>& remove, const std::vector<std::string>& lines);
 
  private:
   struct Impl;

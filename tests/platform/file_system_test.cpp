@@ -70,6 +70,25 @@ TEST(FileSystem, WholeFilesRoundTripByteForByte) {
   EXPECT_EQ(readWholeFile(path), "");
 }
 
+TEST(FileSystem, BoundedReadsTakeOnlyRegularFilesWithinTheirLimit) {
+  TempFolder folder;
+  std::string path = folder.file("year.rtf");
+  writeFileAtomically(path, "0123456789");
+  EXPECT_EQ(readRegularFile(path, 10), "0123456789");
+  try {
+    readRegularFile(path, 9);
+    ADD_FAILURE() << "a file above the limit was read";
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.code(), 223);
+  }
+  // A FIFO with no writer would block a plain open and read for ever.
+  std::string fifo = folder.file("fifo.rtf");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_THROW(readRegularFile(fifo, 1000), InOutError);
+  EXPECT_THROW(readRegularFile(folder.path(), 1000), InOutError);
+  EXPECT_THROW(readRegularFile(folder.file("missing"), 1000), InOutError);
+}
+
 TEST(FileSystem, AtomicWriteKeepsModeAndLinksAndLeavesNoTemporaries) {
   TempFolder folder;
   std::string target = folder.file("target.ini");

@@ -178,3 +178,28 @@ TEST(IniFile, FailedWriteNamesTheFileAndLeavesItWhole) {
     EXPECT_TRUE(entry.path().filename() == "kept.ini" || entry.path().filename() == "Tavra.ini")
         << "left behind: " << entry.path();
 }
+
+TEST(IniFile, ReplacedSectionsTakeThePlaceOfTheFirstRemovedOne) {
+  TempFolder folder;
+  std::string path = makeFile(folder,
+                              "; index\r\n\r\n[1.1.1999]\r\nCteni1=a\r\n\r\n[1.1.2027]\r\nCteni1=old\r\n\r\n"
+                              "[2.1.2027]\r\nCteni2=old\r\n\r\n[1.1.2028]\r\nCteni1=c\r\n");
+  IniFile ini(path);
+  auto is2027 = [](std::string_view name) { return name.ends_with(".2027"); };
+  ini.replaceSections(is2027, {"[3.1.2027]", "Cteni1=new"});
+  EXPECT_EQ(readWholeFile(path),
+            "; index\r\n\r\n[1.1.1999]\r\nCteni1=a\r\n\r\n[3.1.2027]\r\nCteni1=new\r\n\r\n[1.1.2028]\r\nCteni1=c\r\n");
+  EXPECT_EQ(ini.readString("3.1.2027", "Cteni1", ""), "new");
+  EXPECT_EQ(ini.readString("1.1.2027", "Cteni1", "none"), "none");
+
+  // Without a section to replace, the lines go after a blank line at the end; a line
+  // break inside one cannot plant lines of its own.
+  ini.replaceSections([](std::string_view name) { return name == "9.9.2030"; }, {"[9.9.2030]", "Cteni1=x\ny"});
+  EXPECT_TRUE(readWholeFile(path).ends_with("Cteni1=c\r\n\r\n[9.9.2030]\r\nCteni1=x\r\n"));
+
+  // Removing with nothing in their place keeps the other years.
+  ini.replaceSections(is2027, {});
+  EXPECT_EQ(ini.readString("1.1.1999", "Cteni1", ""), "a");
+  EXPECT_EQ(ini.readString("3.1.2027", "Cteni1", "none"), "none");
+  EXPECT_EQ(ini.readString("1.1.2028", "Cteni1", ""), "c");
+}

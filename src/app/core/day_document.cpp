@@ -35,16 +35,26 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 int DayLineIndex(int day, int month) { return (month - 1) * kSlotsPerMonth + (day - 1); }
 
+bool isDataYear(int year) { return year >= FirstDataYear && year <= LastDataYear; }
+
+std::string DataFileNameFor(int year) {
+  if (year == ServedYear) return DataFileName;
+  std::string digits = std::to_string(year);
+  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+  return "TAVRA" + digits + ".RTF";
+}
+
 DayDocument::DayDocument(const DateCursor& cursor) : cursor_(cursor) {}
 
 void DayDocument::BuildDayDocument(std::uint16_t day, std::uint16_t month, std::uint16_t year) {
-  if (year == ServedYear && year != LoadedYear) {
+  if (isDataYear(year) && year != LoadedYear) {
     LoadedYear = year;
     try {
-      DayTexts = SplitLines(readWholeFile(DataFileName));
+      DayTexts = SplitLines(readRegularFile(DataFileNameFor(year), MaxDataFileSize));
     } catch (const std::exception&) {
       // A missing or unreadable data file shows as "not found"; the next request retries.
       LoadedYear = LoadFailedYear;
+      DayTexts.clear();
     }
   }
   const std::string dateText = shortDateText(cursor_.CursorToDate());
@@ -52,11 +62,14 @@ void DayDocument::BuildDayDocument(std::uint16_t day, std::uint16_t month, std::
   // A data file that is short, or a day outside the 31 slots of a month, has no line for the
   // day: that day is not found, rather than a document left half written.
   const std::string* line = nullptr;
-  if (year == ServedYear && LoadedYear == ServedYear && day >= 1 && day <= kSlotsPerMonth &&
-      month >= 1 && month <= 12) {
+  if (isDataYear(year) && LoadedYear == year && day >= 1 && day <= kSlotsPerMonth && month >= 1 &&
+      month <= 12) {
     const int index = DayLineIndex(day, month);
     if (index < static_cast<int>(DayTexts.size())) line = &DayTexts[static_cast<std::size_t>(index)];
   }
+  // The years beside 1999 come from files made by a tool that leaves a day without text
+  // empty; 1999 keeps its data file's every line as it stands.
+  if (line && line->empty() && year != ServedYear) line = nullptr;
 
   std::string document(kDocumentStart);
   if (line) {

@@ -1,6 +1,7 @@
 #pragma once
-// The day document: the shown day's line of the yearly data file "TAVRA99.RTF" written out
-// as the one-line RTF document "TAVRA.TMP". Both are bare names, in the current directory.
+// The day document: the shown day's line of its year's data file ("TAVRA99.RTF" for 1999,
+// "TAVRA2027.RTF" for 2027) written out as the one-line RTF document "TAVRA.TMP". All are
+// bare names, in the current directory.
 
 #include <cstdint>
 #include <string>
@@ -11,11 +12,22 @@ namespace tavra {
 
 class DateCursor;
 
+// The year of the original data file, whose empty lines are days with an empty text.
 inline constexpr std::uint16_t ServedYear = 1999;
-// LoadedYear after a failed load; never equal to ServedYear, so the next request retries.
+// The years that have a data file of their own (those the date picker offers).
+inline constexpr std::uint16_t FirstDataYear = 1901;
+inline constexpr std::uint16_t LastDataYear = 2099;
+// LoadedYear after a failed load; never a served year, so the next request retries.
 inline constexpr std::uint16_t LoadFailedYear = 3000;
 inline constexpr const char* DataFileName = "TAVRA99.RTF";
 inline constexpr const char* DayDocumentFileName = "TAVRA.TMP";
+// A year's file is a few hundred kilobytes; a larger one is not a data file.
+inline constexpr std::size_t MaxDataFileSize = 8u << 20;
+inline constexpr int DataFileLineCount = 12 * 31;
+
+bool isDataYear(int year);
+// "TAVRA99.RTF" for 1999, "TAVRA" + four digits + ".RTF" for the other data years.
+std::string DataFileNameFor(int year);
 
 // Splits text into lines at CR LF, a lone LF or a lone CR; a NUL byte ends the text.
 std::vector<std::string> SplitLines(std::string_view text);
@@ -28,12 +40,13 @@ class DayDocument {
   // The not-found sentence uses the date text of `cursor`.
   explicit DayDocument(const DateCursor& cursor);
 
-  std::vector<std::string> DayTexts;  // the lines of the data file, once loaded
+  std::vector<std::string> DayTexts;  // the lines of the data file of LoadedYear
   std::uint16_t LoadedYear = 0;       // year last loaded, or LoadFailedYear
 
-  // Writes "TAVRA.TMP" for the day; loads the data file on the first 1999 request (and
-  // again after a failed load). A day without its line gives the not-found document.
-  // The file is replaced whole or not at all; write errors throw InOutError.
+  // Writes "TAVRA.TMP" for the day; loads the year's data file when another year (or
+  // none) is loaded, so a file is read again only after another year or a failed load.
+  // A day without its line, or outside 1999 with an empty line, gives the not-found
+  // document. The file is replaced whole or not at all; write errors throw InOutError.
   void BuildDayDocument(std::uint16_t day, std::uint16_t month, std::uint16_t year);
 
  private:

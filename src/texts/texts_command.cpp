@@ -1,0 +1,197 @@
+#include "texts/texts_command.h"
+
+#include <ostream>
+
+#include <sys/stat.h>
+
+#include "app/core/day_document.h"
+#include "app/core/readings.h"
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+#include "texts/year_files.h"
+
+namespace tavra::texts {
+
+namespace {
+
+constexpr const char* kUsage =
+    "použití:\n"
+    "  tavra-texts import TABULKA --year ROK [--out SLOŽKA]\n"
+    "  tavra-texts check SOUBOR [--year ROK]\n"
+    "  tavra-texts export SOUBOR [--year ROK] > TABULKA\n";
+
+struct Options {
+  std::string command;
+  std::string file;
+  std::string out = ".";
+  int year = 0;
+};
+
+bool parseYear(const std::string& text, int& year) {
+  if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  year = std::stoi(text);
+  return isDataYear(year);
+}
+
+// False, with the complaint written, for a command line that does not fit.
+bool parseOptions(const std::vector<std::string>& args, Options& options, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return false;
+  }
+  options.command = args[0];
+  if (options.command != "import" && options.command != "check" && options.command != "export") {
+    err << "tavra-texts: neznámý příkaz „" << options.command << "“\n" << kUsage;
+    return false;
+  }
+  bool outGiven = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--year" || arg == "--out") {
+      if (i + 1 == args.size()) {
+        err << "tavra-texts: za " << arg << " chybí hodnota\n";
+        return false;
+      }
+      const std::string& value = args[++i];
+      if (arg == "--out") {
+        options.out = value;
+        outGiven = true;
+      } else if (!parseYear(value, options.year)) {
+        err << "tavra-texts: rok „" << value << "“ není rok od " << FirstDataYear << " do " << LastDataYear << "\n";
+        return false;
+      }
+    } else if (options.file.empty() && !arg.empty() && arg[0] != '-') {
+      options.file = arg;
+    } else {
+      err << "tavra-texts: nečekaný argument „" << arg << "“\n" << kUsage;
+      return false;
+    }
+  }
+  if (options.file.empty()) {
+    err << "tavra-texts: chybí soubor\n" << kUsage;
+    return false;
+  }
+  if (outGiven && options.command != "import") {
+    err << "tavra-texts: --out patří jen k příkazu import\n";
+    return false;
+  }
+  if (options.year == 0 && options.command == "import") {
+    err << "tavra-texts: import potřebuje --year ROK\n";
+    return false;
+  }
+  if (options.year == 0) options.year = yearOfFileName(options.file);
+  if (options.year == 0) {
+    err << "tavra-texts: z názvu „" << options.file << "“ nepoznám rok; zadejte --year ROK\n";
+    return false;
+  }
+  return true;
+}
+
+bool readInput(const std::string& path, std::size_t limit, std::string& content, std::ostream& err) {
+  try {
+    content = readRegularFile(path, limit);
+    return true;
+  } catch (const InOutError& e) {
+    err << "tavra-texts: " << path << ": nelze přečíst (" << e.what() << ")\n";
+    return false;
+  }
+}
+
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool isSymbolicLink(const std::string& path) {
+  struct stat st;
+  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+int importTable(const Options& options, std::ostream& out, std::ostream& err) {
+  std::string text;
+  if (!readInput(options.file, kMaxTableSize, text, err)) return 1;
+  TableResult result = parseTable(text, options.year);
+  if (!result.errors.empty()) {
+    for (const std::string& error : result.errors) err << options.file << ", " << error << "\n";
+    err << "tavra-texts: nic nebylo zapsáno\n";
+    return 1;
+  }
+
+  std::string folder = options.out;
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  const std::string yearPath = folder + DataFileNameFor(options.year);
+  const std::string readingsPath = folder + ReadingsFileName;
+  // A link could lead the write out of the folder, into a file that is not the user's.
+  for (const std::string& path : {yearPath, readingsPath}) {
+    if (isSymbolicLink(path)) {
+      err << "tavra-texts: " << path << " je symbolický odkaz; přes odkaz nezapisuji, nic nebylo zapsáno\n";
+      return 1;
+    }
+  }
+  // An index that is there but cannot be read whole would stop the merge after the year
+  // file was written; find that out before writing anything.
+  std::string ignored;
+  if (fileExists(readingsPath) && !readInput(readingsPath, kMaxTableSize, ignored, err)) {
+    err << "tavra-texts: nic nebylo zapsáno\n";
+    return 1;
+  }
+  IniFile readings(readingsPath);
+  const std::string content = yearFileContent(result.table);
+  const std::vector<std::string> sections = readingSections(result.table);
+  try {
+    writeFileAtomically(yearPath, content);
+  } catch (const InOutError& e) {
+    err << "tavra-texts: " << yearPath << ": nelze zapsat (" << e.what() << "), nic nebylo zapsáno\n";
+    return 1;
+  }
+  const int year = options.year;
+  const auto names = sectionNamesOfYear(year);
+  try {
+    readings.replaceSections([&names](std::string_view name) { return names.contains(name); }, sections);
+  } catch (const IniWriteError&) {
+    err << "tavra-texts: " << readingsPath << ": nelze zapsat; " << yearPath
+        << " je zapsán, čtení roku " << year << " ne\n";
+    return 1;
+  }
+  if (!result.table.daysWithoutText.empty())
+    err << "varování: " << result.table.daysWithoutText.size()
+        << " dnů nemá v tabulce text a dostane prázdný řádek: " << dateList(result.table.daysWithoutText) << "\n";
+  out << "zapsáno: " << yearPath << " (" << result.table.days.size() << " dnů z tabulky), " << readingsPath << "\n";
+  return 0;
+}
+
+int checkFile(const Options& options, std::ostream& out, std::ostream& err) {
+  std::string bytes;
+  if (!readInput(options.file, MaxDataFileSize, bytes, err)) return 1;
+  const Report report = checkYearFile(bytes, options.year);
+  for (const std::string& error : report.errors) err << options.file << ", " << error << "\n";
+  for (const std::string& warning : report.warnings) err << options.file << ": varování: " << warning << "\n";
+  if (!report.errors.empty()) return 1;
+  out << options.file << ": v pořádku (rok " << options.year << ")\n";
+  return 0;
+}
+
+int exportFile(const Options& options, std::ostream& out, std::ostream& err) {
+  std::string bytes;
+  if (!readInput(options.file, MaxDataFileSize, bytes, err)) return 1;
+  const IniFile readings(folderOf(options.file) + ReadingsFileName);
+  const YearExport result = exportYear(bytes, options.year, readings);
+  if (!result.errors.empty()) {
+    for (const std::string& error : result.errors) err << options.file << ", " << error << "\n";
+    return 1;
+  }
+  out << formatTable(result.days);
+  return 0;
+}
+
+}  // namespace
+
+int runTextsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options options;
+  if (!parseOptions(args, options, err)) return 2;
+  if (options.command == "import") return importTable(options, out, err);
+  if (options.command == "check") return checkFile(options, out, err);
+  return exportFile(options, out, err);
+}
+
+}  // namespace tavra::texts

@@ -1,0 +1,21 @@
+#pragma once
+// The command line of tavra-texts, which makes, checks and exports a year's files:
+//   tavra-texts import TABLE --year Y [--out FOLDER]
+//   tavra-texts check FILE [--year Y]
+//   tavra-texts export FILE [--year Y]
+// Messages are Czech, in UTF-8; the exported table goes to `out`.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tavra::texts {
+
+// The largest table accepted: a year of long texts is well under a megabyte.
+inline constexpr std::size_t kMaxTableSize = 16u << 20;
+
+// Runs one command with `args` (without the program name); returns the exit status:
+// 0 done, 1 the input is faulty or a file could not be written, 2 a wrong command line.
+int runTextsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tavra::texts
