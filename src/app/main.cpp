@@ -17,13 +17,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 
-#include "app/error_report.h"
 #include "app/core/readings.h"
+#include "app/error_report.h"
 #include "app/main_form.h"
 #include "platform/date_time.h"
 #include "platform/file_system.h"
@@ -179,7 +180,7 @@ int renderScreenshot(Windows& windows, const std::string& which, const std::stri
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Options options = readOptions(argc, argv);
+  Options options = readOptions(argc, argv);
   if (!options.error.empty()) {
     std::fprintf(stderr, "tavra: %s\n", options.error.c_str());
     return 2;
@@ -194,6 +195,10 @@ int main(int argc, char** argv) {
   }
   const bool screenshot = !options.screenshot.empty();
   if (screenshot) {
+    // Named from where the program was started; an installed one moves to the user's folder.
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(options.screenshot, failed);
+    if (!failed) options.screenshot = absolute.string();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!options.date.empty()) qputenv("TAVRA_TODAY", options.date.c_str());
   }

@@ -42,7 +42,7 @@ mkdir "$tmp/start"
 # First user: the folder is made and filled with links; the day document is written there.
 jana="$tmp/home/jana"
 mkdir -p "$jana"
-run "$jana" --screenshot "$tmp/jana.png" --date 1999-01-05 || fail "installed program failed"
+run "$jana" --screenshot jana.png --date 1999-01-05 || fail "installed program failed"
 folder="$jana/data/tavra"
 [ -d "$folder" ] || fail "no user folder"
 for name in Cteni.js TAVRA99.RTF Info.prg OProgramu.prg Bible.exe; do
@@ -51,9 +51,9 @@ for name in Cteni.js TAVRA99.RTF Info.prg OProgramu.prg Bible.exe; do
 done
 [ -f "$folder/TAVRA.TMP" ] && [ ! -L "$folder/TAVRA.TMP" ] || fail "TAVRA.TMP not written in the user folder"
 grep -q '^{\\rtf' "$folder/TAVRA.TMP" || fail "TAVRA.TMP is not a day document"
-[ -s "$tmp/jana.png" ] || fail "no screenshot"
+[ -s "$tmp/start/jana.png" ] || fail "no screenshot where the program was started"
 [ "$(snapshot "$prefix")" = "$installed" ] || fail "the installed tree changed"
-[ -z "$(ls -A "$tmp/start")" ] || fail "files written into the folder the program was started in"
+[ "$(ls -A "$tmp/start")" = jana.png ] || fail "files written into the folder the program was started in"
 
 # Second user, with a readings index of their own: it stays, the rest is linked, and the
 # first user's folder is not touched.
