@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
 
-.PHONY: run test build setup asan fuzz bench clean
+.PHONY: run test build setup package asan fuzz bench clean
 
 run: build
 	bash scripts/run.sh $(BUILD)
@@ -41,6 +41,11 @@ fuzz: setup
 bench: setup
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
 	cmake --build $(BUILD) --target run_benchmarks
+
+# The Debian package build/tavra_<version>_<arch>.deb of the installed layout; its
+# dependencies come from the libraries the programs link (dpkg-shlibdeps).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 setup:
 	bash scripts/setup.sh

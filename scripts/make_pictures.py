@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the toolbar pictures and the application icon into resources/, with tavra.qrc.
+"""Draws the toolbar pictures and the application icon into resources/, with tavra.qrc,
+and the same icon in the desktop's sizes into resources/icons/ (installed, not compiled in).
 
 Each toolbar picture is 16 x 16 with a disabled variant (the dark parts of the picture
 embossed in grey, as disabled buttons look on the desktop). The shapes are described in a
@@ -272,11 +273,18 @@ def main():
         write_png(OUT / "toolbar" / f"{name}_disabled.png", disabled(pixels))
     for size in (16, 32, 48):
         write_png(OUT / f"tavra_{size}.png", render(app_icon(), size))
+    (OUT / "icons").mkdir(exist_ok=True)
+    for size in DESKTOP_ICON_SIZES:
+        write_png(OUT / "icons" / f"tavra_{size}.png", render(app_icon(), size))
     write_resource_file()
 
 
+DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
 def write_resource_file():
-    files = sorted(p.relative_to(OUT).as_posix() for p in OUT.rglob("*.png"))
+    files = sorted(p.relative_to(OUT).as_posix() for p in OUT.rglob("*.png")
+                   if p.relative_to(OUT).parts[0] != "icons")
     lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '  <qresource prefix="/">']
     lines += [f"    <file>{f}</file>" for f in files]
     lines += ["  </qresource>", "</RCC>", ""]

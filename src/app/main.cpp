@@ -2,6 +2,7 @@
 // message loop; the program ends when the main window closes.
 //
 //   tavra [a]                                  "a": close at once if already left today
+//   tavra --help | --version
 //   tavra --screenshot FILE [--date YYYY-MM-DD] [--window info|program|author] [--startup-probe]
 //                                              render a window after start-up to a PNG and exit;
 //                                              normally after the clock's first tick, with
@@ -16,16 +17,20 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 
+#include "app/core/readings.h"
 #include "app/error_report.h"
 #include "app/main_form.h"
 #include "platform/date_time.h"
 #include "platform/file_system.h"
+#include "platform/message_box.h"
 #include "platform/qt/message_box_dialog.h"
+#include "platform/user_folder.h"
 #include "windows/autor.h"
 #include "windows/info_windows.h"
 
@@ -37,8 +42,30 @@ struct Options {
   std::string date;        // YYYY-MM-DD shown as today, for screenshots
   std::string window;      // which window the screenshot shows; empty for the main window
   bool startupProbe = false;  // grab at the first paint instead of after the clock's tick
+  bool help = false;
+  bool version = false;
   std::string error;
 };
+
+constexpr const char* kHelp =
+    "usage: tavra [a]\n"
+    "       tavra --screenshot FILE.png [--date YYYY-MM-DD] [--window info|program|author]\n"
+    "       tavra --help | --version\n"
+    "\n"
+    "Tavra shows the Bible texts set for a chosen day, with the day's readings.\n"
+    "\n"
+    "  a                  close at once when \"exit once a day\" was already used today\n"
+    "  --screenshot FILE  start without a display, write the window as a PNG picture and exit\n"
+    "  --date DATE        with --screenshot: show DATE as today\n"
+    "  --window WHICH     with --screenshot: the information window (info), the one about\n"
+    "                     the program (program) or the author window (author)\n"
+    "  --help             show this help and exit\n"
+    "  --version          show the version and exit\n"
+    "\n"
+    "Files: Tavra.ini (settings), Cteni.js (readings), TAVRA<year>.RTF (texts). A portable\n"
+    "Tavra keeps them beside the program; an installed one in $XDG_DATA_HOME/tavra\n"
+    "(~/.local/share/tavra), where the shared files appear as links and a file of the\n"
+    "user's own takes the place of a shared one of the same name.\n";
 
 bool isIsoDate(const std::string& text) {
   int year = 0;
@@ -69,6 +96,13 @@ Options readOptions(int argc, char** argv) {
         options.error = "--window is one of info, program, author, not " + options.window;
     } else if (arg == "--startup-probe") {
       options.startupProbe = true;
+    } else if (arg == "--help") {
+      options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      options.error = "unknown option " + arg + " (see tavra --help)";
+      break;
     }
   }
   if ((!options.date.empty() || !options.window.empty() || options.startupProbe) && options.screenshot.empty())
@@ -144,13 +178,25 @@ int renderScreenshot(Windows& windows, const std::string& which, const std::stri
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Options options = readOptions(argc, argv);
+  Options options = readOptions(argc, argv);
   if (!options.error.empty()) {
     std::fprintf(stderr, "tavra: %s\n", options.error.c_str());
     return 2;
   }
+  if (options.help) {
+    std::fputs(kHelp, stdout);
+    return EXIT_SUCCESS;
+  }
+  if (options.version) {
+    std::puts("tavra " TAVRA_VERSION);
+    return EXIT_SUCCESS;
+  }
   const bool screenshot = !options.screenshot.empty();
   if (screenshot) {
+    // Named from where the program was started; an installed one moves to the user's folder.
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(options.screenshot, failed);
+    if (!failed) options.screenshot = absolute.string();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!options.date.empty()) qputenv("TAVRA_TODAY", options.date.c_str());
   }
@@ -159,6 +205,14 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tavra"));
   // A screenshot must not wait for anyone: its messages go to standard error.
   if (!screenshot) tavra::installMessageBoxDialog();
+
+  // An installed Tavra works in the user's own folder as a portable one works in its own.
+  const std::string failure = tavra::enterUserFolderIfInstalled(TAVRA_SHARED_DATA, tavra::ReadingsFileName,
+                                                                tavra::BibleViewerFileName);
+  if (!failure.empty()) {
+    tavra::showMessageBox(failure, tavra::MessageButtons::Ok, tavra::MessageIcon::Error);
+    return EXIT_FAILURE;
+  }
 
   Windows windows;
   tavra::runReportingErrors(

@@ -5,6 +5,7 @@
 //
 //   htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]
 //            [--after MS]
+//   htmlview --help | --version
 //
 // With --after the viewer's event loop runs MS milliseconds after the load, and the
 // picture is what the screen shows then: what the paints of that time left, not a fresh
@@ -46,9 +47,26 @@ struct Options {
   int afterMs = -1;  // no waiting
 };
 
-int usage() {
-  std::cerr << "usage: htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]"
-               " [--after MS]\n";
+constexpr const char* kUsage =
+    "usage: htmlview FILE [--width W] [--height H] [--screenshot OUT.png] [--full] [--dump] [--time]"
+    " [--after MS]\n";
+
+constexpr const char* kHelp =
+    "Shows an HTML document, a picture or a .txt file in Tavra's HTML viewer without a display.\n"
+    "\n"
+    "  --width W, --height H  the viewer's size in pixels (1 to 20000; 600 x 400)\n"
+    "  --screenshot OUT.png   write what the viewer shows as a PNG picture\n"
+    "  --full                 with --screenshot: the whole document, not only the first screen\n"
+    "  --dump                 print the laid-out blocks\n"
+    "  --time                 print how long parsing, layout and painting take\n"
+    "  --after MS             run the viewer MS milliseconds after the load; the picture is what\n"
+    "                         the screen shows then, and --time tells the paints and processor time\n"
+    "  --help                 show this help and exit\n"
+    "  --version              show the version and exit\n";
+
+// A one-line complaint and the exit code of a usage error.
+int usageError(const std::string& what) {
+  std::cerr << "htmlview: " << what << " (see htmlview --help)\n";
   return 2;
 }
 
@@ -76,15 +94,23 @@ bool parseNumber(const char* text, int& value) {
   }
 }
 
-bool parseOptions(int argc, char** argv, Options& options) {
+// -1 when the program goes on, otherwise the exit code.
+int parseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     bool hasValue = i + 1 < argc;
-    if (arg == "--width" && hasValue) {
-      if (!parseNumber(argv[++i], options.width)) return false;
-    } else if (arg == "--height" && hasValue) {
-      if (!parseNumber(argv[++i], options.height)) return false;
-    } else if (arg == "--screenshot" && hasValue) {
+    bool takesValue = arg == "--width" || arg == "--height" || arg == "--screenshot" || arg == "--after";
+    if (takesValue && !hasValue) return usageError(arg + " needs a value");
+    if (arg == "--help") {
+      std::cout << kUsage << "       htmlview --help | --version\n\n" << kHelp;
+      return 0;
+    } else if (arg == "--version") {
+      std::cout << "htmlview (Tavra) " TAVRA_VERSION "\n";
+      return 0;
+    } else if (arg == "--width" || arg == "--height") {
+      if (!parseNumber(argv[++i], arg == "--width" ? options.width : options.height))
+        return usageError(arg + " wants a number from 1 to 20000, not " + argv[i]);
+    } else if (arg == "--screenshot") {
       options.screenshot = argv[++i];
     } else if (arg == "--full") {
       options.full = true;
@@ -92,15 +118,19 @@ bool parseOptions(int argc, char** argv, Options& options) {
       options.dump = true;
     } else if (arg == "--time") {
       options.time = true;
-    } else if (arg == "--after" && hasValue) {
-      if (!parseNumber(argv[++i], options.afterMs)) return false;
-    } else if (!arg.empty() && arg[0] != '-' && options.file.empty()) {
+    } else if (arg == "--after") {
+      if (!parseNumber(argv[++i], options.afterMs))
+        return usageError("--after wants milliseconds from 1 to 20000, not " + std::string(argv[i]));
+    } else if (!arg.empty() && arg[0] == '-') {
+      return usageError("unknown option " + arg);
+    } else if (options.file.empty()) {
       options.file = arg;
     } else {
-      return false;
+      return usageError("one file only, not also " + arg);
     }
   }
-  return !options.file.empty();
+  if (options.file.empty()) return usageError("no file given");
+  return -1;
 }
 
 bool hasExtension(const std::string& file, const char* extension) {
@@ -167,10 +197,10 @@ void dumpCell(const TCell& cell, int level) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  Options options;
+  if (int exitCode = parseOptions(argc, argv, options); exitCode >= 0) return exitCode;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  Options options;
-  if (!parseOptions(argc, argv, options)) return usage();
 
   int status = 0;
   {

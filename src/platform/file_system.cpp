@@ -131,7 +131,20 @@ InOutError InOutError::fromErrno(int errnoValue) {
   return InOutError(code, textForCode(code));
 }
 
+namespace {
+std::string& exeDirOverride() {
+  static std::string folder;
+  return folder;
+}
+}  // namespace
+
+void setExeDir(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  exeDirOverride() = std::move(folder);
+}
+
 std::string ExeDir() {
+  if (!exeDirOverride().empty()) return exeDirOverride();
   std::string path;
 #if defined(__linux__)
   char buffer[PATH_MAX];
@@ -218,22 +231,20 @@ std::string readRegularFile(const std::string& path, std::size_t maxSize) {
 
 void writeFileAtomically(const std::string& path, std::string_view content) {
   if (path.empty() || hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
-  // Write through a symbolic link to the file it names, so the link stays a link.
-  std::string target = path;
-  char resolved[PATH_MAX];
-  struct stat linkSt;
-  if (::lstat(path.c_str(), &linkSt) == 0 && S_ISLNK(linkSt.st_mode) && ::realpath(path.c_str(), resolved))
-    target = resolved;
-
+  // A link is replaced by a file of our own, never written through: in a per-user folder
+  // the links point into the shared installation, which is not ours to change.
   struct stat old;
-  bool hadOld = ::stat(target.c_str(), &old) == 0;
+  bool hadOld = ::lstat(path.c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
   if (hadOld && S_ISDIR(old.st_mode)) throw InOutError::fromErrno(EISDIR);
+  // A read-only file stays as it is; the rename below would otherwise replace it.
+  if (hadOld && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
+    throw InOutError::fromErrno(EACCES);
 
   static std::atomic<unsigned> counter{0};
   std::string temp;
   int fdValue = -1;
   for (int attempt = 0; attempt < 100 && fdValue < 0; ++attempt) {
-    temp = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    temp = path + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     fdValue = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fdValue < 0 && errno != EEXIST) break;
   }
@@ -249,10 +260,10 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
   if (!writeAll(fd.get(), content)) fail(errno);
   if (::fsync(fd.get()) != 0 && errno != EINVAL) fail(errno);
   if (fd.close() != 0) fail(errno);
-  if (::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
+  if (::rename(temp.c_str(), path.c_str()) != 0) fail(errno);
   // Make the rename itself durable; a failure here leaves a complete file either way.
-  std::string::size_type slash = target.rfind('/');
-  std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+  std::string::size_type slash = path.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
   Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) ::fsync(dir.get());
 }

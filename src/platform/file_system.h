@@ -22,8 +22,10 @@ class InOutError : public std::runtime_error {
   int code_;
 };
 
-// The folder of the running program, with its trailing separator.
+// The folder of the running program, with its trailing separator; once setExeDir has
+// named another folder (an installed program works in the user's own folder), that one.
 std::string ExeDir();
+void setExeDir(std::string folder);
 
 bool fileExists(const std::string& path);
 // Deletes a file; returns false when it could not (a missing file included).
@@ -37,7 +39,9 @@ std::string readWholeFile(const std::string& path);
 std::string readRegularFile(const std::string& path, std::size_t maxSize);
 
 // Writes a file by writing a temporary beside it and renaming it over the old one, so
-// that a crash or a full disk never leaves it half-written. Throws InOutError.
+// that a crash or a full disk never leaves it half-written. A symbolic link at `path` is
+// replaced by the new file, not written through; a read-only file is refused (code 5).
+// Throws InOutError.
 void writeFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace tavra

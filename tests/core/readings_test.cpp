@@ -110,9 +110,9 @@ TEST_F(ReadingsTest, TheViewerGetsTheReferenceExactlyAsStored) {
   EXPECT_TRUE(first.viewerFound);
   EXPECT_EQ(first.message, "");
   EXPECT_EQ(first.commandLine,
-            program.folder() + "Bible.exe Gn 1,1; $(rm -rf x) \"quoted\"");
+            "\"" + program.folder() + "Bible.exe\" Gn 1,1; $(rm -rf x) \"quoted\"");
   EXPECT_EQ(DecideReadingLaunch(ReadingCommand::Second, state, program.folder()).commandLine,
-            program.folder() + "Bible.exe second");
+            "\"" + program.folder() + "Bible.exe\" second");
   EXPECT_EQ(DecideReadingLaunch(ReadingCommand::Pericope, state, program.folder()).commandLine,
-            program.folder() + "Bible.exe Mt 2,1-12");
+            "\"" + program.folder() + "Bible.exe\" Mt 2,1-12");
 }

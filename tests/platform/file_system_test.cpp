@@ -89,22 +89,19 @@ TEST(FileSystem, BoundedReadsTakeOnlyRegularFilesWithinTheirLimit) {
   EXPECT_THROW(readRegularFile(folder.file("missing"), 1000), InOutError);
 }
 
-TEST(FileSystem, AtomicWriteKeepsModeAndLinksAndLeavesNoTemporaries) {
+TEST(FileSystem, AtomicWriteKeepsTheModeAndLeavesNoTemporaries) {
   TempFolder folder;
   std::string target = folder.file("target.ini");
   writeFileAtomically(target, "old");
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-  std::string link = folder.file("link.ini");
-  std::filesystem::create_symlink(target, link);
-  writeFileAtomically(link, "new");
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  writeFileAtomically(target, "new");
   EXPECT_EQ(readWholeFile(target), "new");
   struct stat st;
   ASSERT_EQ(::stat(target.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path())) ++entries;
-  EXPECT_EQ(entries, 2);
+  EXPECT_EQ(entries, 1);
 
   try {
     writeFileAtomically(target + "/below", "x");
@@ -114,6 +111,44 @@ TEST(FileSystem, AtomicWriteKeepsModeAndLinksAndLeavesNoTemporaries) {
   }
   EXPECT_THROW(writeFileAtomically(folder.path(), "x"), InOutError);  // a folder is not replaced
   EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+}
+
+// In a per-user folder the links point into the shared installation: a write makes the
+// user's own file and leaves the shared one as it was.
+TEST(FileSystem, AtomicWriteReplacesALinkInsteadOfWritingThroughIt) {
+  TempFolder folder;
+  std::string shared = folder.file("shared.ini");
+  writeFileAtomically(shared, "shared");
+  ASSERT_EQ(::chmod(shared.c_str(), 0444), 0);
+  std::string link = folder.file("Tavra.ini");
+  std::filesystem::create_symlink(shared, link);
+  writeFileAtomically(link, "own");
+  EXPECT_FALSE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(readWholeFile(link), "own");
+  EXPECT_EQ(readWholeFile(shared), "shared");
+  struct stat st;
+  ASSERT_EQ(::stat(link.c_str(), &st), 0);
+  EXPECT_NE(st.st_mode & 0200, 0u);  // the user's own file, writable again next time
+
+  std::string dangling = folder.file("TAVRA.TMP");
+  std::filesystem::create_symlink(folder.file("gone/TAVRA.TMP"), dangling);
+  writeFileAtomically(dangling, "day");
+  EXPECT_EQ(readWholeFile(dangling), "day");
+  EXPECT_FALSE(std::filesystem::exists(folder.file("gone")));
+}
+
+TEST(FileSystem, AReadOnlyFileIsRefusedNotReplaced) {
+  TempFolder folder;
+  std::string file = folder.file("Tavra.ini");
+  writeFileAtomically(file, "kept");
+  ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+  try {
+    writeFileAtomically(file, "lost");
+    FAIL() << "no error";
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.code(), 5);
+  }
+  EXPECT_EQ(readWholeFile(file), "kept");
 }
 
 TEST(FileSystem, ExistenceDeletionAndTheProgramFolder) {
@@ -132,4 +167,9 @@ TEST(FileSystem, ExistenceDeletionAndTheProgramFolder) {
   ASSERT_FALSE(dir.empty());
   EXPECT_EQ(dir.back(), '/');
   EXPECT_TRUE(fileExists(dir + "platform_tests"));
+
+  setExeDir(folder.path());
+  EXPECT_EQ(ExeDir(), folder.path() + "/");
+  setExeDir("");
+  EXPECT_EQ(ExeDir(), dir);
 }

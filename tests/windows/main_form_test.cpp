@@ -280,6 +280,27 @@ TEST_F(MainFormTest, ReadingCommandRunsTheViewerWithTheStoredReference) {
   EXPECT_EQ(form.Exec.ErrNo(), 0);
 }
 
+// A folder "w3 dir" beside a program "w3": an unquoted path would start "w3" with the
+// arguments "dir/Bible.exe Jan 3,16".
+TEST_F(MainFormTest, ViewerInAFolderWithBlanksIsStartedByItsWholePath) {
+  ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("w3 dir")));
+  const std::string folder = programFolder() + "w3 dir/";
+  for (const char* name : {"Cteni.js", "Info.prg", "OProgramu.prg"})
+    ASSERT_TRUE(QFile::copy(path(name), QString::fromStdString(folder + name)));
+  const char* stub = "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$(dirname \"$0\")/launched.txt\"\n";
+  for (const std::string& program : {programFolder() + "w3", folder + "Bible.exe"}) {
+    writeBytes(QString::fromStdString(program), stub);
+    QFile::setPermissions(QString::fromStdString(program), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  form_ = std::make_unique<TMainForm>(folder, std::string());
+  form_->show();
+
+  form_->Cist1Click();
+  EXPECT_EQ(readBytes(QString::fromStdString(folder + "launched.txt")), folder + "Bible.exe\nJan\n3,16\n");
+  EXPECT_FALSE(QFile::exists(path("launched.txt")));
+  EXPECT_TRUE(messages_.empty());
+}
+
 TEST_F(MainFormTest, MissingViewerIsReported) {
   TMainForm& form = showActive();
   form.Cist3Click();

@@ -61,7 +61,9 @@ ReadingLaunch DecideReadingLaunch(ReadingCommand command, const DayState& state,
   const std::string viewer = programFolder + BibleViewerFileName;
   launch.viewerFound = fileExists(viewer);
   if (launch.viewerFound) {
-    launch.commandLine = viewer + " " + ReadingReference(state, command);
+    // Quoted, so that a blank in the folder never ends the program name early and starts
+    // a file named like the folder's first word in its place.
+    launch.commandLine = "\"" + viewer + "\" " + ReadingReference(state, command);
   } else if (command == ReadingCommand::Pericope) {
     launch.message = "Prohlížeč perikop není nainstalován.";
   } else {

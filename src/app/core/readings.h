@@ -27,8 +27,8 @@ void ApplyReadingAvailability(MainWindowControls& window, const DayState& state)
 // The reference that a reading command hands to the viewer.
 const std::string& ReadingReference(const DayState& state, ReadingCommand command);
 
-// What a reading command does: run `commandLine` (program folder + "Bible.exe " + reference,
-// unquoted, the reference's bytes as stored) through the launcher, waiting for it, or, when
+// What a reading command does: run `commandLine` (the quoted path of the program folder's
+// "Bible.exe", one blank and the reference, its bytes as stored) through the launcher, waiting for it, or, when
 // the viewer is missing, show `message` (UTF-8) instead.
 struct ReadingLaunch {
   bool viewerFound = false;

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The desktop entry and the AppStream metainfo pass their validators. Without the
+# validators (scripts/setup.sh installs them) the test is skipped.
+#
+#   desktop_files.sh RESOURCES_DIR
+set -euo pipefail
+desktop=$1/desktop
+if ! command -v desktop-file-validate >/dev/null || ! command -v appstreamcli >/dev/null; then
+  echo "desktop-file-validate or appstreamcli missing: skipped"
+  exit 77
+fi
+for entry in "$desktop"/*.desktop; do
+  out=$(desktop-file-validate "$entry" 2>&1) || { echo "$out"; exit 1; }
+  # The validator passes hints with status 0; any output at all is a fault here.
+  [ -z "$out" ] || { echo "$out"; exit 1; }
+done
+appstreamcli validate --no-net "$desktop"/*.metainfo.xml
