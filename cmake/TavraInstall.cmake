@@ -7,7 +7,7 @@ set(TAVRA_APP_ID org.example.tavra.Tavra)
 
 install(TARGETS tavra RUNTIME DESTINATION ${TAVRA_PROGRAM_DIR})
 install(PROGRAMS $<TARGET_FILE:bible> DESTINATION ${TAVRA_PROGRAM_DIR} RENAME Bible.exe)
-install(TARGETS htmlview RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS htmlview tavra-texts RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${TAVRA_DATA_DIR})
 
 # bin/tavra: a relative link to the program, which then finds its own folder by itself.
@@ -27,6 +27,7 @@ foreach(icon ${icons})
           RENAME ${TAVRA_APP_ID}.png)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/man/tavra.1 ${PROJECT_SOURCE_DIR}/resources/man/htmlview.1
+              ${PROJECT_SOURCE_DIR}/resources/man/tavra-texts.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
