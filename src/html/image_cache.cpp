@@ -99,6 +99,20 @@ TStringBitmapList& ImageCache() {
   return cache;
 }
 
+std::int64_t TBitmapItem::DecodedBytes() const {
+  std::int64_t bytes = 0;
+  if (ImageBitmap) bytes += std::int64_t(ImageBitmap->pixels.size()) * 4;
+  if (MaskImage) bytes += std::int64_t(MaskImage->bits.size());
+  if (ImageGif) bytes += ImageGif->FrameBytes();
+  return bytes;
+}
+
+std::int64_t TStringBitmapList::DecodedBytes() const {
+  std::int64_t bytes = 0;
+  for (const auto& entry : entries_) bytes += entry.second->DecodedBytes();
+  return bytes;
+}
+
 namespace {
 
 PictureRef fromCache(TStringBitmapList& cache, int index, TransparencyKind& transparency, const Mask*& mask) {

@@ -31,6 +31,7 @@ struct TBitmapItem {
   std::unique_ptr<Mask> MaskImage;  // set where transparent
 
   PictureRef Image() const { return {ImageBitmap.get(), ImageGif.get()}; }
+  std::int64_t DecodedBytes() const;
 };
 
 // The key of a source name: upper case, without blanks and control characters at
@@ -62,6 +63,9 @@ class TStringBitmapList {
   // Every unused entry goes (memory runs short).
   void PurgeUnused();
   void Clear();
+  // Bytes of decoded pixels the entries hold: an animation's frames count once, however
+  // many images play it.
+  std::int64_t DecodedBytes() const;
 
  private:
   void removeAt(int index) { entries_.erase(entries_.begin() + index); }
