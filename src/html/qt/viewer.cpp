@@ -108,7 +108,9 @@ void ThtmlViewer::RequestImage(const std::string& source, std::string*& stream) 
 }
 
 void ThtmlViewer::ReportProblem(const std::string& text) {
-  showMessageBox(text, MessageButtons::Ok, MessageIcon::Error);
+  // Layout reports while it runs; the user hears of it once the layout is done.
+  QMetaObject::invokeMethod(
+      this, [text] { showMessageBox(text, MessageButtons::Ok, MessageIcon::Error); }, Qt::QueuedConnection);
 }
 
 FormWidgetFactory* ThtmlViewer::FormWidgets() { return widgetFactory_.get(); }
