@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "html/gif_image.h"
+#include "html/images/gif_image.h"
 #include "ratio_line.h"
 
 using namespace tavra;

@@ -32,9 +32,9 @@
 #include <string>
 #include <vector>
 
-#include "html/builder.h"
+#include "html/parse/builder.h"
 #include "html/quiet_host.h"
-#include "html/section_list.h"
+#include "html/document/section_list.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
 #include "generated_document.h"

@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "html/tokenizer.h"
+#include "html/parse/tokenizer.h"
 
 using namespace tavra;
 

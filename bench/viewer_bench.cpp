@@ -27,9 +27,9 @@
 #include <vector>
 
 #include "generated_document.h"
-#include "html/builder.h"
+#include "html/parse/builder.h"
 #include "html/quiet_host.h"
-#include "html/section_list.h"
+#include "html/document/section_list.h"
 #include "images/encoders.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"

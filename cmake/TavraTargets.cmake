@@ -1,10 +1,16 @@
 # Every folder of sources is one library; files join it by being there, so adding a
 # file never means editing a build script.
 
-# tavra_library(<name> <dir> [QT] [DEPS <targets>...])
+# tavra_library(<name> <dir> [QT] [PARTS <subfolders>...] [DEPS <targets>...])
+# PARTS are subfolders of <dir> whose sources join the same library: the parts of one
+# layer, each a folder of its own.
 function(tavra_library name dir)
-  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  cmake_parse_arguments(ARG "QT" "" "PARTS;DEPS" ${ARGN})
+  set(patterns ${dir}/*.cpp)
+  foreach(part ${ARG_PARTS})
+    list(APPEND patterns ${dir}/${part}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   if(sources)
     add_library(${name} STATIC ${sources})

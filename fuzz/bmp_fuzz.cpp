@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "html/image_loading.h"
+#include "html/images/image_loading.h"
 
 using namespace tavra;
 

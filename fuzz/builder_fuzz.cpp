@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "html/builder.h"
+#include "html/parse/builder.h"
 #include "html/quiet_host.h"
-#include "html/section_list.h"
+#include "html/document/section_list.h"
 #include "platform/fixed_canvas.h"
 
 using namespace tavra;

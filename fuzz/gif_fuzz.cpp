@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "html/gif_image.h"
+#include "html/images/gif_image.h"
 #include "platform/fixed_canvas.h"
 
 using namespace tavra;

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "html/image_loading.h"
-#include "platform/jpeg_reader.h"
+#include "html/images/image_loading.h"
+#include "html/images/jpeg_reader.h"
 
 using namespace tavra;
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "html/tokenizer.h"
+#include "html/parse/tokenizer.h"
 
 using namespace tavra;
 

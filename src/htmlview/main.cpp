@@ -25,10 +25,10 @@
 #include <iostream>
 #include <string>
 
-#include "html/block_elements.h"
+#include "html/document/block_elements.h"
 #include "html/qt/viewer.h"
-#include "html/table.h"
-#include "html/text_section.h"
+#include "html/tables/table.h"
+#include "html/document/text_section.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
 

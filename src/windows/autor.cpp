@@ -8,7 +8,7 @@
 #include <QScreen>
 
 #include "platform/file_system.h"
-#include "platform/jpeg_reader.h"
+#include "html/images/jpeg_reader.h"
 #include "windows/hyper_label.h"
 #include "windows/label3d.h"
 

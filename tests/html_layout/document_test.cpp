@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "html/image_cache.h"
-#include "html/image_loading.h"
+#include "html/images/image_cache.h"
+#include "html/images/image_loading.h"
 #include "layout_fixtures.h"
 
 namespace tavra::testing {

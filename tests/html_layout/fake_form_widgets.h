@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "html/form_widget.h"
+#include "html/forms/form_widget.h"
 
 namespace tavra::testing {
 

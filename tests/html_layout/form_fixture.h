@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "html/form_controls.h"
-#include "html/text_section.h"
+#include "html/forms/form_controls.h"
+#include "html/document/text_section.h"
 #include "common/recording_host.h"
 #include "html_layout/fake_form_widgets.h"
 #include "platform/fixed_canvas.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "html/image_obj.h"
+#include "html/images/image_obj.h"
 #include "html_layout/form_fixture.h"
 
 namespace tavra::testing {

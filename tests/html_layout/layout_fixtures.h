@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "html/block_elements.h"
-#include "html/section_list.h"
-#include "html/text_section.h"
+#include "html/document/block_elements.h"
+#include "html/document/section_list.h"
+#include "html/document/text_section.h"
 #include "common/recording_host.h"
 #include "platform/fixed_canvas.h"
 

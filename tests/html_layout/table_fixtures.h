@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "html/attributes.h"
-#include "html/table.h"
+#include "html/parse/attributes.h"
+#include "html/tables/table.h"
 #include "html_layout/layout_fixtures.h"
 
 namespace tavra::testing {

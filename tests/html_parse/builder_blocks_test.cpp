@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "builder_fixture.h"
-#include "html/colors.h"
+#include "html/parse/colors.h"
 
 namespace tavra::test {
 namespace {

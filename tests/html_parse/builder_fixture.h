@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "html/block_elements.h"
-#include "html/builder.h"
-#include "html/section_list.h"
-#include "html/table.h"
+#include "html/document/block_elements.h"
+#include "html/parse/builder.h"
+#include "html/document/section_list.h"
+#include "html/tables/table.h"
 #include "common/recording_host.h"
 
 namespace tavra::test {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "builder_fixture.h"
-#include "html/form_controls.h"
-#include "html/image_obj.h"
+#include "html/forms/form_controls.h"
+#include "html/images/image_obj.h"
 
 namespace tavra::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "html/indent_manager.h"
+#include "html/document/indent_manager.h"
 
 #include <gtest/gtest.h>
 

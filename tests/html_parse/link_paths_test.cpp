@@ -1,11 +1,11 @@
-#include "html/link_paths.h"
+#include "html/links/link_paths.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "html/history.h"
+#include "html/links/history.h"
 #include "platform/temp_folder.h"
 
 namespace tavra {

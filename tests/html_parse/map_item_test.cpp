@@ -1,8 +1,8 @@
-#include "html/map_item.h"
+#include "html/links/map_item.h"
 
 #include <gtest/gtest.h>
 
-#include "html/tokenizer.h"
+#include "html/parse/tokenizer.h"
 #include "html_parse/tokenizer_test_util.h"
 
 using namespace tavra;

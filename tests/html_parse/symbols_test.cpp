@@ -1,9 +1,9 @@
-#include "html/symbols.h"
+#include "html/parse/symbols.h"
 
 #include <gtest/gtest.h>
 
-#include "html/attributes.h"
-#include "html/colors.h"
+#include "html/parse/attributes.h"
+#include "html/parse/colors.h"
 
 using namespace tavra;
 

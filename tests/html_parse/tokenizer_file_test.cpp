@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "html/tokenizer.h"
+#include "html/parse/tokenizer.h"
 #include "html_parse/tokenizer_test_util.h"
 #include "platform/file_system.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <random>
 
-#include "html/tokenizer.h"
+#include "html/parse/tokenizer.h"
 #include "html_parse/tokenizer_test_util.h"
 
 using namespace tavra;

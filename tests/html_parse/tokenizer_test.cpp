@@ -1,4 +1,4 @@
-#include "html/tokenizer.h"
+#include "html/parse/tokenizer.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "html/tokenizer.h"
+#include "html/parse/tokenizer.h"
 
 namespace tavra::test {
 

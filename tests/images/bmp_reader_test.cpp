@@ -1,4 +1,4 @@
-#include "platform/bmp_reader.h"
+#include "html/images/bmp_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "html/gif_image.h"
+#include "html/images/gif_image.h"
 #include "images/encoders.h"
 #include "platform/fixed_canvas.h"
 

@@ -1,10 +1,10 @@
-#include "html/gif_decoder.h"
+#include "html/images/gif_decoder.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "html/gif_image.h"
+#include "html/images/gif_image.h"
 #include "images/encoders.h"
 
 namespace tavra {

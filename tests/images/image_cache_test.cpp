@@ -1,4 +1,4 @@
-#include "html/image_cache.h"
+#include "html/images/image_cache.h"
 
 #include <gtest/gtest.h>
 

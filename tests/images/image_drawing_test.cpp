@@ -1,8 +1,8 @@
-#include "html/image_drawing.h"
+#include "html/images/image_drawing.h"
 
 #include <gtest/gtest.h>
 
-#include "html/placeholder_images.h"
+#include "html/images/placeholder_images.h"
 #include "platform/fixed_canvas.h"
 
 namespace tavra {

@@ -1,9 +1,9 @@
-#include "html/image_loading.h"
+#include "html/images/image_loading.h"
 
 #include <gtest/gtest.h>
 
-#include "html/display_palette.h"
-#include "html/gif_image.h"
+#include "html/images/display_palette.h"
+#include "html/images/gif_image.h"
 #include "images/encoders.h"
 
 namespace tavra {

@@ -1,11 +1,11 @@
-#include "html/image_obj.h"
+#include "html/images/image_obj.h"
 
 #include <gtest/gtest.h>
 
 #include "common/recording_host.h"
-#include "html/fonts.h"
-#include "html/placeholder_images.h"
-#include "html/section_list.h"
+#include "html/document/fonts.h"
+#include "html/images/placeholder_images.h"
+#include "html/document/section_list.h"
 #include "images/encoders.h"
 #include "platform/fixed_canvas.h"
 

@@ -1,11 +1,11 @@
-#include "platform/jpeg_reader.h"
+#include "html/images/jpeg_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <set>
 
-#include "html/display_palette.h"
+#include "html/images/display_palette.h"
 #include "images/encoders.h"
 
 namespace tavra {

@@ -5,10 +5,10 @@
 
 #include <random>
 
-#include "html/gif_image.h"
+#include "html/images/gif_image.h"
 #include "images/encoders.h"
-#include "platform/bmp_reader.h"
-#include "platform/jpeg_reader.h"
+#include "html/images/bmp_reader.h"
+#include "html/images/jpeg_reader.h"
 
 namespace tavra {
 namespace {

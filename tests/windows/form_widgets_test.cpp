@@ -15,9 +15,9 @@
 #include <gtest/gtest.h>
 
 #include "common/recording_host.h"
-#include "html/form_controls.h"
+#include "html/forms/form_controls.h"
 #include "html/qt/form_widgets.h"
-#include "html/text_section.h"
+#include "html/document/text_section.h"
 #include "platform/codepage.h"
 
 namespace tavra {

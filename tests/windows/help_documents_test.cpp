@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "html/gif_image.h"
-#include "html/image_loading.h"
+#include "html/images/gif_image.h"
+#include "html/images/image_loading.h"
 #include "platform/codepage.h"
 #include "platform/file_system.h"
 

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QString>
 
-#include "html/block_elements.h"
-#include "html/section_list.h"
-#include "html/text_section.h"
+#include "html/document/block_elements.h"
+#include "html/document/section_list.h"
+#include "html/document/text_section.h"
 #include "common/recording_host.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "html/qt/viewer.h"
-#include "html/text_section.h"
+#include "html/document/text_section.h"
 #include "platform/fixed_canvas.h"
 #include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"

@@ -11,10 +11,10 @@
 
 #include <fstream>
 
-#include "html/image_cache.h"
-#include "html/image_obj.h"
+#include "html/images/image_cache.h"
+#include "html/images/image_obj.h"
 #include "html/qt/viewer.h"
-#include "html/text_section.h"
+#include "html/document/text_section.h"
 #include "images/encoders.h"
 #include "platform/fixed_canvas.h"
 #include "platform/temp_folder.h"

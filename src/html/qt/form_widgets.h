@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "html/form_widget.h"
+#include "html/forms/form_widget.h"
 
 namespace tavra {
 

@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <chrono>
 
-#include "html/display_palette.h"
-#include "html/image_cache.h"
-#include "html/image_obj.h"
-#include "html/text_section.h"
-#include "html/link_paths.h"
-#include "html/placeholder_images.h"
+#include "html/images/display_palette.h"
+#include "html/images/image_cache.h"
+#include "html/images/image_obj.h"
+#include "html/document/text_section.h"
+#include "html/links/link_paths.h"
+#include "html/images/placeholder_images.h"
 #include "html/qt/form_widgets.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "html/builder.h"
-#include "html/display_palette.h"
+#include "html/parse/builder.h"
+#include "html/images/display_palette.h"
 #include "html/document_host.h"
-#include "html/forms.h"
-#include "html/history.h"
-#include "html/section_list.h"
-#include "html/tokenizer.h"
+#include "html/forms/forms.h"
+#include "html/links/history.h"
+#include "html/document/section_list.h"
+#include "html/parse/tokenizer.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {

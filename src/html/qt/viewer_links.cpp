@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "html/link_paths.h"
+#include "html/links/link_paths.h"
 #include "html/qt/viewer.h"
 
 namespace tavra {

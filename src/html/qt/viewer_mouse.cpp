@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QThread>
 
-#include "html/form_controls.h"
+#include "html/forms/form_controls.h"
 #include "html/qt/viewer.h"
 #include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"

@@ -1,0 +1,129 @@
+#include "html/document/fonts.h"
+
+#include "html/document/section_list.h"
+
+namespace tavra {
+
+const int FontSizes[7] = {8, 10, 12, 14, 18, 24, 36};
+const int PreFontSizes[7] = {7, 8, 10, 12, 15, 20, 30};
+const int HeadingSizes[6] = {24, 18, 15, 12, 10, 8};
+
+void TMyFont::Changed() {
+  if (OnChange) OnChange();
+}
+
+void TMyFont::SetFonts(FontEngine& fonts) {
+  fonts_ = &fonts;
+  Changed();
+}
+
+void TMyFont::SetName(const std::string& name) {
+  spec_.name = name;
+  Changed();
+}
+
+void TMyFont::SetSize(int size) {
+  spec_.size = size;
+  Changed();
+}
+
+void TMyFont::SetColor(ColorRef color) {
+  color_ = color;
+  Changed();
+}
+
+void TMyFont::SetStyle(unsigned style) {
+  spec_.style = style & (fsBold | fsItalic | fsUnderline | fsStrikeOut);
+  Changed();
+}
+
+void TMyFont::SetCharset(std::uint8_t charset) {
+  spec_.charset = charset;
+  Changed();
+}
+
+void TMyFont::Assign(const TMyFont& other) {
+  NormalSize = other.NormalSize;
+  Fixed = other.Fixed;
+  AssignFace(other);
+}
+
+void TMyFont::AssignFace(const TMyFont& other) {
+  fonts_ = other.fonts_;
+  spec_ = other.spec_;
+  color_ = other.color_;
+  Changed();
+}
+
+void TMyFont::SetHtmlSize(const TSectionList& document, int points) {
+  NormalSize = points;
+  SetSize(MulDiv(document.FontSize, points, 12));
+}
+
+void ApplyDocumentDefaults(TMyFont& font, const TSectionList& document, ColorRef colour) {
+  // One change notice for the whole update: the handler re-reads the metrics.
+  auto handler = std::move(font.OnChange);
+  font.OnChange = nullptr;
+  font.SetFonts(document.Host().Fonts());
+  font.SetName(font.Fixed ? document.PreFontName : document.FontName);
+  font.SetCharset(document.Charset);
+  font.SetSize(MulDiv(document.FontSize, font.NormalSize, 12));
+  font.SetColor(colour | kPaletteRelative);
+  font.OnChange = std::move(handler);
+  if (font.OnChange) font.OnChange();
+}
+
+TFontObj::TFontObj(std::unique_ptr<TMyFont> font, int pos) : Pos(pos), TheFont(std::move(font)) {
+  if (!TheFont) TheFont = std::make_unique<TMyFont>();
+  TheFont->OnChange = [this] { UpdateMetrics(); };
+  UpdateMetrics();
+}
+
+void TFontObj::UpdateMetrics() {
+  font_ = TheFont->Fonts().createFont(TheFont->Face());
+  const FontMetrics& m = font_->metrics();
+  TextHeight = m.height;
+  FontHeight = m.height + m.externalLeading;
+  Descent = m.descent;
+  Overhang = m.overhang;
+}
+
+void TFontObj::RefreshFromDocument(const TSectionList& document) {
+  ApplyDocumentDefaults(*TheFont, document, UrlTarget.URL.empty() ? document.FontColor : document.LinkColor);
+}
+
+int TFontList::indexAt(int pos) const {
+  // The last run with Pos <= pos; the first run when pos lies before every run.
+  int lo = 0, hi = Count() - 1;
+  while (lo < hi) {
+    int mid = (lo + hi + 1) / 2;
+    if (items_[std::size_t(mid)]->Pos <= pos)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  return lo;
+}
+
+const FontPtr& TFontList::FontAtPos(int pos, int& overhang) const {
+  const TFontObj& run = *items_[std::size_t(indexAt(pos))];
+  overhang = run.Overhang;
+  return run.Font();
+}
+
+TFontObj& TFontList::RunAtPos(int pos, int& index) const {
+  index = indexAt(pos);
+  return *items_[std::size_t(index)];
+}
+
+int TFontList::CharsToNextRun(int pos, int len) const {
+  int next = indexAt(pos) + 1;
+  if (next < Count() && items_[std::size_t(next)]->Pos > pos) return items_[std::size_t(next)]->Pos - pos;
+  return len - pos;
+}
+
+void TFontList::RefreshAll(const TSectionList& document) {
+  for (auto& run : items_) run->RefreshFromDocument(document);
+}
+
+}  // namespace tavra

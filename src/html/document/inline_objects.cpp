@@ -1,0 +1,57 @@
+#include "html/document/inline_objects.h"
+
+#include "html/document/fonts.h"
+#include "html/document/indent_manager.h"
+
+namespace tavra {
+
+void InlineImage::PlaceFloat(IndentManagerBasic& indents, int y) {
+  int w = OuterWidth + HSpace;
+  if (ImgAlign == iaLeft) {
+    FloatX = indents.LeftLimitAt(y) - indents.LeftEdge;
+    indents.AddFloat(y, w, 1, OuterHeight);
+  } else if (ImgAlign == iaRight) {
+    FloatX = indents.RightLimitAt(y) - indents.LeftEdge - OuterWidth;
+    indents.AddFloat(y, w, 3, OuterHeight);
+  }
+}
+
+int InlineImage::OuterTop(const TFontObj& run, int baseline, int rowTop) const {
+  if (ImgAlign == iaMiddle) return baseline + run.Descent - run.TextHeight / 2 - OuterHeight / 2;
+  return ImgAlign == iaBottom ? baseline - OuterHeight : rowTop;
+}
+
+void InlineImage::Place(int x, const TFontObj& run, int baseline, int rowTop) {
+  const int shift = HasBorder ? 1 : 0;
+  PictureLeft = x + shift;
+  PictureTop = OuterTop(run, baseline, rowTop) + shift;
+}
+
+Rect InlineImage::PictureRect() const {
+  const int shift = HasBorder ? 2 : 0;
+  return {PictureLeft, PictureTop, PictureLeft + OuterWidth - shift, PictureTop + OuterHeight - shift};
+}
+
+bool InlineImage::ImageUnderPoint(int x, int y, int& ix, int& iy) const {
+  int w = HasBorder ? OuterWidth - 2 : OuterWidth;
+  int h = HasBorder ? OuterHeight - 2 : OuterHeight;
+  int dx = x - PictureLeft, dy = y - PictureTop;
+  if (dx < 0 || dx >= w || dy < 0 || dy >= h) return false;
+  ix = dx;
+  iy = dy;
+  return true;
+}
+
+InlineImage* TImageObjList::ImageAtCharPos(int pos) const {
+  for (const auto& image : items_)
+    if (image->Pos == pos) return image.get();
+  return nullptr;
+}
+
+int TImageObjList::CharsToNextImage(int pos) const {
+  for (const auto& image : items_)
+    if (image->Pos >= pos) return image->Pos - pos;
+  return 9999;
+}
+
+}  // namespace tavra

@@ -1,0 +1,201 @@
+#include "html/images/image_loading.h"
+
+#include <algorithm>
+#include <fstream>
+#include <new>
+
+#include "html/images/display_palette.h"
+#include "html/images/bmp_reader.h"
+#include "html/images/jpeg_reader.h"
+
+namespace tavra {
+
+namespace {
+
+std::uint8_t byteAt(std::string_view d, std::size_t i) { return static_cast<std::uint8_t>(d[i]); }
+
+std::string readPrefix(const std::string& path, std::size_t count) {
+  std::ifstream in(path, std::ios::binary);
+  std::string out(count, '\0');
+  if (!in) return {};
+  in.read(out.data(), std::streamsize(count));
+  out.resize(std::size_t(in.gcount()));
+  return out;
+}
+
+std::string lowerExtension(const std::string& path) {
+  std::size_t slash = path.find_last_of("/\\");
+  std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string ext = path.substr(dot);
+  for (char& c : ext)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return ext;
+}
+
+std::unique_ptr<Bitmap> decodeBitmapData(std::string_view data) {
+  switch (ImageFormatOf(data)) {
+    case ifBmp:
+      if (auto bmp = readBmp(data)) return std::make_unique<Bitmap>(std::move(*bmp));
+      return nullptr;
+    case ifJpeg: {
+      JpegOptions options;
+      if (ColourDepth() <= 8) {
+        options.format = JpegPixelFormat::Bits8;
+        options.palette = DisplayPalette();
+      }
+      if (auto jpeg = decodeJpeg(data, options)) return std::make_unique<Bitmap>(std::move(*jpeg));
+      return nullptr;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+int ImageFormatOf(std::string_view b) {
+  if (b.size() >= 5 && b.substr(0, 4) == "GIF8") return b[4] == '9' ? ifGif89 : ifGif87;
+  if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') return ifBmp;
+  if (b.size() >= 4 && byteAt(b, 0) == 0x89 && b.substr(1, 3) == "PNG") return ifPng;
+  if (b.size() >= 2 && byteAt(b, 0) == 0xFF && byteAt(b, 1) == 0xD8) return ifJpeg;
+  return ifUnknown;
+}
+
+int FileImageFormat(const std::string& path) { return ImageFormatOf(readPrefix(path, 11)); }
+
+bool ReadFileBytes(const std::string& path, std::string& out, std::size_t limit) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return false;
+  std::streamoff size = in.tellg();
+  if (size < 0 || std::uint64_t(size) > limit) return false;
+  in.seekg(0);
+  try {
+    out.assign(std::size_t(size), '\0');
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  in.read(out.data(), size);
+  return in.gcount() == size;
+}
+
+std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path, bool toDisplay) {
+  try {
+    int format = FileImageFormat(path);
+    if (format != ifBmp && format != ifJpeg) return nullptr;
+    std::string data;
+    if (!ReadFileBytes(path, data)) return nullptr;
+    auto bitmap = decodeBitmapData(data);
+    if (bitmap && toDisplay) *bitmap = ToDisplayBitmap(std::move(*bitmap));
+    return bitmap;
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+std::unique_ptr<Bitmap> LoadImageFromFile(const std::string& path, TransparencyKind& transparency,
+                                          std::unique_ptr<Mask>& mask) {
+  mask.reset();
+  std::ifstream probe(path, std::ios::binary);
+  if (!probe) return nullptr;
+  probe.close();
+  std::string ext = lowerExtension(path);
+  std::uint32_t colour = 0;
+  if (ext == ".gif" && GifTransparentColour(path, colour))
+    transparency = trGif;
+  else if (ext == ".png" && PngTransparentColour(path, colour))
+    transparency = trPng;
+
+  if (transparency == trNone) return LoadBitmapFile(path, true);
+  auto raw = LoadBitmapFile(path, false);
+  if (!raw) return nullptr;
+  mask = transparency == trCorner ? MakeImageMask(*raw, false, 0) : MakeImageMask(*raw, true, colour);
+  if (!mask) return nullptr;
+  try {
+    return std::make_unique<Bitmap>(ToDisplayBitmap(std::move(*raw)));
+  } catch (const std::bad_alloc&) {
+    mask.reset();
+    return nullptr;
+  }
+}
+
+std::unique_ptr<Bitmap> LoadImageFromStream(const std::string* stream, TransparencyKind& transparency,
+                                            std::unique_ptr<Mask>& mask) {
+  mask.reset();
+  if (!stream || stream->size() < 20) return nullptr;
+  int format = ImageFormatOf(*stream);
+  if (format != ifBmp && format != ifJpeg) return nullptr;
+  if (format == ifJpeg) transparency = trNone;
+  try {
+    auto bitmap = decodeBitmapData(*stream);
+    if (!bitmap) return nullptr;
+    if (transparency == trCorner) mask = MakeImageMask(*bitmap, false, 0);
+    *bitmap = ToDisplayBitmap(std::move(*bitmap));
+    return bitmap;
+  } catch (const std::bad_alloc&) {
+    mask.reset();
+    return nullptr;
+  }
+}
+
+std::unique_ptr<Mask> MakeImageMask(const Bitmap& picture, bool colourGiven, std::uint32_t colour) {
+  if (picture.empty()) return nullptr;
+  if (!colourGiven) colour = picture.at(0, picture.height - 1);
+  return std::make_unique<Mask>(maskOfColour(picture, colour));
+}
+
+bool GifTransparentColour(const std::string& path, std::uint32_t& colour) {
+  std::string d = readPrefix(path, 790);
+  if (ImageFormatOf(d) != ifGif89 || d.size() < 13) return false;
+  std::uint8_t flags = byteAt(d, 10);
+  if (!(flags & 0x80)) return false;
+  std::size_t table = 13, block = table + (std::size_t(3) << ((flags & 7) + 1));
+  if (block + 7 > d.size() || byteAt(d, block) != 0x21 || byteAt(d, block + 1) != 0xF9) return false;
+  if (!(byteAt(d, block + 3) & 1)) return false;
+  std::size_t entry = table + 3 * std::size_t(byteAt(d, block + 6));
+  if (entry + 3 > block) return false;
+  colour = (std::uint32_t(byteAt(d, entry)) << 16) | (std::uint32_t(byteAt(d, entry + 1)) << 8) | byteAt(d, entry + 2);
+  return true;
+}
+
+bool PngTransparentColour(const std::string& path, std::uint32_t& colour) {
+  std::ifstream in(path, std::ios::binary);
+  char signature[8];
+  if (!in.read(signature, 8) || ImageFormatOf(std::string_view(signature, 8)) != ifPng) return false;
+  bool sawPalette = false;
+  std::uint32_t firstColour = 0;
+  int colourType = -1;
+  unsigned char head[8];
+  while (in.read(reinterpret_cast<char*>(head), 8)) {
+    std::uint32_t length = (std::uint32_t(head[0]) << 24) | (std::uint32_t(head[1]) << 16) |
+                           (std::uint32_t(head[2]) << 8) | head[3];
+    std::string type(reinterpret_cast<char*>(head + 4), 4);
+    if (type == "IEND" || type == "IDAT") return false;
+    std::streamoff next = std::streamoff(in.tellg()) + std::streamoff(length) + 4;
+    unsigned char data[13];
+    if (type == "IHDR") {
+      if (length < 13 || !in.read(reinterpret_cast<char*>(data), 13)) return false;
+      colourType = data[9];
+      if (colourType != 3) return false;
+    } else if (type == "PLTE") {
+      if (length < 3 || !in.read(reinterpret_cast<char*>(data), 3)) return false;
+      firstColour = (std::uint32_t(data[0]) << 16) | (std::uint32_t(data[1]) << 8) | data[2];
+      sawPalette = true;
+    } else if (type == "tRNS" && colourType == 3) {
+      if (length < 1 || !in.read(reinterpret_cast<char*>(data), 1)) return false;
+      if (data[0] < 127 && sawPalette) {
+        colour = firstColour;
+        return true;
+      }
+    }
+    if (!in.seekg(next)) return false;
+  }
+  return false;
+}
+
+std::string& PendingImageStream() {
+  static std::string marker;
+  return marker;
+}
+
+}  // namespace tavra

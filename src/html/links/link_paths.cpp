@@ -1,0 +1,140 @@
+#include "html/links/link_paths.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/codepage.h"
+
+namespace tavra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+void replaceAll(std::string& text, char from, char to) { std::replace(text.begin(), text.end(), from, to); }
+
+bool isDrivePath(const std::string& path) { return path.size() >= 2 && path[1] == ':'; }
+
+}  // namespace
+
+std::string TrimControls(const std::string& text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && static_cast<unsigned char>(text[first]) <= 32) ++first;
+  while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
+  return text.substr(first, last - first);
+}
+
+std::string UrlToLocalPath(const std::string& text) {
+  std::string result = text;
+  for (;;) {
+    std::size_t p = result.find('%');
+    if (p == std::string::npos || p == 0 || p + 2 >= result.size()) break;
+    int high = hexDigit(result[p + 1]), low = hexDigit(result[p + 2]);
+    // A zero byte would cut the path short wherever it meets the file system.
+    if (high < 0 || low < 0 || (high == 0 && low == 0)) break;
+    result.replace(p, 3, 1, char(high * 16 + low));
+  }
+  if (result.find('/') != std::string::npos) {
+    std::transform(result.begin(), result.end(), result.begin(), lowerAscii);
+    std::size_t p = result.find("file:///");
+    if (p != std::string::npos) {
+      // A file URL of this machine names its path from the root; one of the home
+      // platform starts with a drive.
+      bool drive = result.size() > p + 9 && (result[p + 9] == ':' || result[p + 9] == '|');
+      result.erase(p, drive ? 8 : 7);
+    } else if ((p = result.find("file://")) != std::string::npos) {
+      result.erase(p, 7);
+    }
+    replaceAll(result, '|', ':');
+    replaceAll(result, '/', '\\');
+  }
+  return result;
+}
+
+std::string NativePath(const std::string& path) {
+  std::string result = isDrivePath(path) ? path.substr(2) : path;
+  replaceAll(result, '\\', '/');
+  return cp1250::toUtf8(result);
+}
+
+std::string ExpandFileName(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  fs::path full = fs::absolute(fs::path(path), error);
+  if (error) full = fs::path(path);
+  return full.lexically_normal().string();
+}
+
+std::string ExtractFileDir(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string MatchFileCase(const std::string& path) {
+  std::error_code error;
+  if (path.empty() || fs::exists(path, error)) return path;
+  fs::path given(path);
+  fs::path result = given.root_path();
+  bool matching = true;
+  for (const fs::path& part : given.relative_path()) {
+    if (matching && !fs::exists(result / part, error)) {
+      matching = false;
+      const fs::path folder = result.empty() ? fs::path(".") : result;
+      for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        if (equalsIgnoringCase(name, part.string())) {
+          result /= name;
+          matching = true;
+          break;
+        }
+      }
+      if (matching) continue;
+    }
+    result /= part;
+  }
+  return result.string();
+}
+
+std::string ResolveLinkPath(const std::string& name, const LinkContext& context) {
+  const std::string trimmed = TrimControls(name);
+  std::string s = UrlToLocalPath(trimmed);
+  const bool fileUrl = trimmed.size() >= 5 && equalsIgnoringCase(trimmed.substr(0, 5), "file:");
+  if (!fileUrl && !s.empty() && s[0] == '\\') s = context.ServerRoot + s;
+  std::string result;
+  if (!s.empty() && s[0] == '\\') {
+    // Rooted on the current drive, which is this machine's root.
+    result = ExpandFileName(NativePath(s));
+  } else if (isDrivePath(s) || s.rfind("\\\\", 0) == 0) {
+    result = ExpandFileName(NativePath(s));
+  } else if (equalsIgnoringCase(context.DocumentBase, "DosPath")) {
+    result = NativePath(s);
+  } else {
+    std::string folder = context.DocumentBase.empty() ? ExtractFileDir(context.DocumentFile)
+                                                      : ExtractFileDir(NativePath(UrlToLocalPath(context.DocumentBase)));
+    result = ExpandFileName(folder + NativePath(s));
+  }
+  return MatchFileCase(result);
+}
+
+std::string ServerRootValue(const std::string& text) {
+  std::string result = TrimControls(text);
+  if (!result.empty() && result.back() == '\\') result.pop_back();
+  return result;
+}
+
+}  // namespace tavra
