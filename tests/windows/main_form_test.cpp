@@ -32,6 +32,7 @@
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
 #include "platform/qt/rich_text_box.h"
+#include "common/message_capture.h"
 
 namespace tavra {
 namespace {
@@ -89,10 +90,6 @@ class MainFormTest : public ::testing::Test {
     dayState() = DayState{};
     dayDocument().DayTexts.clear();
     dayDocument().LoadedYear = 0;
-    previousHandler_ = setMessageBoxHandler([this](const MessageBoxRequest& request) {
-      messages_.push_back(request.text);
-      return MessageResult::Ok;
-    });
     writeBytes(path("TAVRA99.RTF"), yearFile());
     writeBytes(path("Cteni.js"), cp("[5.3.1999]\r\nCteni1=Jan 3,16\r\nCteni2=Ř 8,28-39\r\nCteni3=Mt 5,1-12\r\n"
                                     "Perikopa=L 15,11-32\r\n\r\n[6.3.1999]\r\nCteni1=Gn 1,1\r\nPerikopa=Mk 4,35-41\r\n"
@@ -103,7 +100,6 @@ class MainFormTest : public ::testing::Test {
 
   void TearDown() override {
     form_.reset();
-    setMessageBoxHandler(previousHandler_);
     QDir::setCurrent(previousDir_);
     qunsetenv("TAVRA_TODAY");
     qunsetenv("TAVRA_LONGTIME");
@@ -131,8 +127,7 @@ class MainFormTest : public ::testing::Test {
 
   QTemporaryDir folder_;
   QString previousDir_;
-  MessageBoxHandler previousHandler_;
-  std::vector<std::string> messages_;
+  testing::MessageCapture messages_;
   std::unique_ptr<TMainForm> form_;
 };
 

@@ -16,7 +16,7 @@
 #include "html/qt/viewer.h"
 #include "html/document/text_section.h"
 #include "platform/fixed_canvas.h"
-#include "platform/message_box.h"
+#include "common/message_capture.h"
 #include "platform/qt/painter_canvas.h"
 #include "platform/temp_folder.h"
 
@@ -25,16 +25,9 @@ namespace tavra::test {
 class ViewerTest : public ::testing::Test {
  protected:
   ViewerTest() {
-    previousMessages_ = setMessageBoxHandler([this](const MessageBoxRequest& request) {
-      messages.push_back(request.text);
-      return MessageResult::Ok;
-    });
     viewer.setAttribute(Qt::WA_DontShowOnScreen);
     viewer.resize(400, 300);
     viewer.show();
-  }
-  ~ViewerTest() override {
-    setMessageBoxHandler(previousMessages_);
   }
 
   // Writes a document (Windows-1250 bytes) and answers its path.
@@ -86,12 +79,9 @@ class ViewerTest : public ::testing::Test {
   void key(Qt::Key k) { QTest::keyClick(&viewer, k); }
 
   TempFolder folder{"viewer"};
-  std::vector<std::string> messages;
+  testing::MessageCapture messages;
   // Fixed metrics, so that positions can be reckoned by hand.
   ThtmlViewer viewer{nullptr, fixedFontEngine()};
-
- private:
-  MessageBoxHandler previousMessages_;
 };
 
 }  // namespace tavra::test
