@@ -24,7 +24,6 @@
 #include <utility>
 
 #include "app/core/readings.h"
-#include "app/error_report.h"
 #include "app/main_form.h"
 #include "platform/date_time.h"
 #include "platform/file_system.h"

@@ -23,7 +23,6 @@
 #include "app/core/day_state.h"
 #include "app/core/readings.h"
 #include "app/core/settings.h"
-#include "app/error_report.h"
 #include "app/font_dialog.h"
 #include "platform/codepage.h"
 #include "platform/date_time.h"

@@ -4,11 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/geometry.h"
+
 namespace tavra {
 
-// Declared fully in platform/canvas.h; the transfers below use the same operations.
-enum class RasterOp;
-struct Rect;
 
 // The largest picture we agree to decode: a file may claim any size, and the pixels
 // would be allocated before a single one is read. Larger pictures count as failed loads.
@@ -71,12 +70,5 @@ Mask maskOfColour(const Bitmap& picture, std::uint32_t rgb);
 Mask invertedMask(const Mask& mask);
 // Makes the pixels under set mask bits black (picture AND NOT mask); sizes must match.
 void clearMaskedPixels(Bitmap& picture, const Mask& mask);
-
-inline std::uint32_t rgbFromColorRef(std::uint32_t colorRef) {
-  return ((colorRef & 0xFF) << 16) | (colorRef & 0xFF00) | ((colorRef >> 16) & 0xFF);
-}
-inline std::uint32_t colorRefFromRgb(std::uint32_t rgb) {
-  return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-}
 
 }  // namespace tavra

@@ -26,12 +26,6 @@ ColorRef resolveColor(ColorRef color) {
   return color & 0x00FFFFFF;
 }
 
-Rect Rect::intersected(const Rect& o) const {
-  Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
-  if (r.isEmpty()) r = {r.left, r.top, r.left, r.top};
-  return r;
-}
-
 int FontSpec::pixelSize() const {
   int s = size < 0 ? -size : size;
   return (s * 96 + 36) / 72;

@@ -16,6 +16,11 @@ char16_t toUnicode(std::uint8_t byte);
 // The byte for a Unicode character; false when the code page has no such character.
 bool fromUnicode(char32_t ch, std::uint8_t& byte);
 
+// The code page's one case map: a letter's other case where the code page holds it (ASCII,
+// the Latin-1 letters and the paired Latin Extended-A letters), any other byte unchanged.
+std::uint8_t toLower(std::uint8_t byte);
+std::uint8_t toUpper(std::uint8_t byte);
+
 std::u16string toUtf16(std::string_view bytes);
 std::string toUtf8(std::string_view bytes);
 

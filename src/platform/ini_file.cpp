@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 namespace {
@@ -24,14 +25,7 @@ std::string_view trim(std::string_view s) {
   return s;
 }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-  return true;
-}
+bool sameName(std::string_view a, std::string_view b) { return ascii::equalIgnoringCase(a, b); }
 
 // "[name]" with blanks allowed around and inside the brackets; a missing "]" ends the
 // name at the end of the line.

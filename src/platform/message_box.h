@@ -3,8 +3,10 @@
 // `showMessageBox`, so tests install a handler that records the request and answers at
 // once instead of blocking; the toolkit installs the real dialog at start-up.
 
+#include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace tavra {
 
@@ -33,5 +35,19 @@ inline MessageResult showMessageBox(const std::string& text, MessageButtons butt
 
 // The default report of an error nobody caught: its message with an error icon and OK.
 void reportError(const std::string& message);
+
+// Runs the work of a toolkit event (a command, a timer, a window event): an exception
+// must never travel through the toolkit's event loop, so a failure nobody caught goes to
+// the default report and the program goes on.
+template <class Work>
+void runReportingErrors(Work&& work) noexcept {
+  try {
+    std::forward<Work>(work)();
+  } catch (const std::exception& e) {
+    reportError(e.what());
+  } catch (...) {
+    reportError("Neznámá chyba.");
+  }
+}
 
 }  // namespace tavra

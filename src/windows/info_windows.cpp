@@ -14,6 +14,7 @@
 #include "html/qt/viewer.h"
 #include "platform/file_system.h"
 #include "windows/label3d.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -65,9 +66,7 @@ void followHelpDocumentLink(ThtmlViewer* viewer, const std::string& url, bool& h
   const std::string file = url.substr(0, hash);
   const std::string dest = hash == std::string::npos ? std::string() : url.substr(hash);
   if (file.size() < 4) return;
-  std::string extension = file.substr(file.size() - 4);
-  for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-  if (extension != ".prg") return;
+  if (ascii::lower(std::string_view(file).substr(file.size() - 4)) != ".prg") return;
   handled = true;
   viewer->LoadFromFile(viewer->ResolveLinkPath(file) + dest);
 }

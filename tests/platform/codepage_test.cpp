@@ -28,3 +28,26 @@ TEST(Codepage, UnmappableAndMalformedInputBecomesTheReplacement) {
   EXPECT_EQ(cp1250::fromUtf8("日本", '#'), "##");       // not in the code page
   EXPECT_EQ(cp1250::fromUtf16(u"\U0001F600x"), "?x");   // surrogate pair
 }
+
+TEST(Codepage, OneCaseMapPairsTheLettersOfTheCodePage) {
+  // Every Czech letter with its capital, and letters of the code page's other languages.
+  const std::string lower = cp1250::fromUtf8("aáčďéěíňóřšťúůýžľĺŕąćęłńśźżőűöüşţđăâîß");
+  const std::string upper = cp1250::fromUtf8("AÁČĎÉĚÍŇÓŘŠŤÚŮÝŽĽĹŔĄĆĘŁŃŚŹŻŐŰÖÜŞŢĐĂÂÎß");
+  ASSERT_EQ(lower.size(), upper.size());
+  for (std::size_t i = 0; i < lower.size(); ++i) {
+    const auto l = std::uint8_t(lower[i]), u = std::uint8_t(upper[i]);
+    EXPECT_EQ(cp1250::toLower(u), l) << i;
+    EXPECT_EQ(cp1250::toUpper(l), u) << i;
+  }
+  // Whatever is not a letter keeps its byte: digits, signs, the multiplication sign.
+  for (char c : cp1250::fromUtf8("09 .,;×÷§©«»°€")) {
+    EXPECT_EQ(cp1250::toLower(std::uint8_t(c)), std::uint8_t(c));
+    EXPECT_EQ(cp1250::toUpper(std::uint8_t(c)), std::uint8_t(c));
+  }
+  // A round trip through both cases returns every letter.
+  for (int b = 0; b < 256; ++b) {
+    if (cp1250::toLower(std::uint8_t(b)) != b) {
+      EXPECT_EQ(cp1250::toUpper(cp1250::toLower(std::uint8_t(b))), b) << b;
+    }
+  }
+}

@@ -5,6 +5,7 @@
 
 #include "html/parse/colors.h"
 #include "html/document/section_list.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -14,13 +15,6 @@ int documentFontSize(const TSectionBase& block) { return block.Document ? block.
 
 void copyEmptyLine(const TSectionBase& block, int selFrom, int selTo, std::string& out) {
   if (selFrom <= block.FirstCharPos && block.FirstCharPos < selTo) out += "\r\n";
-}
-
-std::string lowered(std::string_view text, std::size_t max) {
-  std::string r(text.substr(0, max));
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return r;
 }
 
 }  // namespace
@@ -52,7 +46,7 @@ THorzLine::THorzLine(const TAttributeList& attributes) {
   for (const TAttribute& a : attributes) {
     switch (a.Sym) {
       case attrAlign: {
-        std::string align = lowered(a.Text, 10);
+        std::string align = ascii::lower(a.Text, 10);
         if (align == "left")
           Align = alLeft;
         else if (align == "right")

@@ -4,39 +4,18 @@
 #include <array>
 
 #include "html/document/section_list.h"
+#include "platform/ascii.h"
+#include "platform/codepage.h"
 
 namespace tavra {
 
 namespace {
-
-std::array<unsigned char, 256> makeLowerTable() {
-  std::array<unsigned char, 256> t{};
-  for (int i = 0; i < 256; ++i) t[std::size_t(i)] = static_cast<unsigned char>(i);
-  for (int c = 'A'; c <= 'Z'; ++c) t[std::size_t(c)] = static_cast<unsigned char>(c + 32);
-  // Windows-1250 letters outside the block of paired upper and lower case.
-  const unsigned char pairs[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F},
-                                    {0xA3, 0xB3}, {0xA5, 0xB9}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xBC, 0xBE}};
-  for (const auto& p : pairs) t[p[0]] = p[1];
-  for (int c = 0xC0; c <= 0xDE; ++c)
-    if (c != 0xD7) t[std::size_t(c)] = static_cast<unsigned char>(c + 32);
-  return t;
-}
-
-const std::array<unsigned char, 256> kLower = makeLowerTable();
-
-std::string lowerAscii(std::string_view s, std::size_t max) {
-  std::string r(s.substr(0, max));
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return r;
-}
 
 const char* const kRoman[20] = {"i",  "ii",  "iii",  "iv",  "v",  "vi",  "vii",  "viii",  "ix",  "x",
                                 "xi", "xii", "xiii", "xiv", "xv", "xvi", "xvii", "xviii", "xix", "xx"};
 
 }  // namespace
 
-unsigned char LowerCase1250(unsigned char c) { return kLower[c]; }
 
 // State of one line's fitting: floats met later in the line, the height of floats placed
 // at its start, and where floats are placed (null when only counting).
@@ -121,7 +100,7 @@ void TSection::AddControl(InlineControl* control) {
 void TSection::ApplyClear(const TAttributeList& attributes) {
   const TAttribute* clear = attributes.Find(attrClear);
   if (!clear) return;
-  std::string value = lowerAscii(clear->Text, 15);
+  std::string value = ascii::lower(clear->Text, 15);
   ClearMode = value == "left" ? 1 : value == "right" ? 2 : 3;
 }
 
@@ -705,12 +684,12 @@ int TSection::SearchText(int start, std::string_view text, bool matchCase) {
   }
   int length = int(std::min<std::size_t>(text.size(), 255));
   auto first = static_cast<unsigned char>(text[0]);
-  unsigned char lower = kLower[first];
+  unsigned char lower = cp1250::toLower(first);
   for (int i = from; i + length <= CharCount; ++i) {
-    if (kLower[static_cast<unsigned char>(Text[std::size_t(i)])] != lower) continue;
+    if (cp1250::toLower(static_cast<unsigned char>(Text[std::size_t(i)])) != lower) continue;
     int k = 1;
-    while (k < length && kLower[static_cast<unsigned char>(Text[std::size_t(i + k)])] ==
-                             kLower[static_cast<unsigned char>(text[std::size_t(k)])])
+    while (k < length && cp1250::toLower(static_cast<unsigned char>(Text[std::size_t(i + k)])) ==
+                             cp1250::toLower(static_cast<unsigned char>(text[std::size_t(k)])))
       ++k;
     if (k == length) return FirstCharPos + i;
   }

@@ -117,7 +117,5 @@ class TSection : public TSectionBase {
   bool OnlyFloatsBefore(int start, int pos) const;
 };
 
-// Lower case of a Windows-1250 byte (letters with diacritics included).
-unsigned char LowerCase1250(unsigned char c);
 
 }  // namespace tavra

@@ -4,6 +4,7 @@
 
 #include "html/images/image_obj.h"
 #include "html/document/text_section.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -13,13 +14,6 @@ namespace {
 constexpr long long MaxWindowSize = 32000;
 
 int windowSize(long long pixels) { return int(std::clamp(pixels, 0LL, MaxWindowSize)); }
-
-std::string lowerAscii(const std::string& s, std::size_t maxLength) {
-  std::string out = s.substr(0, maxLength);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = char(c + 32);
-  return out;
-}
 
 int widthOfA(Canvas& canvas, FontEngine& fonts, const FontSpec& font) {
   canvas.setFont(fonts.createFont(font));
@@ -319,7 +313,7 @@ TTextAreaFormControlObj::TTextAreaFormControlObj(TSectionList& document, ThtmlFo
     } else if (a.Sym == attrRows) {
       Rows = a.Value;
     } else if (a.Sym == attrWrap) {
-      std::string wrap = lowerAscii(a.Text, a.Text.size());
+      std::string wrap = ascii::lower(a.Text, a.Text.size());
       if (wrap == "soft" || wrap == "hard") wordWrap = true;
     }
   }
@@ -381,7 +375,7 @@ TFormControlObj* AddFormControl(TSection& section, Symbol symbol, TSectionList& 
   std::unique_ptr<TFormControlObj> control;
   if (symbol == tagInput) {
     const TAttribute* type = attributes.Find(attrType);
-    std::string typeText = type ? lowerAscii(type->Text, 20) : std::string();
+    std::string typeText = type ? ascii::lower(type->Text, 20) : std::string();
     if (typeText == "submit" || typeText == "reset" || typeText == "button")
       control = std::make_unique<TButtonFormControlObj>(document, form, typeText, attributes, pos);
     else if (typeText == "radio")

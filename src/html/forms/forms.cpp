@@ -3,21 +3,9 @@
 #include <algorithm>
 
 #include "html/forms/form_controls.h"
+#include "platform/ascii.h"
 
 namespace tavra {
-
-namespace {
-
-bool sameTextIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------- control base
 
@@ -127,7 +115,7 @@ TFormControlObj& ThtmlForm::AddControl(std::unique_ptr<TFormControlObj> control)
 void ThtmlForm::UncheckRadioGroup(TFormControlObj& control) {
   if (control.Name.empty()) return;
   for (auto& other : Controls) {
-    if (other.get() == &control || !sameTextIgnoringCase(other->Name, control.Name)) continue;
+    if (other.get() == &control || !ascii::equalIgnoringCase(other->Name, control.Name)) continue;
     if (auto* radio = dynamic_cast<TRadioButtonFormControlObj*>(other.get()); radio && radio->RadioButton())
       radio->RadioButton()->SetChecked(false);
   }

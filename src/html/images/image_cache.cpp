@@ -4,39 +4,13 @@
 #include <new>
 
 #include "platform/codepage.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
-namespace {
-
-// Upper case of a Windows-1250 letter, through its Unicode character: ASCII, Latin-1
-// and the Latin Extended-A pairs that the code page holds.
-char upperByte(char c) {
-  auto byte = static_cast<std::uint8_t>(c);
-  if (byte < 0x80) return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-  char32_t u = cp1250::toUnicode(byte);
-  char32_t upper = u;
-  if (u >= 0xE0 && u <= 0xFE && u != 0xF7)
-    upper = u - 0x20;
-  else if ((u >= 0x100 && u <= 0x137) || (u >= 0x14A && u <= 0x177))
-    upper = u & ~char32_t(1);
-  else if ((u >= 0x139 && u <= 0x148) || (u >= 0x179 && u <= 0x17E))
-    upper = (u & 1) ? u : u - 1;
-  std::uint8_t out = byte;
-  if (upper != u && cp1250::fromUnicode(upper, out)) return static_cast<char>(out);
-  return c;
-}
-
-bool isTrimmed(char c) { return static_cast<std::uint8_t>(c) <= ' '; }
-
-}  // namespace
-
 std::string ImageCacheKey(const std::string& source) {
-  std::size_t begin = 0, end = source.size();
-  while (begin < end && isTrimmed(source[begin])) ++begin;
-  while (end > begin && isTrimmed(source[end - 1])) --end;
-  std::string key = source.substr(begin, end - begin);
-  for (char& c : key) c = upperByte(c);
+  std::string key(ascii::trimmed(source));
+  for (char& c : key) c = static_cast<char>(cp1250::toUpper(static_cast<std::uint8_t>(c)));
   return key;
 }
 

@@ -7,6 +7,7 @@
 #include "html/images/display_palette.h"
 #include "html/images/bmp_reader.h"
 #include "html/images/jpeg_reader.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -27,10 +28,7 @@ std::string lowerExtension(const std::string& path) {
   std::size_t slash = path.find_last_of("/\\");
   std::size_t dot = path.find_last_of('.');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string ext = path.substr(dot);
-  for (char& c : ext)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return ext;
+  return ascii::lower(std::string_view(path).substr(dot));
 }
 
 std::unique_ptr<Bitmap> decodeBitmapData(std::string_view data) {

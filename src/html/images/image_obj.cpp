@@ -7,21 +7,14 @@
 #include "html/images/image_drawing.h"
 #include "html/images/placeholder_images.h"
 #include "html/document/section_list.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
 namespace {
 
-std::string trimmed(const std::string& s) {
-  std::size_t b = s.find_first_not_of(" \t\r\n"), e = s.find_last_not_of(" \t\r\n");
-  return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
-}
-
-// a * b / c rounded to nearest, with a 64-bit intermediate.
-int scaled(int a, int b, int c) {
-  if (c <= 0) return 0;
-  return int((std::int64_t(a) * b + c / 2) / c);
-}
+// a * b / c rounded to nearest; nothing when there is no c to scale by.
+int scaled(int a, int b, int c) { return c <= 0 ? 0 : MulDiv(a, b, c); }
 
 void useLabelFont(Canvas& canvas, FontEngine& fonts) {
   FontSpec face;
@@ -67,7 +60,7 @@ TImageObj::TImageObj(int position, const TAttributeList& attributes) {
       }
       case attrBorder: NoBorder = a.Value == 0; break;
       case attrWidth: {
-        std::string text = trimmed(a.Text);
+        std::string text(ascii::trimmed(a.Text));
         std::int32_t percent = 0;
         if (!text.empty() && text.back() == '%') {
           if (ParseInteger(text.substr(0, text.size() - 1), percent) && percent >= 1 && percent <= 100)

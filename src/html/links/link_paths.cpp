@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/codepage.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -19,25 +20,13 @@ int hexDigit(char c) {
   return -1;
 }
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
 void replaceAll(std::string& text, char from, char to) { std::replace(text.begin(), text.end(), from, to); }
 
 bool isDrivePath(const std::string& path) { return path.size() >= 2 && path[1] == ':'; }
 
 }  // namespace
 
-std::string TrimControls(const std::string& text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && static_cast<unsigned char>(text[first]) <= 32) ++first;
-  while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
-  return text.substr(first, last - first);
-}
+std::string TrimControls(const std::string& text) { return std::string(ascii::trimmed(text)); }
 
 std::string UrlToLocalPath(const std::string& text) {
   std::string result = text;
@@ -50,7 +39,7 @@ std::string UrlToLocalPath(const std::string& text) {
     result.replace(p, 3, 1, char(high * 16 + low));
   }
   if (result.find('/') != std::string::npos) {
-    std::transform(result.begin(), result.end(), result.begin(), lowerAscii);
+    std::transform(result.begin(), result.end(), result.begin(), ascii::toLower);
     std::size_t p = result.find("file:///");
     if (p != std::string::npos) {
       // A file URL of this machine names its path from the root; one of the home
@@ -97,7 +86,7 @@ std::string MatchFileCase(const std::string& path) {
       const fs::path folder = result.empty() ? fs::path(".") : result;
       for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
-        if (equalsIgnoringCase(name, part.string())) {
+        if (ascii::equalIgnoringCase(name, part.string())) {
           result /= name;
           matching = true;
           break;
@@ -113,7 +102,7 @@ std::string MatchFileCase(const std::string& path) {
 std::string ResolveLinkPath(const std::string& name, const LinkContext& context) {
   const std::string trimmed = TrimControls(name);
   std::string s = UrlToLocalPath(trimmed);
-  const bool fileUrl = trimmed.size() >= 5 && equalsIgnoringCase(trimmed.substr(0, 5), "file:");
+  const bool fileUrl = trimmed.size() >= 5 && ascii::equalIgnoringCase(trimmed.substr(0, 5), "file:");
   if (!fileUrl && !s.empty() && s[0] == '\\') s = context.ServerRoot + s;
   std::string result;
   if (!s.empty() && s[0] == '\\') {
@@ -121,7 +110,7 @@ std::string ResolveLinkPath(const std::string& name, const LinkContext& context)
     result = ExpandFileName(NativePath(s));
   } else if (isDrivePath(s) || s.rfind("\\\\", 0) == 0) {
     result = ExpandFileName(NativePath(s));
-  } else if (equalsIgnoringCase(context.DocumentBase, "DosPath")) {
+  } else if (ascii::equalIgnoringCase(context.DocumentBase, "DosPath")) {
     result = NativePath(s);
   } else {
     std::string folder = context.DocumentBase.empty() ? ExtractFileDir(context.DocumentFile)

@@ -1,4 +1,5 @@
 #include "html/links/map_item.h"
+#include "platform/ascii.h"
 
 #include <cstdint>
 
@@ -12,11 +13,7 @@ constexpr std::size_t kMaxPieceLength = 20;
 enum class AreaShape { Rectangle, Circle, Polygon };
 
 AreaShape shapeFromText(const std::string& text) {
-  std::string head;
-  for (std::size_t i = 0; i < text.size() && i < 4; ++i) {
-    char c = text[i];
-    head += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-  }
+  const std::string head = ascii::lower(text, 4);
   if (head == "circ") return AreaShape::Circle;
   if (head == "poly") return AreaShape::Polygon;
   return AreaShape::Rectangle;

@@ -4,6 +4,7 @@
 #include "html/parse/builder_state.h"
 #include "html/parse/colors.h"
 #include "html/document/section_list.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -27,22 +28,10 @@ constexpr SymbolSet kCommonSet{
 
 bool IsCommonSymbol(Symbol symbol) { return kCommonSet.contains(symbol); }
 
-std::string AnchorKey(std::string_view name) {
-  std::string key(name);
-  for (char& c : key)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return key;
-}
-
-std::string LowerCut(const std::string& text, std::size_t max) {
-  std::string r = text.substr(0, max);
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return r;
-}
+std::string AnchorKey(std::string_view name) { return ascii::upper(name); }
 
 int AlignValue(const std::string& text, std::size_t max, int fallback) {
-  std::string value = LowerCut(text, max);
+  std::string value = ascii::lower(text, max);
   if (value == "left") return alLeft;
   if (value == "center") return alCenter;
   if (value == "right") return alRight;

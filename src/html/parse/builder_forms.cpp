@@ -2,6 +2,7 @@
 
 #include "html/parse/builder_state.h"
 #include "html/forms/form_controls.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -9,13 +10,6 @@ namespace {
 
 constexpr std::size_t kMaxOptionText = 80;
 
-std::string trimmed(const std::string& s) {
-  std::size_t first = 0;
-  while (first < s.size() && static_cast<unsigned char>(s[first]) <= ' ') ++first;
-  std::size_t last = s.size();
-  while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ') --last;
-  return s.substr(first, last - first);
-}
 
 void appendCut(std::string& to, const std::string& text, std::size_t max) {
   if (to.size() < max) to.append(text, 0, max - to.size());
@@ -51,7 +45,7 @@ void HtmlBuilder::DoSelect(TFormControlObj* control) {
     if (sym() == symText) {
       if (collecting) appendCut(text, tok.TokenText, kMaxOptionText);
     } else if (sym() == tagOption || sym() == tagOptionEnd) {
-      std::string option = trimmed(text);
+      std::string option(ascii::trimmed(text));
       if (!option.empty() && collecting && list) list->AddOption(option, value, selected);
       text.clear();
       value.clear();
@@ -64,7 +58,7 @@ void HtmlBuilder::DoSelect(TFormControlObj* control) {
     }
     next();
   }
-  std::string option = trimmed(text);
+  std::string option(ascii::trimmed(text));
   if (collecting && !option.empty() && list) list->AddOption(option, value, selected);
   if (control) control->ResetToValue();
 }

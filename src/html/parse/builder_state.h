@@ -143,7 +143,7 @@ class HtmlBuilder {
 // Whether DoCommonSy handles the symbol.
 bool IsCommonSymbol(Symbol symbol);
 // Lower-cases ASCII letters of at most `max` characters of `text`.
-std::string LowerCut(const std::string& text, std::size_t max);
+
 // Alignment keyword ("left", "center", "right") read from an attribute; `fallback` for
 // other values.
 int AlignValue(const std::string& text, std::size_t max, int fallback);

@@ -3,6 +3,7 @@
 #include "html/parse/builder_state.h"
 #include "html/document/section_list.h"
 #include "html/tables/table.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -14,7 +15,7 @@ constexpr SymbolSet kCellTermSet{tagTableEnd, tagTd,      tagTdEnd,  tagTr,     
 // VALIGN: 0 top, 1 middle, 2 bottom; `fallback` for other values.
 std::uint8_t vAlignValue(const TAttribute* valign, std::uint8_t fallback) {
   if (!valign) return fallback;
-  std::string value = LowerCut(valign->Text, 9);
+  std::string value = ascii::lower(valign->Text, 9);
   if (value == "top" || value == "baseline") return 0;
   if (value == "middle") return 1;
   if (value == "bottom") return 2;
@@ -90,7 +91,7 @@ void HtmlBuilder::DoTable(int level) {
           extraFontStyles_ = savedStyles;
           AddCell(t);
           if (const TAttribute* align = attributes().Find(attrAlign))
-            t.table->CaptionAtTop = LowerCut(align->Text, align->Text.size()) != "bottom";
+            t.table->CaptionAtTop = ascii::lower(align->Text, align->Text.size()) != "bottom";
           currentCell_ = t.table->Caption->Cell.get();
           currentAlignment_ = alCenter;
           next();

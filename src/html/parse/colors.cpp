@@ -1,4 +1,5 @@
 #include "html/parse/colors.h"
+#include "platform/ascii.h"
 
 #include <cstdint>
 
@@ -30,13 +31,8 @@ int hexDigit(char c) {
 bool ParseColor(std::string_view text, std::uint32_t& colour) {
   if (text.empty()) return false;
 
-  char upper[10];
-  std::size_t n = text.size() < 10 ? text.size() : 10;
-  for (std::size_t i = 0; i < n; ++i) {
-    char c = text[i];
-    upper[i] = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-  }
-  std::string_view name(upper, n);
+  const std::string upper = ascii::upper(text, 10);
+  std::string_view name(upper);
   for (const NamedColour& c : kColours) {
     if (c.name == name) {
       colour = c.value;

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "platform/file_system.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -12,12 +13,11 @@ constexpr char kSpace = ' ';
 
 bool isLetter(char upper) { return upper >= 'A' && upper <= 'Z'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char toUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 bool equalsIgnoreCase(const std::string& text, std::string_view lower) {
   if (text.size() != lower.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i)
-    if (toUpper(text[i]) != toUpper(lower[i])) return false;
+    if (ascii::toUpper(text[i]) != ascii::toUpper(lower[i])) return false;
   return true;
 }
 
@@ -118,7 +118,7 @@ inline char HtmlTokenizer::ReadSourceChar() {
 
 inline void HtmlTokenizer::setCurrent(char c) {
   CurrentChar = c;
-  UpperChar = toUpper(c);
+  UpperChar = ascii::toUpper(c);
   if (c == EndMarker && constructDepth_ > 0) throw EParseError(OpenCommentMessage);
 }
 

@@ -120,7 +120,7 @@ void ThtmlViewer::SubmitForm(FormSubmission submission) {
   QMetaObject::invokeMethod(
       this,
       [this, submission = std::move(submission)]() mutable {
-        ReportingErrors([&] {
+        runReportingErrors([&] {
           if (onFormSubmit_)
             onFormSubmit_(this, submission.Action, submission.Target, submission.EncType, submission.Method,
                           submission.Results);
@@ -493,10 +493,8 @@ void ThtmlViewer::Clear() {
 }
 
 bool ThtmlViewer::JumpToAnchor(const std::string& Name) {
-  std::string name = !Name.empty() && Name[0] == '#' ? Name.substr(1) : Name;
+  const std::string name = AnchorKey(!Name.empty() && Name[0] == '#' ? Name.substr(1) : Name);
   if (name.empty()) return false;
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; });
   auto anchor = anchorNames_.find(name);
   if (anchor == anchorNames_.end() || !anchor->second) return false;
   ScrollToY(anchor->second->TopY);

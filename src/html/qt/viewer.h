@@ -362,10 +362,6 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   double lastLayoutMs_ = 0;
 };
 
-// Runs the work of a toolkit event: an error must not travel through the event loop, so
-// it goes to the default error report (a message box) and the program goes on.
-void ReportingErrors(const std::function<void()>& work) noexcept;
-
 // The viewer's two cursors, made from the program's pictures.
 QCursor HandQCursor();
 QCursor IBeamQCursor();

@@ -5,6 +5,7 @@
 
 #include "html/links/link_paths.h"
 #include "html/qt/viewer.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -36,10 +37,9 @@ void ThtmlViewer::FollowLink() {
   std::string s = ResolveLinkPath(url.substr(0, hash));
   std::size_t dot = s.rfind('.');
   std::size_t slash = s.rfind('/');
-  std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? std::string()
-                                                                                            : s.substr(dot, 5);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; });
+  std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash)
+                        ? std::string()
+                        : ascii::upper(std::string_view(s).substr(dot), 5);
   if (ext == ".HTM" || ext == ".HTML") {
     if (s != documentFile_)
       LoadFromFile(s + dest);

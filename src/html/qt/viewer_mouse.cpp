@@ -41,34 +41,24 @@ const QCursor& handCursor() {
 
 }  // namespace
 
-void ReportingErrors(const std::function<void()>& work) noexcept {
-  try {
-    work();
-  } catch (const std::exception& e) {
-    reportError(e.what());
-  } catch (...) {
-    reportError("Neznámá chyba.");
-  }
-}
-
 void TPaintPanel::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  ReportingErrors([&] { Viewer->PanelMouseDown(event->button(), event->modifiers(), p.x(), p.y()); });
+  runReportingErrors([&] { Viewer->PanelMouseDown(event->button(), event->modifiers(), p.x(), p.y()); });
 }
 
 void TPaintPanel::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  ReportingErrors([&] { Viewer->PanelMouseMove(event->buttons(), event->modifiers(), p.x(), p.y()); });
+  runReportingErrors([&] { Viewer->PanelMouseMove(event->buttons(), event->modifiers(), p.x(), p.y()); });
 }
 
 void TPaintPanel::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  ReportingErrors([&] { Viewer->PanelMouseUp(event->button(), event->modifiers(), p.x(), p.y()); });
+  runReportingErrors([&] { Viewer->PanelMouseUp(event->button(), event->modifiers(), p.x(), p.y()); });
 }
 
 void TPaintPanel::mouseDoubleClickEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) ReportingErrors([&] { Viewer->SelectWordAt(p.x(), p.y()); });
+  if (event->button() == Qt::LeftButton) runReportingErrors([&] { Viewer->SelectWordAt(p.x(), p.y()); });
 }
 
 bool ThtmlViewer::LinkAt(int x, int y, InlineControl*& control, TUrlTarget& link) {
@@ -161,7 +151,7 @@ void ThtmlViewer::ExtendSelection(int x, int y) {
 }
 
 void ThtmlViewer::customEvent(QEvent* event) {
-  if (event->type() == AutoScrollEvent) ReportingErrors([this] { DoAutoScroll(); });
+  if (event->type() == AutoScrollEvent) runReportingErrors([this] { DoAutoScroll(); });
 }
 
 void ThtmlViewer::DoAutoScroll() {

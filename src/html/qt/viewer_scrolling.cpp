@@ -8,6 +8,7 @@
 
 #include "html/qt/viewer.h"
 #include "platform/codepage.h"
+#include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
@@ -195,7 +196,7 @@ void ThtmlViewer::HScrollChanged(int) {
 }
 
 void ThtmlViewer::keyPressEvent(QKeyEvent* event) {
-  ReportingErrors([&] { KeyDown(event); });
+  runReportingErrors([&] { KeyDown(event); });
 }
 
 void ThtmlViewer::KeyDown(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 
 #include "html/parse/colors.h"
 #include "html/document/section_list.h"
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -14,12 +15,6 @@ namespace {
 // Widths and heights from documents are kept within what a 16-bit graphics system can
 // draw, so that no sum of them overflows.
 constexpr int MaxExtent = 32000;
-
-bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
 
 bool IsPercent(const TAttribute& a) { return a.Text.find('%') != std::string::npos; }
 
@@ -89,13 +84,13 @@ ThtmlTable::ThtmlTable(TSectionList* document, int listLevel, TCell* parentCell,
   for (const TAttribute& a : attributes) {
     switch (a.Sym) {
       case attrAlign:
-        if (SameText(a.Text, "CENTER")) {
+        if (ascii::equalIgnoringCase(a.Text, "CENTER")) {
           Align = 2;
           Floats = false;
-        } else if (SameText(a.Text, "LEFT")) {
+        } else if (ascii::equalIgnoringCase(a.Text, "LEFT")) {
           Align = 1;
           Floats = true;
-        } else if (SameText(a.Text, "RIGHT")) {
+        } else if (ascii::equalIgnoringCase(a.Text, "RIGHT")) {
           Align = 3;
           Floats = true;
         }
