@@ -114,6 +114,11 @@ int TSection::CloseSection() {
 
 // ---------------------------------------------------------------- measures
 
+int TSection::TextStretch(int pos, int end) const {
+  return std::min({end - pos, FontRuns.CharsToNextRun(pos, CharCount), std::max(1, CharsToNextImage(pos)),
+                   std::max(1, CharsToNextControl(pos))});
+}
+
 int TSection::CharsToNextControl(int pos) const {
   for (const InlineControl* c : ControlRuns)
     if (c->Pos >= pos) return c->Pos - pos;
@@ -164,8 +169,7 @@ int TSection::TextWidth(int start, int count, bool trimTrailingSpaces) const {
         continue;
       }
     }
-    int n = std::min({end - i, FontRuns.CharsToNextRun(i, CharCount), std::max(1, CharsToNextImage(i)),
-                      std::max(1, CharsToNextControl(i))});
+    int n = TextStretch(i, end);
     int index = 0;
     const FontPtr& font = FontRuns.RunAtPos(i, index).Font();
     for (int k = i; k < i + n; ++k) width += font->advance(static_cast<unsigned char>(Text[std::size_t(k)]));
@@ -467,8 +471,7 @@ void TSection::PlaceContents(int x) {
           continue;
         }
       }
-      int n = std::min({end - i, FontRuns.CharsToNextRun(i, CharCount), std::max(1, CharsToNextImage(i)),
-                        std::max(1, CharsToNextControl(i))});
+      int n = TextStretch(i, end);
       pen += run.Font()->textWidth(Text.data() + i, n) - run.Overhang;
       i += n;
     }
@@ -509,8 +512,7 @@ void TSection::PaintLine(const PaintContext& context, Canvas& canvas, int clipWi
         continue;
       }
     }
-    int n = std::min({end - i, FontRuns.CharsToNextRun(i, CharCount), std::max(1, CharsToNextImage(i)),
-                      std::max(1, CharsToNextControl(i))});
+    int n = TextStretch(i, end);
     bool selected = i >= selFrom && i < selTo;
     if (selected)
       n = std::min(n, selTo - i);

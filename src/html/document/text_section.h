@@ -88,6 +88,8 @@ class TSection : public TSectionBase {
   int TextWidth(int start, int count, bool trimTrailingSpaces) const;
   int CharsToNextImage(int pos) const { return ImageRuns.CharsToNextImage(pos); }
   int CharsToNextControl(int pos) const;
+  // Characters from pos, before `end`, that share one font run and hold no marker.
+  int TextStretch(int pos, int end) const;
   InlineControl* ControlAtPos(int pos) const;
   // Whether the character at pos stands for an image or a control.
   bool IsMarker(int pos) const;
