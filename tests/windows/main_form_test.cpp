@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/core/date_cursor.h"
@@ -199,6 +200,25 @@ TEST_F(MainFormTest, ToolbarButtonsAndThePickerStepTheDate) {
   EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Data na 5.1.2001 nebyla nalezena!")));
   EXPECT_EQ(form.Skoc->minimumDate(), QDate(1901, 1, 1));
   EXPECT_EQ(form.Skoc->maximumDate(), QDate(2099, 12, 31));
+}
+
+TEST_F(MainFormTest, ATodayOutside1901To2099ShowsTheNearestDayInTextAndPicker) {
+  for (const auto& [today, shown, next] :
+       {std::tuple("2100-02-28", QDate(2099, 12, 31), QDate(2099, 1, 1)),
+        std::tuple("1900-02-28", QDate(1901, 1, 1), QDate(1901, 1, 2))}) {
+    qputenv("TAVRA_TODAY", today);
+    TMainForm& form = showActive();
+    const QString title = QStringLiteral("Tavra ") + shown.toString(QStringLiteral("d.M.yyyy"));
+    EXPECT_EQ(form.Skoc->date(), shown) << today;
+    EXPECT_EQ(QApplication::applicationName(), title);
+    QTest::keyClick(form.TextWindow, Qt::Key_Right);
+    EXPECT_EQ(form.Skoc->date(), next);
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tavra ") + next.toString(QStringLiteral("d.M.yyyy")));
+    QTest::keyClick(form.TextWindow, Qt::Key_Home);
+    EXPECT_EQ(form.Skoc->date(), shown);
+    EXPECT_EQ(QApplication::applicationName(), title);
+  }
+  EXPECT_EQ(messages_, std::vector<std::string>{});
 }
 
 TEST_F(MainFormTest, AltF4RecordsTodayAndCloses) {
