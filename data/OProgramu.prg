@@ -111,9 +111,10 @@ jednou za den:</P>
 <OL>
 <LI>Nastavte spouštìní programu s parametrem <TT>a</TT>: za název programu napište mezeru
 a malé písmeno <TT>a</TT>.
-<LI>Po pøeètení textù program ukonèete pøíkazem <I>Konec (jednou dennì)</I>
-(klávesy <TT>Alt+F4</TT> nebo tlaèítko <I>Ukonèit program</I>). Program si zapamatuje
-dnešní datum.
+<LI>Po pøeètení textù program ukonèete pøíkazem <I>Konec (jednou dennì)</I> z nabídky <I>Tavra</I>
+nebo tlaèítkem <I>Ukonèit program</I>. Program si zapamatuje dnešní datum.
+Klávesy <TT>Alt+F4</TT> patøí témuž pøíkazu, ale v mnoha prostøedích si je vezme správce
+oken a program jen zavøe, stejnì jako køížek v záhlaví okna: datum se pak nezapamatuje.
 <LI>Když se pak program téhož dne spustí s parametrem <TT>a</TT> znovu, hned se zavøe.
 Druhý den se opìt ukáže.
 </OL>
@@ -126,7 +127,7 @@ zapamatoval.</P>
 
 <TABLE BORDER=1 CELLPADDING=3 CELLSPACING=0 WIDTH="95%">
 <TR BGCOLOR="#E8E8F4"><TH>Nabídka</TH><TH>Pøíkaz</TH><TH>Klávesy</TH><TH>Význam</TH></TR>
-<TR><TD ROWSPAN=2>Tavra</TD><TD>Konec (jednou dennì)</TD><TD>Alt+F4</TD><TD>ukonèí program a zapamatuje si dnešní den</TD></TR>
+<TR><TD ROWSPAN=2>Tavra</TD><TD>Konec (jednou dennì)</TD><TD>Alt+F4 (kde ji nepøevezme správce oken)</TD><TD>ukonèí program a zapamatuje si dnešní den</TD></TR>
 <TR><TD>Konec</TD><TD>Esc</TD><TD>ukonèí program</TD></TR>
 <TR><TD ROWSPAN=9>Zobrazit</TD><TD>Zítra</TD><TD>šipka vpravo</TD><TD>o den dopøedu</TD></TR>
 <TR><TD>Za týden</TD><TD>Page Down</TD><TD>o týden dopøedu</TD></TR>

@@ -583,25 +583,34 @@ QAction* TMainForm::previewedAction(const QKeyEvent& key) const {
   return nullptr;
 }
 
+// While a menu is open, or the menu bar holds the keyboard (after Alt, or after Esc closed
+// a menu), the menus own the plain keys: arrows walk them, Esc backs out of them.
+bool TMainForm::menusHoldTheKeyboard() const {
+  return QApplication::activePopupWidget() != nullptr || qobject_cast<QMenuBar*>(QApplication::focusWidget());
+}
+
 // Key preview: the menu's shortcut keys reach the window before the focused control, so
 // the arrows, Page Up, Page Down and Home step the date even inside the text box.
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && widget->window() == this) {
-      if (QAction* action = previewedAction(*static_cast<QKeyEvent*>(event))) {
-        if (type == QEvent::ShortcutOverride) {
-          // Taken here, so that the key press comes to this filter rather than the shortcut.
-          event->accept();
-          return true;
-        }
-        action->trigger();
-        return true;
-      }
-    }
+  if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+  auto* widget = qobject_cast<QWidget*>(watched);
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  QAction* action = widget ? previewedAction(key) : nullptr;
+  if (!action) return QMainWindow::eventFilter(watched, event);
+  const bool plainKey = !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  // An open menu hands the keys it does not use to the menu bar; there they walk the bar.
+  const bool menuKey = plainKey && (menusHoldTheKeyboard() || qobject_cast<QMenuBar*>(widget));
+  if (!menuKey && widget->window() != this) return QMainWindow::eventFilter(watched, event);
+  if (type == QEvent::ShortcutOverride) {
+    // Taken here, so that the key press comes to the menus or to this filter rather than
+    // to the window's shortcut of the same key.
+    event->accept();
+    return true;
   }
-  return QMainWindow::eventFilter(watched, event);
+  if (menuKey) return false;
+  action->trigger();
+  return true;
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

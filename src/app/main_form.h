@@ -170,6 +170,7 @@ class TMainForm : public QMainWindow {
   void setTextFont(const QFont& font);
   void applyPendingOuterSize();
   QAction* previewedAction(const QKeyEvent& key) const;
+  bool menusHoldTheKeyboard() const;
 
   std::string programFolder_;
   std::string firstArgument_;

@@ -135,7 +135,7 @@ TEST(DateCursor, TodayPickerAndEncoding) {
   EXPECT_EQ(cursor.CursorToDate(), (Date{1999, 12, 24}));
 
   // Outside 1901..2099 the leap rule can reach a day that does not exist.
-  cursor = at(28, 2, 1900);
+  cursor.Day = 28, cursor.Month = 2, cursor.Year = 1900;
   cursor.StepDayForward();
   EXPECT_EQ(text(cursor), "29.2.1900");
   try {
@@ -145,6 +145,29 @@ TEST(DateCursor, TodayPickerAndEncoding) {
     EXPECT_STREQ(error.what(), "Invalid argument to date encode");
   }
   EXPECT_THROW(DateCursor().CursorToDate(), DateConvertError);
+}
+
+TEST(DateCursor, DaysOutside1901To2099AreHeldToTheNearestDayInside) {
+  {
+    tavra::testing::EnvGuard today("TAVRA_TODAY", "2100-02-28");
+    DateCursor cursor;
+    cursor.SetCursorToToday();
+    EXPECT_EQ(text(cursor), "31.12.2099");
+    cursor.StepDayForward();
+    EXPECT_EQ(cursor.CursorToDate(), (Date{2099, 1, 1}));
+  }
+  {
+    tavra::testing::EnvGuard today("TAVRA_TODAY", "1900-02-28");
+    DateCursor cursor;
+    cursor.SetCursorToToday();
+    EXPECT_EQ(text(cursor), "1.1.1901");
+    cursor.StepDayBack();
+    EXPECT_EQ(cursor.CursorToDate(), (Date{1901, 12, 31}));
+  }
+  EXPECT_EQ(text(at(29, 2, 2100)), "31.12.2099");
+  EXPECT_EQ(text(at(31, 12, 1900)), "1.1.1901");
+  EXPECT_EQ(text(at(31, 12, 2099)), "31.12.2099");
+  EXPECT_EQ(text(at(1, 1, 1901)), "1.1.1901");
 }
 
 TEST(DateCursor, StepsOnTheUnsetCursorStayInsideTheTable) {

@@ -144,6 +144,17 @@ TEST_F(SettingsTest, OnceADayClosesOnlyWithTheArgumentAAndTheSavedShownDay) {
   EXPECT_FALSE(ShouldCloseOnceADay("a", cursor, state));
   state.SavedDate.clear();
   EXPECT_FALSE(ShouldCloseOnceADay("a", cursor, state));
+
+  // After 2099 the day shown is 31.12.2099, but the day recorded on exit is the real one.
+  EnvGuard today("TAVRA_TODAY", "2100-02-28");
+  cursor.SetCursorToToday();
+  state.SavedDate = "28.2.2100";
+  EXPECT_TRUE(ShouldCloseOnceADay("a", cursor, state));
+  state.SavedDate = "31.12.2099";
+  EXPECT_FALSE(ShouldCloseOnceADay("a", cursor, state));
+  state.SavedDate = "28.2.2100";
+  cursor.StepDayBack();
+  EXPECT_FALSE(ShouldCloseOnceADay("a", cursor, state));
 }
 
 TEST_F(SettingsTest, MissingInformationFilesDisableTheirCommandsWithAMessage) {

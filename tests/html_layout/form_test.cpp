@@ -11,6 +11,32 @@ namespace {
 
 using Results = std::vector<std::string>;
 
+TEST(FormControls, ControlsAndPicturesAfterTheTextLimitAreStillPlaced) {
+  FormFixture f;
+  std::string words;
+  for (int i = 0; i < 10001; ++i) words += "x ";
+  f.block->AppendText(words);
+  f.block->AppendText("dropped");
+  f.form();
+  auto& edit = f.input("text", "e", "v");
+  auto& picture = f.add<TImageFormControlObj>(
+      tagInput, formAttrs({{attrType, "image"}, {attrName, "i"}, {attrSrc, "missing.gif"}}));
+  f.layoutAndPaint();
+
+  // The text stops at the limit; the two controls stand on the last line, after it
+  // (12-point lines are 18 high).
+  constexpr int kLine12 = 18;
+  EXPECT_EQ(f.block->Text.find("dropped"), std::string::npos);
+  ASSERT_EQ(f.block->ControlRuns.size(), 1u);
+  ASSERT_EQ(f.block->ImageRuns.Count(), 1);
+  ASSERT_NE(picture.Image, nullptr);
+  EXPECT_TRUE(edit.HasPlace);
+  EXPECT_GT(edit.DocTop, 200 * kLine12);
+  EXPECT_GT(picture.Image->PictureTop, 200 * kLine12);
+  EXPECT_GT(picture.Image->PictureLeft, edit.DocLeft);
+  EXPECT_LE(f.block->TopY + f.block->ContentHeight - edit.DocTop, 2 * kLine12);
+}
+
 TEST(FormControls, InputTypesAndEditWidths) {
   FormFixture f;
   f.form();

@@ -176,6 +176,37 @@ TEST_F(Cache, HostRequestsAnswerWithDataLaterOrNothing) {
   EXPECT_EQ(ImageCache().Count(), 2);
 }
 
+TEST_F(Cache, APictureStoredMeanwhileUnderItsNameIsStillReturned) {
+  std::string first = test::encodeJpeg(8, 8, std::vector<std::uint32_t>(64, 0x336699), false);
+  std::string second = test::encodeJpeg(4, 4, std::vector<std::uint32_t>(16, 0x996633), false);
+  PictureRef inner;
+  // While the host answers, something else asks for the same picture and stores it.
+  ImageRequestHandler host = [&](const std::string& source, std::string*& stream) {
+    TransparencyKind kind = trNone;
+    bool innerPending = false, innerFromCache = false;
+    const Mask* innerMask = nullptr;
+    ImageRequestHandler other = [&](const std::string&, std::string*& s) { s = &first; };
+    inner = FetchImage(other, source, kind, innerPending, innerFromCache, innerMask);
+    stream = &second;
+  };
+  PictureRef picture = fetch("photo", trNone, host);
+  ASSERT_TRUE(inner.bitmap);
+  // The caller sees the picture, the one the cache holds, and is one of its two users.
+  ASSERT_TRUE(picture.bitmap);
+  EXPECT_EQ(picture.bitmap, inner.bitmap);
+  EXPECT_EQ(picture.bitmap->width, 8);
+  ASSERT_EQ(ImageCache().Count(), 1);
+  EXPECT_EQ(ImageCache().Item(0).InUseCount, 2);
+  // Released by both, the entry ages out as any other; until then the picture stays.
+  ImageCache().SetIdleLimit(0);
+  ImageCache().ReleaseImage("photo");
+  ImageCache().AgeEntries();
+  ASSERT_EQ(ImageCache().Count(), 1);
+  ImageCache().ReleaseImage("photo");
+  ImageCache().AgeEntries();
+  EXPECT_EQ(ImageCache().Count(), 0);
+}
+
 TEST_F(Cache, StoringUnderATakenKeyLeavesTheItemWithTheCaller) {
   auto item = std::make_unique<TBitmapItem>();
   item->ImageBitmap = std::make_unique<Bitmap>(1, 1);

@@ -76,6 +76,18 @@ TEST(HelpDocuments, WrittenInWindows1250WithTheirStructure) {
   }
 }
 
+TEST(HelpDocuments, TheOnceADayExitIsTaughtByItsMenuItemNotOnlyByAltF4) {
+  // Many window managers take Alt+F4 for a plain close, which records no day; the help
+  // names the ways that always record it.
+  const std::string html = readWholeFile(kSampleFolder + "OProgramu.prg");
+  const std::size_t begin = html.find("<A NAME=\"jednou\">");
+  ASSERT_NE(begin, std::string::npos);
+  const std::string section = html.substr(begin, html.find("<A NAME=", begin + 1) - begin);
+  for (const char* phrase : {"<I>Konec (jednou denně)</I> z nabídky <I>Tavra</I>", "tlačítkem <I>Ukončit program</I>",
+                             "si je vezme správce", "datum se pak nezapamatuje"})
+    EXPECT_NE(section.find(cp1250::fromUtf8(phrase)), std::string::npos) << phrase;
+}
+
 TEST(HelpDocuments, PicturesLoad) {
   std::set<std::string> pictures;
   for (const char* name : kDocuments)

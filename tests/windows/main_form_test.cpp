@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -19,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/core/date_cursor.h"
@@ -194,6 +197,25 @@ TEST_F(MainFormTest, ToolbarButtonsAndThePickerStepTheDate) {
   EXPECT_EQ(form.Skoc->maximumDate(), QDate(2099, 12, 31));
 }
 
+TEST_F(MainFormTest, ATodayOutside1901To2099ShowsTheNearestDayInTextAndPicker) {
+  for (const auto& [today, shown, next] :
+       {std::tuple("2100-02-28", QDate(2099, 12, 31), QDate(2099, 1, 1)),
+        std::tuple("1900-02-28", QDate(1901, 1, 1), QDate(1901, 1, 2))}) {
+    qputenv("TAVRA_TODAY", today);
+    TMainForm& form = showActive();
+    const QString title = QStringLiteral("Tavra ") + shown.toString(QStringLiteral("d.M.yyyy"));
+    EXPECT_EQ(form.Skoc->date(), shown) << today;
+    EXPECT_EQ(QApplication::applicationName(), title);
+    QTest::keyClick(form.TextWindow, Qt::Key_Right);
+    EXPECT_EQ(form.Skoc->date(), next);
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tavra ") + next.toString(QStringLiteral("d.M.yyyy")));
+    QTest::keyClick(form.TextWindow, Qt::Key_Home);
+    EXPECT_EQ(form.Skoc->date(), shown);
+    EXPECT_EQ(QApplication::applicationName(), title);
+  }
+  EXPECT_EQ(messages_, std::vector<std::string>{});
+}
+
 TEST_F(MainFormTest, AltF4RecordsTodayAndCloses) {
   TMainForm& form = showActive();
   QTest::keyClick(form.TextWindow, Qt::Key_Right);  // another day shown; today is recorded
@@ -205,6 +227,49 @@ TEST_F(MainFormTest, AltF4RecordsTodayAndCloses) {
 
 TEST_F(MainFormTest, EscClosesWithoutWriting) {
   TMainForm& form = showActive();
+  QTest::keyClick(form.TextWindow, Qt::Key_Escape);
+  EXPECT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+  EXPECT_FALSE(QFile::exists(path("Tavra.ini")));
+}
+
+TEST_F(MainFormTest, OpenMenusAndTheFocusedMenuBarOwnTheirKeys) {
+  TMainForm& form = showActive();
+  QMenuBar* bar = form.menuBar();
+  const auto openMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(form.Zobrazit->menuAction()).center());
+  ASSERT_TRUE(waitUntil([&] { return openMenu() == form.Zobrazit; }));
+
+  // Arrows move between the menus and within one; the day stays.
+  QTest::keyClick(openMenu(), Qt::Key_Right);
+  EXPECT_TRUE(waitUntil([&] { return openMenu() == form.Nastaven1; }));
+  QTest::keyClick(openMenu(), Qt::Key_Left);
+  EXPECT_TRUE(waitUntil([&] { return openMenu() == form.Zobrazit; }));
+  QTest::keyClick(openMenu(), Qt::Key_Home);
+  EXPECT_EQ(form.Zobrazit->activeAction(), form.Den2);
+  QTest::keyClick(openMenu(), Qt::Key_Down);
+  EXPECT_EQ(form.Zobrazit->activeAction(), form.Tden1);
+  QTest::keyClick(openMenu(), Qt::Key_PageUp);
+  QTest::keyClick(openMenu(), Qt::Key_PageDown);
+  EXPECT_EQ(openMenu(), form.Zobrazit);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+
+  // Esc closes the menu and leaves the bar with the keyboard; there Right walks the bar.
+  QTest::keyClick(openMenu(), Qt::Key_Escape);
+  ASSERT_TRUE(waitUntil([&] { return openMenu() == nullptr && QApplication::focusWidget() == bar; }));
+  QTest::keyClick(bar, Qt::Key_Right);
+  EXPECT_EQ(bar->activeAction(), form.Nastaven1->menuAction());
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+
+  // A second Esc only leaves the bar; Tavra stays open and nothing is written.
+  QTest::keyClick(bar, Qt::Key_Escape);
+  ASSERT_TRUE(waitUntil([&] { return form.TextWindow->hasFocus(); }));
+  QTest::qWait(50);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+
+  // Only now are the keys the window's again.
+  QTest::keyClick(form.TextWindow, Qt::Key_Right);
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot + 1));
   QTest::keyClick(form.TextWindow, Qt::Key_Escape);
   EXPECT_TRUE(waitUntil([&] { return !form.isVisible(); }));
   EXPECT_FALSE(QFile::exists(path("Tavra.ini")));

@@ -133,8 +133,21 @@ TEST_F(ViewerTest, MetaRefreshIsReportedAfterTheLoad) {
   viewer.LoadFromFile(write("r1.htm", "<meta http-equiv=\"Refresh\" content=\"5; URL=Next.htm\"><p>x</p>"));
   viewer.LoadFromFile(write("r2.htm", "<meta http-equiv=\"refresh\" content=\"0; url=x.htm\"><p>x</p>"));
   viewer.LoadFromFile(write("r3.htm", "<meta http-equiv=\"refresh\" content=\"5\"><p>x</p>"));
-  ASSERT_EQ(refreshes.size(), 1u);
-  EXPECT_EQ(refreshes[0], std::make_pair(5, std::string("Next.htm")));
+  // The delay is an integer exactly as written before ";": a blank, a fraction or a unit
+  // make none.
+  for (const char* content : {"5 ;url=b.htm", "5\t; url=b.htm", "2.5; url=c.htm", "5s; url=d.htm", "; url=e.htm"})
+    viewer.LoadFromFile(write("r4.htm", std::string("<meta http-equiv=refresh content=\"") + content + "\"><p>x</p>"));
+  viewer.LoadFromFile(write("r5.htm", "<meta http-equiv=refresh content=\"+7;url=Signed.htm\"><p>x</p>"));
+  EXPECT_EQ(refreshes, (std::vector<std::pair<int, std::string>>{{5, "Next.htm"}, {7, "Signed.htm"}}));
+}
+
+TEST_F(ViewerTest, ALinkResolvesInTheFolderOfTheBase) {
+  const std::string target = write("other/y.htm", "<p>in other</p>");
+  write("y.htm", "<p>beside the document</p>");
+  viewer.LoadFromFile(write("a.htm", "<base href=\"file://" + folder.file("other/index.htm") +
+                                         "\"><p><a href=\"y.htm\">go</a></p>"));
+  click(pointOf(find("go")));
+  EXPECT_EQ(viewer.DocumentFile(), target);
 }
 
 TEST_F(ViewerTest, PropertyAssignmentRules) {

@@ -1,5 +1,7 @@
 #include "app/core/date_cursor.h"
 
+#include <tuple>
+
 namespace tavra {
 
 namespace {
@@ -92,10 +94,17 @@ void DateCursor::SetCursorToToday() { assign(today()); }
 
 void DateCursor::SetCursorFromPicker(const Date& picked) { assign(picked); }
 
+// Only 1901 to 2099 are served (the leap rule and the picker's range); a day outside, such
+// as a system date past 2099, is held to the nearest day inside, so that the text and the
+// picker show the same day and every step lands on a real one.
 void DateCursor::assign(const Date& date) {
-  Year = static_cast<std::uint16_t>(date.year);
-  Month = static_cast<std::uint16_t>(date.month);
-  Day = static_cast<std::uint16_t>(date.day);
+  const auto order = [](const Date& d) { return std::tuple(d.year, d.month, d.day); };
+  const Date first{kFirstYear, 1, 1};
+  const Date last{kLastYear, 12, 31};
+  const Date held = order(date) < order(first) ? first : order(last) < order(date) ? last : date;
+  Year = static_cast<std::uint16_t>(held.year);
+  Month = static_cast<std::uint16_t>(held.month);
+  Day = static_cast<std::uint16_t>(held.day);
 }
 
 Date DateCursor::CursorToDate() const { return encodeDate(Year, Month, Day); }

@@ -34,9 +34,9 @@ class DateCursor {
   // Previous year, refused at 1901; same last-day rule and clamping as StepYearForward.
   void StepYearBack();
 
-  // Sets the cursor to the system's current date (today()).
+  // Sets the cursor to the system's current date (today()), held to 1901..2099.
   void SetCursorToToday();
-  // Sets the cursor to the date the date picker shows.
+  // Sets the cursor to the date the date picker shows, held to 1901..2099.
   void SetCursorFromPicker(const Date& picked);
   // The cursor as a date; throws DateConvertError("Invalid argument to date encode").
   Date CursorToDate() const;

@@ -62,7 +62,13 @@ void ResetLookAndSettingsFile(MainWindowControls& window) {
 bool ShouldCloseOnceADay(const std::string& firstArgument, const DateCursor& cursor,
                          const DayState& state) {
   if (firstArgument != "a") return false;
-  return shortDateText(cursor.CursorToDate()) == state.SavedDate;
+  Date shown = cursor.CursorToDate();
+  // A today outside 1901..2099 is shown as the nearest day inside, while the exit once a
+  // day records the real today; standing on the day today is shown as, that is compared.
+  DateCursor heldToday;
+  heldToday.SetCursorToToday();
+  if (shown == heldToday.CursorToDate()) shown = today();
+  return shortDateText(shown) == state.SavedDate;
 }
 
 void CheckInfoFiles(MainWindowControls& window, const std::string& programFolder) {

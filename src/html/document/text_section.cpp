@@ -78,8 +78,10 @@ void TSection::ChangeLink(Symbol symbol, TSectionList& document, const TMyFont& 
   if (symbol == attrHref) run.UrlTarget.Assign(target.URL, target.Target);
 }
 
+// The character limit is for text: a picture or a control after it is still placed, as a
+// control that joined its form must be seen where its value is submitted.
 InlineImage* TSection::AddImage(std::unique_ptr<InlineImage> image, TCell* cell) {
-  if (!image || CharCount > MaxChars) return nullptr;
+  if (!image) return nullptr;
   image->Pos = CharCount;
   image->OwnerCell = cell;
   InlineImage* added = image.get();
@@ -90,7 +92,7 @@ InlineImage* TSection::AddImage(std::unique_ptr<InlineImage> image, TCell* cell)
 }
 
 void TSection::AddControl(InlineControl* control) {
-  if (!control || CharCount > MaxChars) return;
+  if (!control) return;
   control->Pos = CharCount;
   ControlRuns.push_back(control);
   Text.push_back(ControlMarker);

@@ -165,9 +165,15 @@ PictureRef FetchImage(const ImageRequestHandler& onImageRequest, const std::stri
     item->Transparency = item->MaskImage ? transparency : trNone;
     PictureRef picture = item->Image();
     const Mask* itemMask = item->MaskImage.get();
-    // The key was absent a moment ago; if a handler stored it meanwhile, the picture
-    // just loaded is dropped rather than left without an owner.
-    if (!cache.StoreImage(key, item)) return {};
+    if (!cache.StoreImage(key, item)) {
+      // The key was absent a moment ago: a handler stored the same source meanwhile. The
+      // caller still gets its picture, the stored one, whose entry owns it for as long as
+      // the caller uses it; the copy just loaded has no owner and goes.
+      const int index = cache.IndexOf(key);
+      if (index < 0) return {};
+      fromCacheOut = true;
+      return fromCache(cache, index, transparency, mask);
+    }
     mask = itemMask;
     return picture;
   } catch (const std::bad_alloc&) {

@@ -8,7 +8,9 @@
 #include <QPixmap>
 #include <QStyle>
 #include <algorithm>
+#include <charconv>
 #include <chrono>
+#include <string_view>
 
 #include "html/images/display_palette.h"
 #include "html/images/image_cache.h"
@@ -34,6 +36,15 @@ QCursor cursorFrom(const CursorPicture& picture) {
       image.setPixel(x, y, transparent ? 0u : (0xFF000000u | picture.image.at(x, y)));
     }
   return QCursor(QPixmap::fromImage(image), picture.hotX, picture.hotY);
+}
+
+// The delay of a META refresh is the text before ";" as it stands: an integer with an
+// optional sign, nothing around it; anything else is -1, which asks for no refresh.
+int refreshDelay(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  int delay = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), delay);
+  return error == std::errc() && end == text.data() + text.size() ? delay : -1;
 }
 
 }  // namespace
@@ -508,9 +519,7 @@ void ThtmlViewer::MetaHandler(const std::string& httpEq, const std::string& name
   if (QString::fromLatin1(httpEq.c_str()).compare("refresh", Qt::CaseInsensitive) != 0) return;
   std::size_t semicolon = content.find(';');
   if (semicolon == std::string::npos) return;
-  bool ok = false;
-  int delay = QString::fromLatin1(content.substr(0, semicolon).c_str()).trimmed().toInt(&ok);
-  if (!ok) delay = -1;
+  const int delay = refreshDelay(std::string_view(content).substr(0, semicolon));
   std::string lower = content;
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; });

@@ -111,9 +111,13 @@ ThtmlTable::ThtmlTable(TSectionList* document, int listLevel, TCell* parentCell,
         if (a.Value >= 0) CellSpacing = std::min(a.Value, 40);
         break;
       case attrWidth:
-        WidthIsPercent = IsPercent(a);
-        SpecWidth = WidthIsPercent ? std::clamp(a.Value, -MaxExtent, MaxExtent / 10) * 10
-                                   : std::clamp(a.Value, -MaxExtent, MaxExtent);
+        if (!IsPercent(a)) {
+          WidthIsPercent = false;
+          SpecWidth = std::clamp(a.Value, -MaxExtent, MaxExtent);
+        } else if (a.Value >= 1 && a.Value <= 100) {
+          WidthIsPercent = true;
+          SpecWidth = a.Value * 10;
+        }
         break;
       case attrBordercolor:
         if (ParseColor(a.Text, BorderColor)) {
