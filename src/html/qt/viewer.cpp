@@ -19,6 +19,7 @@
 #include "html/links/link_paths.h"
 #include "html/images/placeholder_images.h"
 #include "html/qt/form_widgets.h"
+#include "platform/ascii.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"
@@ -516,14 +517,11 @@ bool ThtmlViewer::JumpToAnchor(const std::string& Name) {
 void ThtmlViewer::MetaHandler(const std::string& httpEq, const std::string& name, const std::string& content) {
   if (OnMeta) OnMeta(this, httpEq, name, content);
   if (!OnMetaRefresh) return;
-  if (QString::fromLatin1(httpEq.c_str()).compare("refresh", Qt::CaseInsensitive) != 0) return;
+  if (!ascii::equalIgnoringCase(httpEq, "refresh")) return;
   std::size_t semicolon = content.find(';');
   if (semicolon == std::string::npos) return;
   const int delay = refreshDelay(std::string_view(content).substr(0, semicolon));
-  std::string lower = content;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; });
-  std::size_t url = lower.find("url=");
+  std::size_t url = ascii::lower(content).find("url=");
   if (delay > 0 && url != std::string::npos) {
     refreshUrl_ = content.substr(url + 4);
     refreshDelay_ = delay;
