@@ -27,16 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto gif = LoadGifFromStream(bytes, notAnimated);
   if (!gif) return 0;
   FixedCanvas canvas(64, 64);
-  PictureBackground background;
+  // A second player of the same frames, which shares their compositions while it follows
+  // the first and goes its own way after.
+  auto copy = TGIFImage::CreateCopy(*gif);
   // Twice round all frames, so that each disposal meets the frame after it and the
   // last frame returns to the first.
   for (int i = 0; i < 2 * gif->FrameCount(); ++i) {
     gif->SetFrameIndex(gif->FrameIndex() + 1);
-    gif->Draw(canvas, background, 48, 40, 3, 5);
+    gif->Draw(canvas, 48, 40, 3, 5);
+    if (i % 2 == 0) copy->SetFrameIndex(copy->FrameIndex() + 1);
+    copy->Draw(canvas, gif->Height(), gif->Width(), 0, 0);
   }
   gif->FirstFrameBitmap();
   gif->FirstFrameMask();
-  auto copy = TGIFImage::CreateCopy(*gif);
-  copy->Draw(canvas, background, gif->Height(), gif->Width(), 0, 0);
   return 0;
 }

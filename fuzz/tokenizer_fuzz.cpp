@@ -18,8 +18,7 @@ void readToEnd(const std::uint8_t* data, std::size_t size, Reader reader, bool w
   HtmlTokenizer t;
   const std::string inserted = "<b a=1>&amp;<!--#x y=\"z\"-->";
   if (withInclude) {
-    t.OnInclude = [&](ThtmlViewer*, const std::string&, std::vector<std::string>&, const char*& buffer,
-                      int& length) {
+    t.OnInclude = [&](const std::string&, std::vector<std::string>&, const char*& buffer, int& length) {
       buffer = inserted.data();
       length = int(inserted.size());
     };
