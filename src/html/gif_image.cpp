@@ -318,12 +318,8 @@ bool TGIFImage::ReadFrame(std::string_view data, std::size_t& pos, TFrame& frame
 
 bool TGIFImage::DecodeFramePixels(TFrame& frame, int codeSize, const std::vector<std::uint8_t>& codes,
                                   LzwDecoder& decoder) {
-  std::size_t count = std::size_t(frame.Width) * std::size_t(frame.Height);
-  std::vector<std::uint8_t> indices(count, 0);
-  if (frame.HasTransparency) frame.MaskBitmap = Mask(frame.Width, frame.Height, 0);
-  LzwTarget target{frame.Width, frame.Height, frame.Interlaced, indices.data(),
-                   frame.HasTransparency ? frame.MaskBitmap.bits.data() : nullptr, frame.TransparentIndex};
-  if (!decoder.decode(codeSize, codes, target)) return false;
+  const std::size_t count = std::size_t(frame.Width) * std::size_t(frame.Height);
+  if (!decoder.decode(codeSize, codes, count)) return false;
 
   const auto& table = frame.HasLocalTable ? frame.LocalColours : GlobalColours_;
   std::array<std::uint32_t, 256> colours;
@@ -332,13 +328,26 @@ bool TGIFImage::DecodeFramePixels(TFrame& frame, int codeSize, const std::vector
     std::uint32_t c = (std::uint32_t(table[3 * i]) << 16) | (std::uint32_t(table[3 * i + 1]) << 8) | table[3 * i + 2];
     colours[i] = palette ? (*palette)[std::size_t(NearestPaletteIndex(*palette, c))] : c;
   }
-  frame.Bitmap = tavra::Bitmap(frame.Width, frame.Height);
-  for (std::size_t i = 0; i < count; ++i) frame.Bitmap.pixels[i] = colours[indices[i]];
+  // Pixels the data do not reach show colour 0 and are not transparent.
+  frame.Bitmap = tavra::Bitmap(frame.Width, frame.Height, colours[0]);
   if (frame.HasTransparency) {
-    std::size_t t = frame.TransparentIndex;
+    const std::size_t t = frame.TransparentIndex;
     frame.TransparentColour = (std::uint32_t(table[3 * t]) << 16) | (std::uint32_t(table[3 * t + 1]) << 8) | table[3 * t + 2];
-    clearMaskedPixels(frame.Bitmap, frame.MaskBitmap);
+    frame.MaskBitmap = Mask(frame.Width, frame.Height, 0);
+    // The frame is black where transparent, so that it composes by and-ing and xor-ing.
+    colours[t] = 0;
   }
+  std::uint32_t* pixels = frame.Bitmap.pixels.data();
+  std::uint8_t* mask = frame.HasTransparency ? frame.MaskBitmap.bits.data() : nullptr;
+  const std::uint8_t transparent = frame.TransparentIndex;
+  forEachDecodedRow(decoder.pixels(), decoder.decoded(), frame.Width, frame.Height, frame.Interlaced,
+                    [&](int row, const std::uint8_t* from, int n) {
+                      const std::size_t at = std::size_t(row) * std::size_t(frame.Width);
+                      std::uint32_t* to = pixels + at;
+                      for (int x = 0; x < n; ++x) to[x] = colours[from[x]];
+                      if (mask)
+                        for (int x = 0; x < n; ++x) mask[at + std::size_t(x)] = from[x] == transparent;
+                    });
   return true;
 }
 
