@@ -1,5 +1,6 @@
 #include "html/gif_decoder.h"
 
+#include <bit>
 #include <cstring>
 
 namespace tavra {
@@ -25,28 +26,42 @@ class CodeReader {
   // -1 when the data are used up.
   int next(int width) {
     if (bits_ < width) {
-      // Whole bytes while they fit: one refill serves several codes.
+      // As many whole bytes as fit: one refill serves several codes.
+      if constexpr (std::endian::native == std::endian::little) {
+        if (end_ - p_ >= 8) {
+          std::uint64_t bytes;
+          std::memcpy(&bytes, p_, 8);
+          buffer_ |= bytes << bits_;
+          p_ += (63 - bits_) >> 3;
+          bits_ |= 56;
+          return take(width);
+        }
+      }
       while (bits_ <= 56 && p_ != end_) {
         buffer_ |= std::uint64_t(*p_++) << bits_;
         bits_ += 8;
       }
       if (bits_ < width) return -1;
     }
+    return take(width);
+  }
+
+ private:
+  int take(int width) {
     int code = int(buffer_ & ((1u << width) - 1u));
     buffer_ >>= width;
     bits_ -= width;
     return code;
   }
 
- private:
   const std::uint8_t* p_;
   const std::uint8_t* end_;
   std::uint64_t buffer_ = 0;
   int bits_ = 0;
 };
 
-// The longest string a code can stand for, and the copy's overshoot: strings are copied
-// in 8-byte pieces, so the buffer has room past its end for the last string and a piece.
+// Room past the decoded pixels for the longest string a code can stand for and the copy's
+// overshoot: strings are copied in 8-byte pieces.
 constexpr std::size_t kSlack = 4096 + 8;
 
 // Copies n bytes that lie wholly before `to`, 8 at a time; bytes past n are scratch.
@@ -64,22 +79,29 @@ bool LzwDecoder::decode(int codeSize, const std::vector<std::uint8_t>& codes, st
   decoded_ = 0;
   if (!codeSizeAccepted(codeSize)) return false;
   // Table entries hold 32-bit positions; the picture budget keeps frames far below that.
-  if (count > 0xFFFFFFFFu - kSlack) return false;
-  if (capacity_ < count + kSlack) {
+  if (count > 0xFFFFFFFFu - kLiterals - kSlack) return false;
+  if (capacity_ < kLiterals + count + kSlack) {
     buffer_.reset();
-    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(count + kSlack);
-    capacity_ = count + kSlack;
+    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kLiterals + count + kSlack);
+    capacity_ = kLiterals + count + kSlack;
   }
-  std::uint8_t* out = buffer_.get();
+  std::uint8_t* const base = buffer_.get();
   const int clear = 1 << codeSize, end = clear + 1;
+  for (int i = 0; i < clear; ++i) {
+    // Wider code sizes give values past a byte; the frame keeps their low byte.
+    base[i] = std::uint8_t(i);
+    start_[i] = std::uint32_t(i);
+    length_[i] = 1;
+  }
 
   CodeReader reader(codes);
   int width = codeSize + 1, limit = clear * 2, nextFree = clear + 2;
   bool afterClear = true;
-  // Where the previous code's string starts, and its length.
-  std::size_t pos = 0, previous = 0, previousLength = 0;
+  // Positions in the buffer: the next pixel's, and where the previous code's string starts.
+  const std::size_t last = kLiterals + count;
+  std::size_t pos = kLiterals, previous = 0, previousLength = 0;
 
-  while (pos < count) {
+  while (pos < last) {
     const int code = reader.next(width);
     if (code < 0 || code == end) break;
     if (code == clear) {
@@ -87,26 +109,23 @@ bool LzwDecoder::decode(int codeSize, const std::vector<std::uint8_t>& codes, st
       afterClear = true;
       continue;
     }
-    std::size_t length = 1;
-    if (code < clear) {
-      // Wider code sizes give values past a byte; the frame keeps their low byte.
-      out[pos] = std::uint8_t(code);
+    std::size_t length;
+    if (code < nextFree) {
+      length = length_[code];
+      copyString(base + pos, base + start_[code], length);
     } else if (afterClear) {
       // The first code after a clear must be a plain pixel value.
       break;
-    } else if (code < nextFree) {
-      length = length_[code];
-      copyString(out + pos, out + start_[code], length);
     } else {
       // Not yet in the table (or past it, which is read the same way): the previous string
       // followed by its own first pixel.
       length = previousLength + 1;
-      copyString(out + pos, out + previous, previousLength);
-      out[pos + previousLength] = out[previous];
+      copyString(base + pos, base + previous, previousLength);
+      base[pos + previousLength] = base[previous];
     }
     if (!afterClear && nextFree < 4096) {
       // The new entry is the previous string and this one's first pixel, which follow
-      // each other in the output.
+      // each other in the buffer.
       start_[nextFree] = std::uint32_t(previous);
       length_[nextFree] = std::uint16_t(previousLength + 1);
       ++nextFree;
@@ -116,7 +135,7 @@ bool LzwDecoder::decode(int codeSize, const std::vector<std::uint8_t>& codes, st
     previous = pos, previousLength = length;
     pos += length;
   }
-  decoded_ = std::min(pos, count);
+  decoded_ = std::min(pos, last) - kLiterals;
   return true;
 }
 

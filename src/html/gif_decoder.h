@@ -44,14 +44,17 @@ class LzwDecoder {
   // Decodes up to `count` pixels, in the order the data give them, into pixels(); false
   // for a code size not accepted. decoded() tells how many the data reached.
   bool decode(int codeSize, const std::vector<std::uint8_t>& codes, std::size_t count);
-  const std::uint8_t* pixels() const { return buffer_.get(); }
+  const std::uint8_t* pixels() const { return buffer_ ? buffer_.get() + kLiterals : nullptr; }
   std::size_t decoded() const { return decoded_; }
 
   // Decodes into the target's rows; pixels that the data do not reach stay as they were.
   bool decode(int codeSize, const std::vector<std::uint8_t>& codes, const LzwTarget& target);
 
  private:
-  // Every code's string lies in the pixels decoded already: where it starts, how long it is.
+  // The buffer starts with the pixel values of the codes below the clear code, so that
+  // every code of the table is a string copied from within the buffer.
+  static constexpr std::size_t kLiterals = 2048;
+  // Every code's string lies in the buffer: where it starts, how long it is.
   std::uint32_t start_[4096];
   std::uint16_t length_[4096];
   std::unique_ptr<std::uint8_t[]> buffer_;
