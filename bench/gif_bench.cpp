@@ -128,6 +128,20 @@ void BM_DecodeGif(benchmark::State& state) {
 // 0 the benchmark's picture, 1 the large still picture, 2 the many-frame animation.
 BENCHMARK(BM_DecodeGif)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// Playing: one round of the many-frame animation, each frame disposed of and the next
+// composed onto the shown picture (the benchmark's frames cover the whole picture).
+void BM_PlayManyFrames(benchmark::State& state) {
+  TGIFImage gif;
+  if (!gif.LoadFromStream(pictureGif(kManyFrames))) state.SkipWithError("the generated GIF did not decode");
+  for (auto _ : state) {
+    for (int n = 1; n <= gif.FrameCount(); ++n) gif.SetFrameIndex(n % gif.FrameCount() + 1);
+    benchmark::DoNotOptimize(gif.ImageDC().pixels.data());
+  }
+  state.counters["frames_per_s"] =
+      benchmark::Counter(double(state.iterations()) * kManyFrames.frames, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PlayManyFrames)->Unit(benchmark::kMillisecond);
+
 // Structure only, as the image fetch does first to tell still pictures from animations.
 void BM_ScanAnimatedGif(benchmark::State& state) {
   const std::string data = pictureGif(kAnimated);

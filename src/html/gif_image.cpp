@@ -4,6 +4,7 @@
 #include <new>
 
 #include "html/display_palette.h"
+#include "html/gif_composition.h"
 #include "html/gif_decoder.h"
 #include "html/image_cache.h"
 #include "html/image_loading.h"
@@ -56,22 +57,6 @@ struct GifFrameStore {
   void add(const std::shared_ptr<GifComposition>& composition);
 };
 
-// The picture the frames composed so far leave, with what lay under the current frame.
-struct GifComposition {
-  std::uint64_t History = 0;
-  tavra::Bitmap Image;
-  Mask MaskImage;
-  tavra::Bitmap PreviousImage;
-  Mask PreviousMask;
-
-  void compose(const TFrame& f, bool anyTransparent);
-  void dispose(const TFrame& f, bool anyTransparent);
-  std::int64_t bytes() const {
-    return std::int64_t(Image.pixels.size() + PreviousImage.pixels.size()) * 4 +
-           std::int64_t(MaskImage.bits.size() + PreviousMask.bits.size());
-  }
-};
-
 std::shared_ptr<GifComposition> GifFrameStore::find(std::uint64_t history) {
   std::shared_ptr<GifComposition> found;
   std::erase_if(Compositions, [&](const std::weak_ptr<GifComposition>& weak) {
@@ -83,34 +68,6 @@ std::shared_ptr<GifComposition> GifFrameStore::find(std::uint64_t history) {
 }
 
 void GifFrameStore::add(const std::shared_ptr<GifComposition>& composition) { Compositions.push_back(composition); }
-
-void GifComposition::compose(const TFrame& f, bool anyTransparent) {
-  Rect area = f.area();
-  Rect whole{0, 0, f.Width, f.Height};
-  if (f.Disposal == 3) {
-    PreviousImage = copyArea(Image, area);
-    if (anyTransparent) PreviousMask = copyArea(MaskImage, area);
-  }
-  if (f.HasTransparency) {
-    transferMask(MaskImage, area.left, area.top, f.MaskBitmap, RasterOp::And);
-    transferMask(Image, area, f.MaskBitmap, whole, RasterOp::And);
-    transferBitmap(Image, area, f.Bitmap, whole, RasterOp::Xor);
-  } else {
-    if (anyTransparent) fillMask(MaskImage, area, 0);
-    transferBitmap(Image, area, f.Bitmap, whole, RasterOp::Copy);
-  }
-}
-
-void GifComposition::dispose(const TFrame& f, bool anyTransparent) {
-  Rect area = f.area();
-  if (f.Disposal == 2) {
-    if (anyTransparent) fillMask(MaskImage, area, 1);
-    fillBitmap(Image, area, 0);
-  } else if (f.Disposal == 3) {
-    if (anyTransparent) transferMask(MaskImage, area.left, area.top, PreviousMask, RasterOp::Copy);
-    transferBitmap(Image, area, PreviousImage, {0, 0, PreviousImage.width, PreviousImage.height}, RasterOp::Copy);
-  }
-}
 
 TGIFImage::TGIFImage() : frames_(std::make_shared<GifFrameStore>()) {}
 
