@@ -2,7 +2,9 @@
 //
 // Both programs run in a copy of the sample installation on the offscreen platform, started
 // the same way: each writes a PNG of its window right after the window's first paint and
-// exits; the time is from process start to exit, best of several runs. The refresh is the
+// exits; the time is from process start to exit. The runs alternate between the two
+// programs; the median, spread and best of each are printed, and the ratio is of the
+// medians, so that neither a lucky run nor a busy moment decides it. The refresh is the
 // main window's: build "TAVRA.TMP" for the next day, read the RTF, fill the text window.
 
 #include <QApplication>
@@ -30,7 +32,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kRuns = 10;
+constexpr int kRuns = 15;
 // A day of the sample year, so that the window shows the day's texts.
 const char* const kSampleDay = "1999-03-15";
 
@@ -78,13 +80,33 @@ Run runOnce(const fs::path& folder, const std::vector<std::string>& args) {
   return run;
 }
 
-// Best of kRuns start-ups of each program, taken in turns so that both see the same machine.
+// The middle of a set of times, and how far they spread: the quartiles and the extremes.
+struct Summary {
+  double best = 0, lowerQuartile = 0, median = 0, upperQuartile = 0, worst = 0;
+};
+
+Summary summarise(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  // Linear interpolation between the nearest ranks.
+  auto at = [&](double fraction) {
+    const double rank = fraction * double(times.size() - 1);
+    const std::size_t below = std::size_t(rank);
+    const std::size_t above = std::min(below + 1, times.size() - 1);
+    return times[below] + (times[above] - times[below]) * (rank - double(below));
+  };
+  return {times.front(), at(0.25), at(0.5), at(0.75), times.back()};
+}
+
+struct Timings {
+  std::vector<double> wall, cpu;
+};
+
+// kRuns start-ups of each program, taken in turns so that both see the same machine.
 // The empty window takes the size of the program's main window, read from its first picture.
-bool bestStartups(const fs::path& folder, Run& ours, Run& empty) {
+bool timeStartups(const fs::path& folder, Timings& ours, Timings& empty) {
   const std::vector<std::string> program = {(folder / "tavra").string(), "--screenshot", "probe.png",
                                             "--date", kSampleDay, "--startup-probe"};
   std::vector<std::string> yardstick = {TAVRA_EMPTY_WINDOW, "empty.png"};
-  ours = empty = Run{1e30, 1e30};
   for (int run = 0; run < kRuns; ++run) {
     const Run a = runOnce(folder, program);
     if (run == 0 && a.wall >= 0) {
@@ -98,10 +120,15 @@ bool bestStartups(const fs::path& folder, Run& ours, Run& empty) {
                    a.wall < 0 ? "tavra --screenshot --startup-probe" : "empty_window");
       return false;
     }
-    ours = {std::min(ours.wall, a.wall), std::min(ours.cpu, a.cpu)};
-    empty = {std::min(empty.wall, b.wall), std::min(empty.cpu, b.cpu)};
+    ours.wall.push_back(a.wall), ours.cpu.push_back(a.cpu);
+    empty.wall.push_back(b.wall), empty.cpu.push_back(b.cpu);
   }
   return true;
+}
+
+void printSummary(const char* what, const Summary& s) {
+  std::printf("  %-38s %7.1f %7.1f [%5.1f .. %5.1f] %7.1f\n", what, s.median, s.best, s.lowerQuartile,
+              s.upperQuartile, s.worst);
 }
 
 // The main window's refresh, best of kRuns, in ms; run inside the program folder, where the
@@ -131,9 +158,9 @@ int main(int argc, char** argv) {
   bench::startRatioFile();
   const fs::path folder = makeProgramFolder();
 
-  Run ours;
-  Run empty;
-  const bool started = bestStartups(folder, ours, empty);
+  Timings ours;
+  Timings empty;
+  const bool started = timeStartups(folder, ours, empty);
 
   qputenv("TAVRA_TODAY", kSampleDay);
   QApplication app(argc, argv);
@@ -142,10 +169,15 @@ int main(int argc, char** argv) {
   fs::remove_all(folder, ignored);
 
   if (!started) return EXIT_FAILURE;
-  std::printf("start-up to the first painted window, best of %d (offscreen):     wall      cpu\n", kRuns);
-  std::printf("  tavra --screenshot --startup-probe  %8.1f ms %8.1f ms\n", ours.wall, ours.cpu);
-  std::printf("  empty Qt window                     %8.1f ms %8.1f ms\n", empty.wall, empty.cpu);
+  const Summary oursWall = summarise(ours.wall), emptyWall = summarise(empty.wall);
+  std::printf("start-up to the first painted window, %d runs each (offscreen), ms:\n", kRuns);
+  std::printf("  %-38s %7s %7s %16s %7s\n", "", "median", "best", "quartiles", "worst");
+  printSummary("tavra --screenshot --startup-probe", oursWall);
+  printSummary("empty Qt window", emptyWall);
+  printSummary("tavra, processor time", summarise(ours.cpu));
+  printSummary("empty Qt window, processor time", summarise(empty.cpu));
   std::printf("day refresh (TAVRA.TMP, RTF, text window), best of %d: %.2f ms\n", kRuns, refresh);
-  bench::ratioLine("startup vs empty Qt window: %.2fx", empty.wall / ours.wall);
+  std::printf("startup vs empty Qt window, best against best: %.2fx\n", emptyWall.best / oursWall.best);
+  bench::ratioLine("startup vs empty Qt window: %.2fx", emptyWall.median / oursWall.median);
   return EXIT_SUCCESS;
 }

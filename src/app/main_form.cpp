@@ -28,6 +28,7 @@
 #include "platform/date_time.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "platform/qt/lazy_icon.h"
 #include "platform/qt/rich_text_box.h"
 
 // The toolbar pictures and the icon live in the program's resources, which a static
@@ -71,10 +72,7 @@ class ToolSeparator : public QWidget {
 
 QIcon toolbarPicture(const char* name) {
   const QString base = QStringLiteral(":/toolbar/") + QLatin1String(name);
-  QIcon icon;
-  icon.addFile(base + QStringLiteral(".png"), QSize(16, 16), QIcon::Normal);
-  icon.addFile(base + QStringLiteral("_disabled.png"), QSize(16, 16), QIcon::Disabled);
-  return icon;
+  return lazyIcon(base + QStringLiteral(".png"), base + QStringLiteral("_disabled.png"), QSize(16, 16));
 }
 
 }  // namespace
@@ -197,7 +195,7 @@ TMainForm::TMainForm(std::string programFolder, std::string firstArgument, QWidg
   initTavraResources();
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Tavra Obce lirovské 1.6"));
-  setWindowIcon(QIcon(QStringLiteral(":/tavra_48.png")));
+  setWindowIcon(lazyIcon(QStringLiteral(":/tavra_48.png")));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));

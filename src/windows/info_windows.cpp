@@ -81,6 +81,8 @@ ThtmlViewer* helpViewer(QDialog& dialog, TScrollStyle scrollBars) {
   viewer->SetDefPreFontName("Courier New");
   viewer->SetNoSelect(false);
   viewer->SetScrollBars(scrollBars);
+  // Made at start-up, shown perhaps never: the document is read now, laid out when shown.
+  viewer->SetLayoutWhenFirstShown(true);
   viewer->OnHotSpotClick = followHelpDocumentLink;
   return viewer;
 }

@@ -95,8 +95,36 @@ TEST_F(InfoWindowsTest, DocumentsComeFromTheCurrentFolderOnceAtCreation) {
   TOProgramu program;
   EXPECT_NE(form1.html->DocumentFile().find("Info.prg"), std::string::npos);
   EXPECT_NE(program.html->DocumentFile().find("OProgramu.prg"), std::string::npos);
-  EXPECT_GT(form1.html->DocHeight(), 0);
+  EXPECT_GT(form1.html->Document().Count(), 0);
   EXPECT_TRUE(empty.html->DocumentFile().empty());  // read at creation only
+}
+
+TEST_F(InfoWindowsTest, DocumentsAreLaidOutWhenFirstShownAsAtCreation) {
+  writeDocument("Info.prg", 60);
+  TForm1 form1;
+  // Read, but not laid out before it is shown: the height is still that of the empty view.
+  EXPECT_LT(form1.html->DocHeight(), 20);
+  // The same window, its document laid out as it is read.
+  TForm1 eager;
+  eager.html->SetLayoutWhenFirstShown(false);
+  eager.html->Clear();
+  eager.html->LoadFromFile("Info.prg");
+  const int height = eager.html->DocHeight();
+  EXPECT_GT(height, eager.html->height());
+  for (TForm1* form : {&form1, &eager}) {
+    form->show();
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(form1.html->DocHeight(), height);
+  EXPECT_EQ(form1.html->GetVScrollPos(), 0);
+  EXPECT_EQ(form1.html->VScrollBar()->isVisible(), eager.html->VScrollBar()->isVisible());
+  EXPECT_EQ(form1.html->grab().toImage(), eager.html->grab().toImage());
+  // Later loads into the shown viewer are laid out at once.
+  writeDocument("Info.prg", 5);
+  form1.html->Clear();
+  form1.html->LoadFromFile("Info.prg");
+  EXPECT_GT(form1.html->DocHeight(), 0);
+  EXPECT_LT(form1.html->DocHeight(), height);
 }
 
 TEST_F(InfoWindowsTest, EnterAndEscCloseEitherWindow) {

@@ -1,6 +1,7 @@
 #include "html/images/gif_decoder.h"
 
-#include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace tavra {
 
@@ -17,49 +18,6 @@ std::size_t readSubBlocks(std::string_view data, std::size_t pos, std::vector<st
 
 namespace {
 
-// Places pixels row by row; interlaced frames take their rows in four passes (every 8th
-// row from 0, every 8th from 4, every 4th from 2, every 2nd from 1).
-class PixelSink {
- public:
-  explicit PixelSink(const LzwTarget& t) : t_(t) { setRow(0); }
-
-  bool done() const { return row_ >= t_.height; }
-
-  void put(std::uint16_t value) {
-    auto v = static_cast<std::uint8_t>(value);
-    line_[x_] = v;
-    if (maskLine_) maskLine_[x_] = v == t_.transparentIndex;
-    if (++x_ == t_.width) nextRow();
-  }
-
- private:
-  static constexpr int kStart[4] = {0, 4, 2, 1};
-  static constexpr int kStep[4] = {8, 8, 4, 2};
-
-  void setRow(int row) {
-    row_ = t_.width > 0 ? row : t_.height;
-    if (done()) return;
-    std::size_t offset = std::size_t(row_) * std::size_t(t_.width);
-    line_ = t_.indices + offset;
-    maskLine_ = t_.mask ? t_.mask + offset : nullptr;
-  }
-
-  void nextRow() {
-    x_ = 0;
-    if (!t_.interlaced) return setRow(row_ + 1);
-    int row = row_ + kStep[pass_];
-    while (row >= t_.height && pass_ < 3) row = kStart[++pass_];
-    setRow(row);
-  }
-
-  const LzwTarget& t_;
-  int row_ = 0;
-  int x_ = 0;
-  int pass_ = 0;
-  std::uint8_t* line_ = nullptr;
-  std::uint8_t* maskLine_ = nullptr;
-};
-
 // Least significant bit first, as GIF packs its codes.
 class CodeReader {
  public:
@@ -67,74 +25,130 @@ class CodeReader {
 
   // -1 when the data are used up.
   int next(int width) {
-    while (bits_ < width) {
-      if (p_ == end_) return -1;
-      buffer_ |= std::uint32_t(*p_++) << bits_;
-      bits_ += 8;
+    if (bits_ < width) {
+      // As many whole bytes as fit: one refill serves several codes.
+      if constexpr (std::endian::native == std::endian::little) {
+        if (end_ - p_ >= 8) {
+          std::uint64_t bytes;
+          std::memcpy(&bytes, p_, 8);
+          buffer_ |= bytes << bits_;
+          p_ += (63 - bits_) >> 3;
+          bits_ |= 56;
+          return take(width);
+        }
+      }
+      while (bits_ <= 56 && p_ != end_) {
+        buffer_ |= std::uint64_t(*p_++) << bits_;
+        bits_ += 8;
+      }
+      if (bits_ < width) return -1;
     }
+    return take(width);
+  }
+
+ private:
+  int take(int width) {
     int code = int(buffer_ & ((1u << width) - 1u));
     buffer_ >>= width;
     bits_ -= width;
     return code;
   }
 
- private:
   const std::uint8_t* p_;
   const std::uint8_t* end_;
-  std::uint32_t buffer_ = 0;
+  std::uint64_t buffer_ = 0;
   int bits_ = 0;
 };
 
+// Room past the decoded pixels for the longest string a code can stand for and the copy's
+// overshoot: strings are copied in 8-byte pieces.
+constexpr std::size_t kSlack = 4096 + 8;
+
+// Copies n bytes that lie wholly before `to`, 8 at a time; bytes past n are scratch.
+inline void copyString(std::uint8_t* to, const std::uint8_t* from, std::size_t n) {
+  for (std::size_t i = 0; i < n; i += 8) std::memcpy(to + i, from + i, 8);
+}
+
 }  // namespace
 
-bool LzwDecoder::decode(int codeSize, const std::vector<std::uint8_t>& codes, const LzwTarget& target) {
-  if (!codeSizeAccepted(codeSize)) return false;
-  const int clear = 1 << codeSize, end = clear + 1;
-  for (int i = 0; i < clear; ++i) prefix_[i] = 0, suffix_[i] = std::uint16_t(i);
+LzwDecoder::LzwDecoder() = default;
 
-  PixelSink sink(target);
+LzwDecoder::~LzwDecoder() = default;
+
+bool LzwDecoder::decode(int codeSize, const std::vector<std::uint8_t>& codes, std::size_t count) {
+  decoded_ = 0;
+  if (!codeSizeAccepted(codeSize)) return false;
+  // Table entries hold 32-bit positions; the picture budget keeps frames far below that.
+  if (count > 0xFFFFFFFFu - kLiterals - kSlack) return false;
+  if (capacity_ < kLiterals + count + kSlack) {
+    buffer_.reset();
+    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kLiterals + count + kSlack);
+    capacity_ = kLiterals + count + kSlack;
+  }
+  std::uint8_t* const base = buffer_.get();
+  const int clear = 1 << codeSize, end = clear + 1;
+  for (int i = 0; i < clear; ++i) {
+    // Wider code sizes give values past a byte; the frame keeps their low byte.
+    base[i] = std::uint8_t(i);
+    start_[i] = std::uint32_t(i);
+    length_[i] = 1;
+  }
+
   CodeReader reader(codes);
   int width = codeSize + 1, limit = clear * 2, nextFree = clear + 2;
-  int previous = -1, first = 0;
+  bool afterClear = true;
+  // Positions in the buffer: the next pixel's, and where the previous code's string starts.
+  const std::size_t last = kLiterals + count;
+  std::size_t pos = kLiterals, previous = 0, previousLength = 0;
 
-  while (!sink.done()) {
-    int code = reader.next(width);
+  while (pos < last) {
+    const int code = reader.next(width);
     if (code < 0 || code == end) break;
     if (code == clear) {
       width = codeSize + 1, limit = clear * 2, nextFree = clear + 2;
-      previous = -1;
+      afterClear = true;
       continue;
     }
-    if (previous < 0) {
-      // The first code after a clear is a plain pixel value.
-      if (code > clear) break;
-      sink.put(std::uint16_t(code));
-      previous = first = code;
-      continue;
+    std::size_t length;
+    if (code < nextFree) {
+      length = length_[code];
+      copyString(base + pos, base + start_[code], length);
+    } else if (afterClear) {
+      // The first code after a clear must be a plain pixel value.
+      break;
+    } else {
+      // Not yet in the table (or past it, which is read the same way): the previous string
+      // followed by its own first pixel.
+      length = previousLength + 1;
+      copyString(base + pos, base + previous, previousLength);
+      base[pos + previousLength] = base[previous];
     }
-    int sp = 0, current = code, added = nextFree;
-    if (code >= nextFree) {
-      // Not yet in the table: the previous string followed by its own first character.
-      stack_[sp++] = std::uint16_t(first);
-      current = previous;
-    }
-    while (current > clear && sp < 4096) {
-      stack_[sp++] = suffix_[current];
-      current = prefix_[current];
-    }
-    stack_[sp++] = std::uint16_t(current);
-    first = current;
-    while (sp > 0 && !sink.done()) sink.put(stack_[--sp]);
-
-    if (nextFree < 4096) {
-      prefix_[nextFree] = std::uint16_t(previous);
-      suffix_[nextFree] = std::uint16_t(first);
+    if (!afterClear && nextFree < 4096) {
+      // The new entry is the previous string and this one's first pixel, which follow
+      // each other in the buffer.
+      start_[nextFree] = std::uint32_t(previous);
+      length_[nextFree] = std::uint16_t(previousLength + 1);
       ++nextFree;
       if (nextFree >= limit && limit < 4096) limit *= 2, ++width;
     }
-    // A code past the table stood for the string just added under `added`.
-    previous = code >= added && added < 4096 ? added : code;
+    afterClear = false;
+    previous = pos, previousLength = length;
+    pos += length;
   }
+  decoded_ = std::min(pos, last) - kLiterals;
+  return true;
+}
+
+bool LzwDecoder::decode(int codeSize, const std::vector<std::uint8_t>& codes, const LzwTarget& target) {
+  const std::size_t count = target.width > 0 && target.height > 0 ? std::size_t(target.width) * std::size_t(target.height) : 0;
+  if (!decode(codeSize, codes, count)) return false;
+  forEachDecodedRow(pixels(), decoded(), target.width, target.height, target.interlaced,
+                    [&](int row, const std::uint8_t* from, int n) {
+                      const std::size_t at = std::size_t(row) * std::size_t(target.width);
+                      std::memcpy(target.indices + at, from, std::size_t(n));
+                      if (target.mask)
+                        for (int x = 0; x < n; ++x) target.mask[at + std::size_t(x)] = from[x] == target.transparentIndex;
+                    });
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "html/images/display_palette.h"
+#include "html/images/gif_composition.h"
 #include "html/images/gif_decoder.h"
 #include "html/images/image_cache.h"
 #include "html/images/image_loading.h"
@@ -56,22 +57,6 @@ struct GifFrameStore {
   void add(const std::shared_ptr<GifComposition>& composition);
 };
 
-// The picture the frames composed so far leave, with what lay under the current frame.
-struct GifComposition {
-  std::uint64_t History = 0;
-  tavra::Bitmap Image;
-  Mask MaskImage;
-  tavra::Bitmap PreviousImage;
-  Mask PreviousMask;
-
-  void compose(const TFrame& f, bool anyTransparent);
-  void dispose(const TFrame& f, bool anyTransparent);
-  std::int64_t bytes() const {
-    return std::int64_t(Image.pixels.size() + PreviousImage.pixels.size()) * 4 +
-           std::int64_t(MaskImage.bits.size() + PreviousMask.bits.size());
-  }
-};
-
 std::shared_ptr<GifComposition> GifFrameStore::find(std::uint64_t history) {
   std::shared_ptr<GifComposition> found;
   std::erase_if(Compositions, [&](const std::weak_ptr<GifComposition>& weak) {
@@ -83,34 +68,6 @@ std::shared_ptr<GifComposition> GifFrameStore::find(std::uint64_t history) {
 }
 
 void GifFrameStore::add(const std::shared_ptr<GifComposition>& composition) { Compositions.push_back(composition); }
-
-void GifComposition::compose(const TFrame& f, bool anyTransparent) {
-  Rect area = f.area();
-  Rect whole{0, 0, f.Width, f.Height};
-  if (f.Disposal == 3) {
-    PreviousImage = copyArea(Image, area);
-    if (anyTransparent) PreviousMask = copyArea(MaskImage, area);
-  }
-  if (f.HasTransparency) {
-    transferMask(MaskImage, area.left, area.top, f.MaskBitmap, RasterOp::And);
-    transferMask(Image, area, f.MaskBitmap, whole, RasterOp::And);
-    transferBitmap(Image, area, f.Bitmap, whole, RasterOp::Xor);
-  } else {
-    if (anyTransparent) fillMask(MaskImage, area, 0);
-    transferBitmap(Image, area, f.Bitmap, whole, RasterOp::Copy);
-  }
-}
-
-void GifComposition::dispose(const TFrame& f, bool anyTransparent) {
-  Rect area = f.area();
-  if (f.Disposal == 2) {
-    if (anyTransparent) fillMask(MaskImage, area, 1);
-    fillBitmap(Image, area, 0);
-  } else if (f.Disposal == 3) {
-    if (anyTransparent) transferMask(MaskImage, area.left, area.top, PreviousMask, RasterOp::Copy);
-    transferBitmap(Image, area, PreviousImage, {0, 0, PreviousImage.width, PreviousImage.height}, RasterOp::Copy);
-  }
-}
 
 TGIFImage::TGIFImage() : frames_(std::make_shared<GifFrameStore>()) {}
 
@@ -318,12 +275,8 @@ bool TGIFImage::ReadFrame(std::string_view data, std::size_t& pos, TFrame& frame
 
 bool TGIFImage::DecodeFramePixels(TFrame& frame, int codeSize, const std::vector<std::uint8_t>& codes,
                                   LzwDecoder& decoder) {
-  std::size_t count = std::size_t(frame.Width) * std::size_t(frame.Height);
-  std::vector<std::uint8_t> indices(count, 0);
-  if (frame.HasTransparency) frame.MaskBitmap = Mask(frame.Width, frame.Height, 0);
-  LzwTarget target{frame.Width, frame.Height, frame.Interlaced, indices.data(),
-                   frame.HasTransparency ? frame.MaskBitmap.bits.data() : nullptr, frame.TransparentIndex};
-  if (!decoder.decode(codeSize, codes, target)) return false;
+  const std::size_t count = std::size_t(frame.Width) * std::size_t(frame.Height);
+  if (!decoder.decode(codeSize, codes, count)) return false;
 
   const auto& table = frame.HasLocalTable ? frame.LocalColours : GlobalColours_;
   std::array<std::uint32_t, 256> colours;
@@ -332,13 +285,26 @@ bool TGIFImage::DecodeFramePixels(TFrame& frame, int codeSize, const std::vector
     std::uint32_t c = (std::uint32_t(table[3 * i]) << 16) | (std::uint32_t(table[3 * i + 1]) << 8) | table[3 * i + 2];
     colours[i] = palette ? (*palette)[std::size_t(NearestPaletteIndex(*palette, c))] : c;
   }
-  frame.Bitmap = tavra::Bitmap(frame.Width, frame.Height);
-  for (std::size_t i = 0; i < count; ++i) frame.Bitmap.pixels[i] = colours[indices[i]];
+  // Pixels the data do not reach show colour 0 and are not transparent.
+  frame.Bitmap = tavra::Bitmap(frame.Width, frame.Height, colours[0]);
   if (frame.HasTransparency) {
-    std::size_t t = frame.TransparentIndex;
+    const std::size_t t = frame.TransparentIndex;
     frame.TransparentColour = (std::uint32_t(table[3 * t]) << 16) | (std::uint32_t(table[3 * t + 1]) << 8) | table[3 * t + 2];
-    clearMaskedPixels(frame.Bitmap, frame.MaskBitmap);
+    frame.MaskBitmap = Mask(frame.Width, frame.Height, 0);
+    // The frame is black where transparent, so that it composes by and-ing and xor-ing.
+    colours[t] = 0;
   }
+  std::uint32_t* pixels = frame.Bitmap.pixels.data();
+  std::uint8_t* mask = frame.HasTransparency ? frame.MaskBitmap.bits.data() : nullptr;
+  const std::uint8_t transparent = frame.TransparentIndex;
+  forEachDecodedRow(decoder.pixels(), decoder.decoded(), frame.Width, frame.Height, frame.Interlaced,
+                    [&](int row, const std::uint8_t* from, int n) {
+                      const std::size_t at = std::size_t(row) * std::size_t(frame.Width);
+                      std::uint32_t* to = pixels + at;
+                      for (int x = 0; x < n; ++x) to[x] = colours[from[x]];
+                      if (mask)
+                        for (int x = 0; x < n; ++x) mask[at + std::size_t(x)] = from[x] == transparent;
+                    });
   return true;
 }
 

@@ -402,6 +402,7 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
     throw InOutError(2, "Can't locate file: " + path);
   }
   std::string shownBefore = documentFile_;
+  pendingAnchor_ = anchor;
   auto finish = [&] {
     documentFile_ = ExpandFileName(path);
     documentKind_ = Kind;
@@ -474,9 +475,12 @@ void ThtmlViewer::FinishLoad() {
   layoutInProgress_ = true;
   try {
     document_->BackgroundImage();
-    auto start = std::chrono::steady_clock::now();
-    LayoutView();
-    lastLayoutMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    layoutPending_ = layoutWhenFirstShown_ && !shownOnce_;
+    if (!layoutPending_) {
+      auto start = std::chrono::steady_clock::now();
+      LayoutView();
+      lastLayoutMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
   } catch (...) {
     layoutInProgress_ = false;
     throw;

@@ -156,6 +156,9 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void SetNoSelect(bool value);
   TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle value);
+  // For a viewer made hidden and shown later, as the help windows are: a document loaded
+  // before the viewer is first shown is laid out when it is, once, at the size it shows.
+  void SetLayoutWhenFirstShown(bool value) { layoutWhenFirstShown_ = value; }
   std::uint8_t CharSet() const { return charSet_; }
   void SetCharSet(std::uint8_t value);
   int MarginHeight() const { return marginHeight_; }
@@ -245,6 +248,7 @@ class ThtmlViewer : public QWidget, private DocumentHost {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -345,6 +349,11 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   bool layoutInProgress_ = false;
   int scrollBarSize_ = 16;
   int lastWidth_ = 0;
+  bool layoutWhenFirstShown_ = false;
+  bool shownOnce_ = false;
+  // A load laid out at the first showing, and the anchor it goes to then.
+  bool layoutPending_ = false;
+  std::string pendingAnchor_;
   int scrollWidth_ = 0;
   int docHeight_ = 0;
   int caretIndex_ = 0;

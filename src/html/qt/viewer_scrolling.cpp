@@ -155,6 +155,8 @@ void ThtmlViewer::Relayout() {
 
 void ThtmlViewer::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  // The first showing lays the document out right after this, at this size.
+  if (layoutPending_) return;
   if (width() == lastWidth_ || busy_) {
     ArrangeScrollBars();
   } else {
@@ -166,6 +168,20 @@ void ThtmlViewer::resizeEvent(QResizeEvent* event) {
   else
     ScrollToY(vBar_->Position);
   hBar_->setValue(std::min(hBar_->value(), hBar_->maximum()));
+}
+
+void ThtmlViewer::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  shownOnce_ = true;
+  if (!layoutPending_) return;
+  // Where the load would have left the view had it been laid out then.
+  layoutPending_ = false;
+  LayoutView();
+  lastWidth_ = width();
+  if (pendingAnchor_.empty() || !JumpToAnchor(pendingAnchor_)) {
+    ScrollToY(0);
+    hBar_->setValue(0);
+  }
 }
 
 void ThtmlViewer::VScrollAction(int action) {

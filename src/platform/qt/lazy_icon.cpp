@@ -1,0 +1,79 @@
+#include "platform/qt/lazy_icon.h"
+
+#include <QIconEngine>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPixmap>
+
+#include <optional>
+
+namespace tavra {
+
+namespace {
+
+class LazyIconEngine : public QIconEngine {
+ public:
+  LazyIconEngine(QString normalFile, QString disabledFile, QSize size)
+      : normalFile_(std::move(normalFile)), disabledFile_(std::move(disabledFile)), size_(size) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    // As the toolkit's own icons paint: a picture for the device's pixel ratio, drawn into the rectangle.
+    const QPaintDevice* device = painter->device();
+    const qreal ratio = device ? device->devicePixelRatio() : 1.0;
+    painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return iconFor(mode).pixmap(size, 1.0, mode, state);
+  }
+
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    if (!(scale > 1.0)) return pixmap(size, mode, state);
+    return iconFor(mode).pixmap(size / scale, scale, mode, state);
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return iconFor(mode).actualSize(size, mode, state);
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return iconFor(mode).availableSizes(mode, state);
+  }
+
+  // Asking whether the icon has pictures must not read them.
+  bool isNull() override { return normalFile_.isEmpty(); }
+
+  QString key() const override { return QStringLiteral("tavra.LazyIconEngine"); }
+  QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+
+ private:
+  // The icon of the normal picture alone draws every mode but the disabled one as the icon
+  // of both pictures does, falling back on the normal picture; the disabled mode alone
+  // needs the second file.
+  const QIcon& iconFor(QIcon::Mode mode) {
+    if (!normal_) {
+      normal_.emplace();
+      normal_->addFile(normalFile_, size_, QIcon::Normal);
+    }
+    if (mode != QIcon::Disabled || disabledFile_.isEmpty()) return *normal_;
+    if (!withDisabled_) {
+      withDisabled_ = *normal_;
+      withDisabled_->addFile(disabledFile_, size_, QIcon::Disabled);
+    }
+    return *withDisabled_;
+  }
+
+  QString normalFile_;
+  QString disabledFile_;
+  QSize size_;
+  std::optional<QIcon> normal_;
+  std::optional<QIcon> withDisabled_;
+};
+
+}  // namespace
+
+QIcon lazyIcon(const QString& normalFile, const QString& disabledFile, QSize size) {
+  return QIcon(new LazyIconEngine(normalFile, disabledFile, size));
+}
+
+}  // namespace tavra
