@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "html/gif_image.h"
+#include "html/images/gif_image.h"
 #include "images/encoders.h"
 
 namespace tavra {

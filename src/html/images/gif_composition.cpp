@@ -1,4 +1,4 @@
-#include "html/gif_composition.h"
+#include "html/images/gif_composition.h"
 
 #include <algorithm>
 #include <cstring>

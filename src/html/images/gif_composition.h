@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "html/gif_image.h"
+#include "html/images/gif_image.h"
 
 namespace tavra {
 
