@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "html/images/gif_image.h"
+#include "html/images/image_cache.h"
 #include "platform/fixed_canvas.h"
 
 using namespace tavra;

@@ -3,36 +3,12 @@
 #include <algorithm>
 #include <new>
 
-#include "html/images/display_palette.h"
 #include "html/images/gif_composition.h"
-#include "html/images/gif_decoder.h"
-#include "html/images/image_cache.h"
 #include "html/images/image_loading.h"
 
 namespace tavra {
 
 namespace {
-
-std::uint16_t u16(std::string_view d, std::size_t pos) {
-  return std::uint16_t(std::uint8_t(d[pos]) | (std::uint8_t(d[pos + 1]) << 8));
-}
-
-// The graphic control extension that applies to the next frame: packed flags, delay in
-// hundredths, transparent index.
-struct FrameControl {
-  std::uint8_t flags = 0;
-  int delay = 0;
-  std::uint8_t transparentIndex = 0;
-};
-
-// Disposal field 0 none, 1 leave, 3 restore previous; every other value restores the
-// background.
-std::uint8_t disposalOf(std::uint8_t flags) {
-  std::uint8_t d = (flags >> 2) & 7;
-  return d == 0 || d == 1 || d == 3 ? d : 2;
-}
-
-enum class FrameResult { Ok, Stop, TooLarge };
 
 // The name of a composition history after one more frame is composed onto it.
 constexpr std::uint64_t extendHistory(std::uint64_t history, int frame) {
@@ -125,9 +101,21 @@ bool TGIFImage::ScanFile(const std::string& path) {
 bool TGIFImage::ScanStream(std::string_view data) { return Load(data, true); }
 
 bool TGIFImage::Load(std::string_view data, bool scanOnly) {
+  Clear();
   ScanOnly_ = scanOnly;
   try {
-    if (Parse(data)) return true;
+    GifPicture picture;
+    if (ReadGif(data, scanOnly, picture)) {
+      Width_ = picture.Width, Height_ = picture.Height;
+      BitsPerPixel_ = picture.BitsPerPixel;
+      RepeatLimit_ = picture.RepeatLimit;
+      AnyTransparent_ = picture.AnyTransparent;
+      GlobalColours_ = picture.GlobalColours;
+      frames_->Frames = std::move(picture.Frames);
+      Animated_ = FrameCount() > 1;
+      NoData_ = false;
+      return true;
+    }
   } catch (const std::bad_alloc&) {
   }
   Clear();
@@ -149,163 +137,6 @@ void TGIFImage::Clear() {
   Animated_ = false;
   Width_ = Height_ = 0;
   GlobalColours_.fill(0);
-}
-
-bool TGIFImage::Parse(std::string_view data) {
-  Clear();
-  if (data.size() < 3 || data.substr(0, 3) != "GIF") return false;
-
-  std::size_t pos = data.size();
-  int screenWidth = 0, screenHeight = 0;
-  if (data.size() >= 13) {
-    screenWidth = u16(data, 6), screenHeight = u16(data, 8);
-    auto flags = std::uint8_t(data[10]);
-    pos = 13;
-    if (flags & 0x80) {
-      BitsPerPixel_ = (flags & 7) + 1;
-      std::size_t size = std::size_t(3) << BitsPerPixel_;
-      if (size > data.size() - pos) {
-        pos = data.size();
-      } else {
-        std::copy_n(reinterpret_cast<const std::uint8_t*>(data.data()) + pos, size, GlobalColours_.begin());
-        pos += size;
-      }
-    }
-  }
-
-  auto decoder = std::make_unique<LzwDecoder>();
-  std::vector<std::uint8_t> block;
-  FrameControl control;
-  std::string comment;
-  std::int64_t pixelTotal = 0;
-  bool walking = true;
-  while (walking && pos < data.size()) {
-    char introducer = data[pos];
-    if (introducer == '!') {
-      if (data.size() - pos < 2) break;
-      auto label = std::uint8_t(data[pos + 1]);
-      pos += 2;
-      block.clear();
-      switch (label) {
-        case 0x01:
-          pos = readSubBlocks(data, pos, nullptr);
-          break;
-        case 0xF9:
-          pos = readSubBlocks(data, pos, &block);
-          if (block.size() >= 4) control = {block[0], block[1] | (block[2] << 8), block[3]};
-          break;
-        case 0xFE:
-          pos = readSubBlocks(data, pos, &block);
-          comment.append(block.begin(), block.end());
-          break;
-        case 0xFF: {
-          bool loopBlock = pos < data.size() && data[pos] == 11 && data.substr(pos + 1, 11) == "NETSCAPE2.0";
-          pos = readSubBlocks(data, pos, &block);
-          if (loopBlock && block.size() >= 14) RepeatLimit_ = block[12] | (block[13] << 8);
-          break;
-        }
-        default:
-          walking = false;
-      }
-    } else if (introducer == ',') {
-      if (FrameCount() >= kMaxFrames) break;
-      auto frame = std::make_unique<TFrame>();
-      frame->Disposal = disposalOf(control.flags);
-      frame->Delay = control.delay * 10;
-      frame->HasTransparency = control.flags & 1;
-      frame->TransparentIndex = control.transparentIndex;
-      FrameResult result = FrameResult::Stop;
-      if (data.size() - pos >= 10) {
-        std::int64_t area = std::int64_t(u16(data, pos + 5)) * u16(data, pos + 7);
-        pixelTotal += area;
-        if (area > 0 && (!pictureSizeAllowed(u16(data, pos + 5), u16(data, pos + 7)) || pixelTotal > kMaxPicturePixels))
-          result = FrameResult::TooLarge;
-        else if (ReadFrame(data, pos, *frame, *decoder, block))
-          result = FrameResult::Ok;
-      }
-      if (result == FrameResult::TooLarge) return false;
-      if (result == FrameResult::Stop) break;
-      BitsPerPixel_ = std::max(BitsPerPixel_, frame->BitsPerPixel);
-      AnyTransparent_ = AnyTransparent_ || frame->HasTransparency;
-      frame->Comment = std::move(comment);
-      comment.clear();
-      control = {};
-      frames_->Frames.push_back(std::move(frame));
-    } else {
-      break;
-    }
-  }
-
-  Width_ = screenWidth, Height_ = screenHeight;
-  for (const auto& f : frames_->Frames) {
-    Width_ = std::max(Width_, f->Left + f->Width);
-    Height_ = std::max(Height_, f->Top + f->Height);
-  }
-  if (Width_ > kMaxPictureSide || Height_ > kMaxPictureSide || std::int64_t(Width_) * Height_ > kMaxPicturePixels)
-    return false;
-  Animated_ = FrameCount() > 1;
-  NoData_ = false;
-  return true;
-}
-
-// The reader stands on the "," of an image descriptor that is known to be complete.
-bool TGIFImage::ReadFrame(std::string_view data, std::size_t& pos, TFrame& frame, LzwDecoder& decoder,
-                          std::vector<std::uint8_t>& codes) {
-  frame.Left = u16(data, pos + 1), frame.Top = u16(data, pos + 3);
-  frame.Width = u16(data, pos + 5), frame.Height = u16(data, pos + 7);
-  auto flags = std::uint8_t(data[pos + 9]);
-  pos += 10;
-  frame.Interlaced = flags & 0x40;
-  if (flags & 0x80) {
-    frame.HasLocalTable = true;
-    frame.BitsPerPixel = (flags & 7) + 1;
-    std::size_t size = std::size_t(3) << frame.BitsPerPixel;
-    if (size > data.size() - pos) return false;
-    if (!ScanOnly_) std::copy_n(reinterpret_cast<const std::uint8_t*>(data.data()) + pos, size, frame.LocalColours.begin());
-    pos += size;
-  }
-  if (pos >= data.size()) return false;
-  int codeSize = std::uint8_t(data[pos++]);
-  if (!LzwDecoder::codeSizeAccepted(codeSize)) return false;
-  codes.clear();
-  pos = readSubBlocks(data, pos, ScanOnly_ ? nullptr : &codes);
-  while (pos < data.size() && data[pos] == 0) ++pos;
-  return ScanOnly_ || DecodeFramePixels(frame, codeSize, codes, decoder);
-}
-
-bool TGIFImage::DecodeFramePixels(TFrame& frame, int codeSize, const std::vector<std::uint8_t>& codes,
-                                  LzwDecoder& decoder) {
-  const std::size_t count = std::size_t(frame.Width) * std::size_t(frame.Height);
-  if (!decoder.decode(codeSize, codes, count)) return false;
-
-  const auto& table = frame.HasLocalTable ? frame.LocalColours : GlobalColours_;
-  std::array<std::uint32_t, 256> colours;
-  const PaletteTable* palette = DisplayPalette();
-  for (std::size_t i = 0; i < 256; ++i) {
-    std::uint32_t c = (std::uint32_t(table[3 * i]) << 16) | (std::uint32_t(table[3 * i + 1]) << 8) | table[3 * i + 2];
-    colours[i] = palette ? (*palette)[std::size_t(NearestPaletteIndex(*palette, c))] : c;
-  }
-  // Pixels the data do not reach show colour 0 and are not transparent.
-  frame.Bitmap = tavra::Bitmap(frame.Width, frame.Height, colours[0]);
-  if (frame.HasTransparency) {
-    const std::size_t t = frame.TransparentIndex;
-    frame.TransparentColour = (std::uint32_t(table[3 * t]) << 16) | (std::uint32_t(table[3 * t + 1]) << 8) | table[3 * t + 2];
-    frame.MaskBitmap = Mask(frame.Width, frame.Height, 0);
-    // The frame is black where transparent, so that it composes by and-ing and xor-ing.
-    colours[t] = 0;
-  }
-  std::uint32_t* pixels = frame.Bitmap.pixels.data();
-  std::uint8_t* mask = frame.HasTransparency ? frame.MaskBitmap.bits.data() : nullptr;
-  const std::uint8_t transparent = frame.TransparentIndex;
-  forEachDecodedRow(decoder.pixels(), decoder.decoded(), frame.Width, frame.Height, frame.Interlaced,
-                    [&](int row, const std::uint8_t* from, int n) {
-                      const std::size_t at = std::size_t(row) * std::size_t(frame.Width);
-                      std::uint32_t* to = pixels + at;
-                      for (int x = 0; x < n; ++x) to[x] = colours[from[x]];
-                      if (mask)
-                        for (int x = 0; x < n; ++x) mask[at + std::size_t(x)] = from[x] == transparent;
-                    });
-  return true;
 }
 
 GifComposition* TGIFImage::Composition() const {
@@ -459,25 +290,6 @@ bool TGIFImage::TakeFirstFrame(tavra::Bitmap& bitmap, Mask& mask) {
   composition_.reset();
   NoData_ = true;
   return true;
-}
-
-std::unique_ptr<TGIFImage> LoadGifFromFile(const std::string& path, bool& notAnimated) {
-  notAnimated = true;
-  std::string data;
-  if (!ReadFileBytes(path, data)) return nullptr;
-  return LoadGifFromStream(data, notAnimated);
-}
-
-std::unique_ptr<TGIFImage> LoadGifFromStream(std::string_view data, bool& notAnimated) {
-  notAnimated = true;
-  auto image = std::make_unique<TGIFImage>();
-  if (!image->ScanStream(data)) return nullptr;
-  image->SetPlaying(false, 0);
-  image->SetShowAllowed(false);
-  notAnimated = !image->Animated();
-  if (image->LoadFromStream(data)) return image;
-  ImageCache().PurgeUnused();
-  return nullptr;
 }
 
 }  // namespace tavra

@@ -11,38 +11,18 @@
 #include <string_view>
 #include <vector>
 
+#include "html/images/gif_reader.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 
 namespace tavra {
-
-class LzwDecoder;
-
-class TFrame {
- public:
-  int Left = 0, Top = 0, Width = 0, Height = 0;
-  int BitsPerPixel = 0;  // local colour-table exponent, 0 without a local table
-  int Delay = 0;         // milliseconds
-  std::uint8_t Disposal = 0;
-  bool HasLocalTable = false;
-  bool Interlaced = false;
-  bool HasTransparency = false;
-  std::uint8_t TransparentIndex = 0;
-  std::uint32_t TransparentColour = 0;  // 0x00RRGGBB
-  std::array<std::uint8_t, 768> LocalColours{};
-  tavra::Bitmap Bitmap;  // the frame's pixels, black where transparent
-  Mask MaskBitmap;       // set where transparent (transparent frames only)
-  std::string Comment;
-
-  Rect area() const { return {Left, Top, Left + Width, Top + Height}; }
-};
 
 struct GifFrameStore;
 struct GifComposition;
 
 class TGIFImage {
  public:
-  static constexpr int kMaxFrames = 256;
+  static constexpr int kMaxFrames = kMaxGifFrames;
 
   TGIFImage();
   ~TGIFImage();
@@ -112,10 +92,6 @@ class TGIFImage {
  private:
   bool Load(std::string_view data, bool scanOnly);
   void Clear();
-  bool Parse(std::string_view data);
-  bool ReadFrame(std::string_view data, std::size_t& pos, TFrame& frame, LzwDecoder& decoder,
-                 std::vector<std::uint8_t>& codes);
-  bool DecodeFramePixels(TFrame& frame, int codeSize, const std::vector<std::uint8_t>& codes, LzwDecoder& decoder);
   // The composition this player shows, made on first need: the frames are composed from
   // a black, transparent picture up to the current frame.
   GifComposition* Composition() const;
@@ -144,11 +120,5 @@ class TGIFImage {
   std::uint64_t history_ = 0;
   mutable std::shared_ptr<GifComposition> composition_;
 };
-
-// The loaders of the image fetch: nullptr when the data are not a GIF or cannot be
-// decoded (the cache's unused entries are then purged). `notAnimated` tells whether the
-// GIF has at most one frame.
-std::unique_ptr<TGIFImage> LoadGifFromFile(const std::string& path, bool& notAnimated);
-std::unique_ptr<TGIFImage> LoadGifFromStream(std::string_view data, bool& notAnimated);
 
 }  // namespace tavra

@@ -182,4 +182,23 @@ PictureRef FetchImage(const ImageRequestHandler& onImageRequest, const std::stri
   }
 }
 
+std::unique_ptr<TGIFImage> LoadGifFromFile(const std::string& path, bool& notAnimated) {
+  notAnimated = true;
+  std::string data;
+  if (!ReadFileBytes(path, data)) return nullptr;
+  return LoadGifFromStream(data, notAnimated);
+}
+
+std::unique_ptr<TGIFImage> LoadGifFromStream(std::string_view data, bool& notAnimated) {
+  notAnimated = true;
+  auto image = std::make_unique<TGIFImage>();
+  if (!image->ScanStream(data)) return nullptr;
+  image->SetPlaying(false, 0);
+  image->SetShowAllowed(false);
+  notAnimated = !image->Animated();
+  if (image->LoadFromStream(data)) return image;
+  ImageCache().PurgeUnused();
+  return nullptr;
+}
+
 }  // namespace tavra

@@ -77,6 +77,12 @@ class TStringBitmapList {
 
 TStringBitmapList& ImageCache();
 
+// The GIF loaders of the image fetch: nullptr when the data are not a GIF or cannot be
+// decoded (the cache's unused entries are then purged, to make room). `notAnimated`
+// tells whether the GIF has at most one frame.
+std::unique_ptr<TGIFImage> LoadGifFromFile(const std::string& path, bool& notAnimated);
+std::unique_ptr<TGIFImage> LoadGifFromStream(std::string_view data, bool& notAnimated);
+
 // The host's image request: it may set `stream` to the picture's bytes (it keeps them),
 // to &PendingImageStream() for "later", or leave it null.
 using ImageRequestHandler = std::function<void(const std::string& source, std::string*& stream)>;
