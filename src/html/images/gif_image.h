@@ -1,8 +1,8 @@
 #pragma once
-// GIF pictures (87a and 89a): every frame decoded once into a bitmap, a composed current
-// picture with its transparency mask, and frame-by-frame playing under the document's
-// animation timer. The decoded frames are held once for every player of a picture;
-// players whose frames went the same way share one composed picture too.
+// The GIF player: the frames the reader decoded (gif_reader.h), a composed current picture
+// with its transparency mask, and frame-by-frame playing under the document's animation
+// timer. The decoded frames are held once for every player of a picture; players whose
+// frames went the same way share one composed picture too.
 
 #include <array>
 #include <cstdint>
