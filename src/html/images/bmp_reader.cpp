@@ -4,24 +4,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "html/images/byte_view.h"
+
 namespace tavra {
 
 namespace {
 
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
-
-class ByteView {
- public:
-  explicit ByteView(std::string_view d) : d_(d) {}
-  std::size_t size() const { return d_.size(); }
-  bool has(std::size_t pos, std::size_t n) const { return pos <= d_.size() && n <= d_.size() - pos; }
-  std::uint8_t u8(std::size_t pos) const { return static_cast<std::uint8_t>(d_[pos]); }
-  std::uint16_t u16(std::size_t pos) const { return std::uint16_t(u8(pos) | (u8(pos + 1) << 8)); }
-  std::uint32_t u32(std::size_t pos) const { return std::uint32_t(u16(pos)) | (std::uint32_t(u16(pos + 2)) << 16); }
-
- private:
-  std::string_view d_;
-};
 
 // One colour channel of a bit-field pixel, scaled to 8 bits.
 struct Channel {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "html/images/byte_view.h"
 #include "html/images/display_palette.h"
 #include "html/images/gif_decoder.h"
 
@@ -9,9 +10,7 @@ namespace tavra {
 
 namespace {
 
-std::uint16_t u16(std::string_view d, std::size_t pos) {
-  return std::uint16_t(std::uint8_t(d[pos]) | (std::uint8_t(d[pos + 1]) << 8));
-}
+std::uint16_t u16(std::string_view d, std::size_t pos) { return ByteView(d).u16(pos); }
 
 // The graphic control extension that applies to the next frame: packed flags, delay in
 // hundredths, transparent index.
