@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "html/images/byte_view.h"
 #include "html/images/gif_image.h"
 #include "images/encoders.h"
 #include "html/images/bmp_reader.h"
@@ -88,6 +89,26 @@ TEST(DamagedPictures, RandomlyChangedBytes) {
     if (auto b = readBmp(mutate(bmps[std::size_t(round) % bmps.size()]))) expectConsistent(*b);
     if (auto b = decodeJpeg(mutate(jpeg))) expectConsistent(*b);
   }
+}
+
+}  // namespace
+}  // namespace tavra
+
+namespace tavra {
+namespace {
+
+TEST(ByteView, ReadsLittleEndianAndNothingBeyondTheData) {
+  const std::string bytes("\x01\x02\x03\x04\x05", 5);
+  ByteView view(bytes);
+  EXPECT_EQ(view.u16(0), 0x0201);
+  EXPECT_EQ(view.u32(1), 0x05040302u);
+  // Past the end every byte reads as 0, also from an offset far beyond it.
+  EXPECT_EQ(view.u32(3), 0x00000504u);
+  EXPECT_EQ(view.u8(5), 0);
+  EXPECT_EQ(view.u16(std::size_t(-1)), 0);
+  EXPECT_TRUE(view.has(1, 4));
+  EXPECT_FALSE(view.has(2, 4));
+  EXPECT_FALSE(view.has(std::size_t(-1), 2));
 }
 
 }  // namespace

@@ -16,12 +16,20 @@ class ByteView {
   std::size_t size() const { return d_.size(); }
   // Whether `n` bytes from `pos` lie inside the data.
   bool has(std::size_t pos, std::size_t n) const { return pos <= d_.size() && n <= d_.size() - pos; }
-  std::uint8_t u8(std::size_t pos) const { return pos < d_.size() ? static_cast<std::uint8_t>(d_[pos]) : 0; }
-  std::uint16_t u16(std::size_t pos) const { return std::uint16_t(u8(pos) | (u8(pos + 1) << 8)); }
-  std::uint32_t u32(std::size_t pos) const { return std::uint32_t(u16(pos)) | (std::uint32_t(u16(pos + 2)) << 16); }
+  std::uint8_t u8(std::size_t pos) const { return at(pos, 0); }
+  std::uint16_t u16(std::size_t pos) const { return std::uint16_t(at(pos, 0) | (at(pos, 1) << 8)); }
+  std::uint32_t u32(std::size_t pos) const {
+    return std::uint32_t(at(pos, 0)) | (std::uint32_t(at(pos, 1)) << 8) | (std::uint32_t(at(pos, 2)) << 16) |
+           (std::uint32_t(at(pos, 3)) << 24);
+  }
   std::string_view bytes() const { return d_; }
 
  private:
+  // The byte `k` after `pos`, without ever adding the two where the sum could wrap.
+  std::uint8_t at(std::size_t pos, std::size_t k) const {
+    return pos < d_.size() && k < d_.size() - pos ? static_cast<std::uint8_t>(d_[pos + k]) : 0;
+  }
+
   std::string_view d_;
 };
 
