@@ -22,7 +22,6 @@ class ByteView {
     return std::uint32_t(at(pos, 0)) | (std::uint32_t(at(pos, 1)) << 8) | (std::uint32_t(at(pos, 2)) << 16) |
            (std::uint32_t(at(pos, 3)) << 24);
   }
-  std::string_view bytes() const { return d_; }
 
  private:
   // The byte `k` after `pos`, without ever adding the two where the sum could wrap.
