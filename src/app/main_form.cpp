@@ -412,7 +412,7 @@ void TMainForm::FormShow() {
   QApplication::setApplicationName(QStringLiteral("Tavra ") + fromBytes(state.DateText));
   dayDocument().BuildDayDocument(cursor.Day, cursor.Month, cursor.Year);
   LoadReadings(state, programFolder());
-  TextWindow->loadRtfFile(DayDocumentFileName);
+  TextWindow->loadRtfFile(DayDocumentFileName, MaxDayDocumentSize);
   TextWindow->setUpdatesEnabled(false);
   TextWindow->applyFontToAll(textFont_.family(), textFont_.pointSize(), colourFromColorRef(fontColour_));
   TextWindow->setUpdatesEnabled(true);

@@ -39,6 +39,9 @@ class HtmlTokenizer {
   static constexpr int MaxTokenText = 150;
   static constexpr int MaxTextRun = 100;  // text is delivered in runs of at most this many
   static constexpr int FileBufferSize = 2000;
+  // A document file is read up to this many bytes; the rest is ignored as if the file
+  // ended there.
+  static constexpr std::size_t MaxDocumentFileBytes = std::size_t(64) << 20;
 
   enum class TSourceMode { File, Memory, Include };
 
@@ -103,6 +106,7 @@ class HtmlTokenizer {
   // File.
   std::unique_ptr<std::FILE, FileCloser> file_;
   std::unique_ptr<char[]> fileBuffer_;
+  std::size_t fileBytesRead_ = 0;
   // Included text, read in place of a directive; then reading returns to the saved
   // source and position.
   std::string includeText_;

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QFont>
 #include <QTextEdit>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "platform/rtf_reader.h"
@@ -24,7 +26,8 @@ class RichTextBox : public QTextEdit {
   void loadRtf(std::string_view bytes);
   void showDocument(const rtf::Document& document);
   // Reads the file whole and shows it; throws InOutError when it cannot be read.
-  void loadRtfFile(const std::string& path);
+  // Throws InOutError for anything but a regular file of at most `maxSize` bytes.
+  void loadRtfFile(const std::string& path, std::size_t maxSize);
 
   // Sets font name, size and colour of the whole text; bold, italic, underline and
   // strike-out of each part stay as they are.
