@@ -96,6 +96,8 @@ const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pix
   const bool italic = request.style & fsItalic;
   auto known = faces_.find({family, bold, italic});
   if (known == faces_.end()) {
+    // The fonts made from a face keep their own copy of it.
+    if (faces_.size() >= MaxFaces) faces_.clear();
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -116,14 +118,13 @@ const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pix
 }
 
 FontPtr QtFontEngine::createFont(const FontSpec& face) {
-  for (const FontPtr& f : cache_)
-    if (f->face() == face) return f;
-  const int pixelSize = std::max(1, face.pixelSize());
-  const Face& known = faceFor(face, pixelSize);
-  QRawFont raw = known.raw;
-  raw.setPixelSize(pixelSize);
-  cache_.push_back(std::make_shared<QtFont>(face, std::move(raw), known.advances));
-  return cache_.back();
+  return cache_.find(face, [&]() -> FontPtr {
+    const int pixelSize = std::max(1, face.pixelSize());
+    const Face& known = faceFor(face, pixelSize);
+    QRawFont raw = known.raw;
+    raw.setPixelSize(pixelSize);
+    return std::make_shared<QtFont>(face, std::move(raw), known.advances);
+  });
 }
 
 QtFontEngine& toolkitFonts() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/font_cache.h"
 #include "platform/font_tables.h"
 
 class QPainter;
@@ -61,7 +62,10 @@ class QtFontEngine : public FontEngine {
   // spares the matching every new toolkit font costs.
   const Face& faceFor(const FontSpec& request, int pixelSize);
 
-  std::vector<FontPtr> cache_;
+  // A document naming many families would otherwise keep every one of them.
+  static constexpr std::size_t MaxFaces = 128;
+
+  FontCache cache_;
   std::map<std::tuple<QString, bool, bool>, Face> faces_;
 };
 
