@@ -44,6 +44,15 @@ constexpr std::uint64_t extendHistory(std::uint64_t history, int frame) {
 // A fresh black, transparent picture with frame 1 composed on it.
 constexpr std::uint64_t kFirstFrameHistory = extendHistory(0, 1);
 
+// The most pixels `bytes` of compressed data can fill: an LZW code of at most 12 bits
+// stands for at most 4096 pixels. A small picture is always allowed, so that a large
+// logical screen around a small frame still shows.
+bool fillableBy(std::int64_t area, std::size_t bytes) {
+  constexpr std::int64_t kAlwaysFillable = std::int64_t(1) << 20;
+  constexpr std::int64_t kPixelsPerByte = 4096 * 8 / 12 + 1;
+  return area <= kAlwaysFillable + std::int64_t(bytes) * kPixelsPerByte;
+}
+
 }  // namespace
 
 // The decoded frames of one picture, immutable once loaded, and the compositions its
@@ -261,7 +270,8 @@ bool TGIFImage::Parse(std::string_view data) {
       if (data.size() - pos >= 10) {
         std::int64_t area = std::int64_t(u16(data, pos + 5)) * u16(data, pos + 7);
         pixelTotal += area;
-        if (area > 0 && (!pictureSizeAllowed(u16(data, pos + 5), u16(data, pos + 7)) || pixelTotal > kMaxPicturePixels))
+        if (area > 0 && (!pictureSizeAllowed(u16(data, pos + 5), u16(data, pos + 7)) || pixelTotal > kMaxPicturePixels ||
+                         !fillableBy(area, data.size() - pos)))
           result = FrameResult::TooLarge;
         else if (ReadFrame(data, pos, *frame, *decoder, block))
           result = FrameResult::Ok;
@@ -284,7 +294,8 @@ bool TGIFImage::Parse(std::string_view data) {
     Width_ = std::max(Width_, f->Left + f->Width);
     Height_ = std::max(Height_, f->Top + f->Height);
   }
-  if (Width_ > kMaxPictureSide || Height_ > kMaxPictureSide || std::int64_t(Width_) * Height_ > kMaxPicturePixels)
+  if (Width_ > kMaxPictureSide || Height_ > kMaxPictureSide || std::int64_t(Width_) * Height_ > kMaxPicturePixels ||
+      !fillableBy(std::int64_t(Width_) * Height_, data.size()))
     return false;
   Animated_ = FrameCount() > 1;
   NoData_ = false;
