@@ -446,7 +446,9 @@ void ThtmlViewer::ParseDocument(const std::string& path, TDocumentKind kind) {
       parsed_ = ParseTextFile(*document_, anchorNames_, path);
       break;
     case dkImage: {
-      std::string markup = ("<img src=\"" + path + "\">").substr(0, 255);
+      // The picture's source is resolved against the document's own folder once it is
+      // shown, so a relative path with a folder would name that folder twice.
+      std::string markup = ("<img src=\"" + ExpandFileName(path) + "\">").substr(0, 255);
       parsed_ = ParseHtmlText(*document_, anchorNames_, markup.data(), markup.size());
       break;
     }
