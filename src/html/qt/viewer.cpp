@@ -415,6 +415,7 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
     dragAnchor_ = -1;
     auto start = std::chrono::steady_clock::now();
     ParseDocument(path, Kind);
+    deliverControlRequests();
     lastParseMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   } catch (...) {
     try {
@@ -434,6 +435,16 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
   }
   restore();
   if (refreshDelay_ > 0 && OnMetaRefresh) OnMetaRefresh(this, refreshDelay_, refreshUrl_);
+}
+
+// Every new form control (and each of its inner widgets) has a polish and a layout
+// request posted. Delivered now, one pass over the queue for each kind, they are gone
+// before a control is deleted; otherwise each deletion searched the whole queue for its
+// own, which made clearing a document with many controls quadratic.
+void ThtmlViewer::deliverControlRequests() {
+  if (document_->FormControls.empty()) return;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void ThtmlViewer::ParseDocument(const std::string& path, TDocumentKind kind) {
