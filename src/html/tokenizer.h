@@ -55,6 +55,8 @@ class HtmlTokenizer {
   // the first GetCh then reads the first character.
   void OpenFile(const std::string& fileName);
   void SetText(const char* text, std::size_t length);
+  // Reads as if the source ended here: the builder's budgets end a document early.
+  void endInput();
 
   // Called for include directives while a file or memory text is read.
   IncludeHandler OnInclude;
@@ -120,7 +122,6 @@ class HtmlTokenizer {
   void resetState();
   char ReadSourceChar();
   char refill();
-  void endInput();
   void setCurrent(char c);
   void removeConstructs();
 
