@@ -46,34 +46,45 @@ htmlview_cases() {
   measure "200k distinct faces" "$build/src/htmlview" faces200k.htm --time
 }
 
-# A portable installation with one file replaced; the start-up takes the screenshot of
-# the main window, or of a companion window.
-startup() {  # startup NAME FILE MAKE [WINDOW]
-  local name=$1 file=$2 make=$3 window=${4:-}
+# A portable installation with one file replaced by what `make_<kind>` writes; the
+# start-up takes the screenshot of the main window, or of a companion window.
+startup() {  # startup NAME FILE KIND [WINDOW]
+  local name=$1 file=$2 kind=$3 window=${4:-}
   rm -rf "$tmp/inst" && mkdir "$tmp/inst" && cp "$data"/* "$tmp/inst/" && cp "$build/src/tavra" "$tmp/inst/"
-  (cd "$tmp/inst" && rm -f "$file" && eval "$make")
+  (cd "$tmp/inst" && rm -f "$file" && "make_$kind" "$file")
   local args=(--screenshot "$tmp/shot.png" --date 1999-01-05)
   [ -n "$window" ] && args+=(--window "$window")
   measure "start-up, $name" bash -c "cd '$tmp/inst' && ./tavra ${args[*]} </dev/null"
 }
 
+make_none() { :; }
+make_fifo() { mkfifo "$1"; }
+make_zero() { ln -s /dev/zero "$1"; }
+make_paragraphs() { py "open('$1','w').write('<p>x'*(8<<20))"; }
+make_gifs() {
+  py "open('big.gif','wb').write(b'GIF89a'+(8000).to_bytes(2,'little')*2+b'\x80\0\0'+b'\0\0\0\xff\xff\xff'+b',\0\0\0\0\x01\0\x01\0\0\x02\x02D\x01\0;')"
+  printf '<img src=big.gif>%.0s' 1 2 3 4 5 6 >"$1"
+}
+make_lineends100() { head -c 100000000 /dev/zero | tr '\0' '\n' >"$1"; }
+make_lineends15() { head -c 15000000 /dev/zero | tr '\0' '\n' >"$1"; }
+make_inputs() { py "open('$1','w').write('<form>'+'<input>'*20000)"; }
+make_pars() { py "open('$1','w').write('\r\n'*4+'\\\\par '*400000+'\r\n'*368)"; }  # 5 January
+make_width() { printf '[Pozice]\r\nOdleva=0\r\nOdshora=0\r\nVyska=-2147483647\r\nSirka=-2147483648\r\n' >"$1"; }
+
 startup_cases() {
-  startup "normal" none ":"
+  startup "normal" none none
   for f in Tavra.ini Cteni.js TAVRA99.RTF Autor.jpg Info.prg; do
-    startup "$f a FIFO" "$f" "mkfifo $f"
-    startup "$f is /dev/zero" "$f" "ln -s /dev/zero $f"
+    startup "$f a FIFO" "$f" fifo
+    startup "$f is /dev/zero" "$f" zero
   done
-  startup "Autor.jpg /dev/zero, author window" Autor.jpg "ln -s /dev/zero Autor.jpg" author
-  startup "Info.prg of 32 MB, info window" Info.prg "python3 -c \"open('Info.prg','w').write('<p>x'*(8<<20))\"" info
-  startup "Info.prg with six 8000x8000 GIFs" Info.prg \
-    "cp '$tmp/gif8000.gif' big.gif && printf '<img src=big.gif>%.0s' 1 2 3 4 5 6 >Info.prg"
-  startup "TAVRA99.RTF of 100 MB of line ends" TAVRA99.RTF "head -c 100000000 /dev/zero | tr '\\\\0' '\\\\n' >TAVRA99.RTF"
-  startup "Tavra.ini of 15 MB of line ends" Tavra.ini "head -c 15000000 /dev/zero | tr '\\\\0' '\\\\n' >Tavra.ini"
-  startup "Info.prg with 20k INPUTs" Info.prg "python3 -c \"open('Info.prg','w').write('<form>'+'<input>'*20000)\""
-  startup "a day line of 400k \\\\par" TAVRA99.RTF \
-    "python3 -c \"open('TAVRA99.RTF','w').write('\\\\\\\\par '*400000+'\\\\r\\\\n'*400)\""
-  startup "Tavra.ini with a width of -2147483648" Tavra.ini \
-    "printf '[Pozice]\\\\r\\\\nOdleva=0\\\\r\\\\nOdshora=0\\\\r\\\\nVyska=-2147483647\\\\r\\\\nSirka=-2147483648\\\\r\\\\n' >Tavra.ini"
+  startup "Autor.jpg /dev/zero, author window" Autor.jpg zero author
+  startup "Info.prg of 32 MB, info window" Info.prg paragraphs info
+  startup "Info.prg with six 8000x8000 GIFs" Info.prg gifs
+  startup "TAVRA99.RTF of 100 MB of line ends" TAVRA99.RTF lineends100
+  startup "Tavra.ini of 15 MB of line ends" Tavra.ini lineends15
+  startup "Info.prg with 20k INPUTs" Info.prg inputs
+  startup "a day line of 400k \\par" TAVRA99.RTF pars
+  startup "Tavra.ini with a width of -2147483648" Tavra.ini width
 }
 
 cases=${*:-"htmlview startup"}

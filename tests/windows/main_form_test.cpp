@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -404,6 +405,16 @@ TEST_F(MainFormTest, SizesAndPlacesBelowAnyScreenAreClampedAndPainted) {
   EXPECT_LE(std::abs(form.pos().x()), desktop.width());
   EXPECT_LE(std::abs(form.pos().y()), desktop.height());
   EXPECT_FALSE(form.grab().isNull());
+}
+
+TEST(RichTextBoxLimits, ADocumentShowsAtMostItsParagraphBudget) {
+  RichTextBox box;
+  std::string rtf = "{\\rtf1\\ansi ";
+  for (std::size_t i = 0; i < RichTextBox::MaxParagraphs + 50; ++i) rtf += "p\\par ";
+  box.loadRtf(rtf + "}");
+  EXPECT_EQ(std::size_t(box.document()->blockCount()), RichTextBox::MaxParagraphs);
+  box.loadRtf("{\\rtf1\\ansi a\\par b}");
+  EXPECT_EQ(box.document()->blockCount(), 2);
 }
 
 TEST_F(MainFormTest, WithoutSettingsTheWindowHasTheDefaultLook) {

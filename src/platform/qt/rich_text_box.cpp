@@ -59,7 +59,9 @@ void RichTextBox::showDocument(const rtf::Document& document) {
   QTextCursor cursor(doc);
   cursor.beginEditBlock();
   bool first = true;
+  std::size_t shown = 0;
   for (const rtf::Paragraph& paragraph : document.paragraphs) {
+    if (shown++ == MaxParagraphs) break;
     QTextBlockFormat blockFormat;
     blockFormat.setAlignment(toQt(paragraph.alignment, defaultAlignment_));
     const QTextCharFormat markFormat = toQt(paragraph.markStyle);

@@ -22,6 +22,10 @@ class RichTextBox : public QTextEdit {
   void setDefaultAlignment(Qt::Alignment alignment) { defaultAlignment_ = alignment; }
   Qt::Alignment defaultAlignment() const { return defaultAlignment_; }
 
+  // A day's text has a few dozen paragraphs; the text box spends far more per paragraph
+  // than the reader, so a document with more shows only the first this many.
+  static constexpr std::size_t MaxParagraphs = 20000;
+
   // Replaces the text with the document; the view returns to the top.
   void loadRtf(std::string_view bytes);
   void showDocument(const rtf::Document& document);
