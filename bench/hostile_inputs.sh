@@ -18,7 +18,7 @@ measure() {  # measure NAME COMMAND...: wall seconds, peak kB and exit status
   shift
   /usr/bin/time -f "%e %M" -o "$tmp/time" timeout "$limit" "$@" >/dev/null 2>&1
   local rc=$?
-  read -r seconds kb <"$tmp/time" 2>/dev/null || { seconds=?; kb=?; }
+  read -r seconds kb < <(tail -n 1 "$tmp/time") || { seconds=?; kb=0; }
   [ "$rc" = 124 ] && seconds=">$limit"
   printf '%-44s %8s s %8s MB  exit %s\n' "$name" "$seconds" "$((${kb%%[^0-9]*} / 1024))" "$rc"
 }
@@ -30,7 +30,7 @@ htmlview_cases() {
   py "open('gif8000.gif','wb').write(b'GIF89a'+(8000).to_bytes(2,'little')*2+b'\x80\0\0'+b'\0\0\0\xff\xff\xff'+b',\0\0\0\0\x01\0\x01\0\0\x02\x02D\x01\0;')"
   measure "35-byte GIF declaring 8000x8000" "$build/src/htmlview" gif8000.gif --time
   printf '<img src="/dev/stdin"><img src="/proc/self/fd/0">' >stdin.htm
-  measure "IMG SRC=/dev/stdin, stdin a pipe" bash -c "sleep 100 | '$build/src/htmlview' stdin.htm --time"
+  measure "IMG SRC=/dev/stdin, stdin a pipe" "$build/src/htmlview" stdin.htm --time < <(sleep 100)
   measure "document /dev/zero" "$build/src/htmlview" /dev/zero --time
   py "open('br8.htm','w').write('<BR>'*(2<<20))"
   measure "8 MB of <BR>" "$build/src/htmlview" br8.htm --time

@@ -91,13 +91,17 @@ int QtFont::readAdvance(unsigned char c) const {
 }
 
 const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pixelSize) {
-  const QString family = QtFont::familyFor(request.name);
+  QString family = QtFont::familyFor(request.name);
   const bool bold = request.style & fsBold;
   const bool italic = request.style & fsItalic;
   auto known = faces_.find({family, bold, italic});
+  // Matching a family costs the font configuration a search of its own; a document
+  // naming thousands of them gets the serif face for every family past the bound.
+  if (known == faces_.end() && faces_.size() >= MaxFaces) {
+    family = QtFont::familyFor("Times New Roman");
+    known = faces_.find({family, bold, italic});
+  }
   if (known == faces_.end()) {
-    // The fonts made from a face keep their own copy of it.
-    if (faces_.size() >= MaxFaces) faces_.clear();
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);

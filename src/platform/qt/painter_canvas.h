@@ -51,6 +51,8 @@ class QtFont : public CanvasFont {
 class QtFontEngine : public FontEngine {
  public:
   FontPtr createFont(const FontSpec& face) override;
+  // The families and styles matched so far.
+  std::size_t faceCount() const { return faces_.size(); }
 
  private:
   struct Face {
@@ -62,7 +64,8 @@ class QtFontEngine : public FontEngine {
   // spares the matching every new toolkit font costs.
   const Face& faceFor(const FontSpec& request, int pixelSize);
 
-  // A document naming many families would otherwise keep every one of them.
+  // Families matched by the font configuration; past this many, others get the serif
+  // face. The map then grows by at most its four styles.
   static constexpr std::size_t MaxFaces = 128;
 
   FontCache cache_;
