@@ -89,6 +89,7 @@ class TSection : public TSectionBase {
   int CharsToNextImage(int pos) const { return ImageRuns.CharsToNextImage(pos); }
   int CharsToNextControl(int pos) const;
   InlineControl* ControlAtPos(int pos) const;
+  // The first control at or after pos.
   std::vector<InlineControl*>::const_iterator firstControlFrom(int pos) const;
   // Whether the character at pos stands for an image or a control.
   bool IsMarker(int pos) const;
