@@ -117,6 +117,17 @@ struct Windows {
   tavra::TAutor* Autor = nullptr;
 };
 
+template <class Make>
+void createCompanion(const char* title, Make&& make) {
+  try {
+    make();
+  } catch (const std::exception& e) {
+    tavra::reportError(std::string("Okno \u201E") + title + "\u201C nelze vytvořit: " + e.what());
+  } catch (...) {
+    tavra::reportError(std::string("Okno \u201E") + title + "\u201C nelze vytvořit.");
+  }
+}
+
 // Calls `then` once, as soon as the watched widget's first paint is over.
 class FirstPaint : public QObject {
  public:
@@ -155,6 +166,11 @@ int renderScreenshot(Windows& windows, const std::string& which, const std::stri
   if (which == "info") shown = windows.Form1;
   if (which == "program") shown = windows.OProgramu;
   if (which == "author") shown = windows.Autor;
+  if (!shown) {
+    // Its creation failed and was reported; there is nothing to take a picture of.
+    std::fprintf(stderr, "tavra: okno %s nebylo vytvořeno\n", which.c_str());
+    return EXIT_FAILURE;
+  }
   if (shown != &form) shown->show();
   auto grabAndQuit = [&] {
     const QPixmap picture = startupProbe ? paintedPicture(*shown) : shown->grab();
@@ -220,9 +236,10 @@ int main(int argc, char** argv) {
   tavra::TMainForm& form = *windows.MainForm;
   QApplication::setWindowIcon(form.windowIcon());
   // The companion windows belong to the main window and are shown modally from its menu.
-  tavra::runReportingErrors([&] { windows.Form1 = new tavra::TForm1(&form); });
-  tavra::runReportingErrors([&] { windows.OProgramu = new tavra::TOProgramu(&form); });
-  tavra::runReportingErrors([&] { windows.Autor = new tavra::TAutor(tavra::ExeDir(), &form); });
+  // One that cannot be built is reported and left out; the program goes on without it.
+  createCompanion("O Tavrech OL", [&] { windows.Form1 = new tavra::TForm1(&form); });
+  createCompanion("O programu", [&] { windows.OProgramu = new tavra::TOProgramu(&form); });
+  createCompanion("Autor programu", [&] { windows.Autor = new tavra::TAutor(tavra::ExeDir(), &form); });
   form.setCompanionWindows(windows.Form1, windows.OProgramu, windows.Autor);
 
   if (screenshot) return renderScreenshot(windows, options.window, options.screenshot, options.startupProbe);

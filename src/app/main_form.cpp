@@ -121,19 +121,27 @@ class TMainForm::Controls : public MainWindowControls {
   }
 
   int left() const override { return form_.pos().x(); }
-  void setLeft(int left) override { form_.move(left, form_.pos().y()); }
+  // Far beyond the desktop the window's edges would overflow; there it is out of sight anyway.
+  void setLeft(int left) override {
+    const int reach = desktopSize().width();
+    form_.move(std::clamp(left, -reach, reach), form_.pos().y());
+  }
   int top() const override { return form_.pos().y(); }
-  void setTop(int top) override { form_.move(form_.pos().x(), top); }
+  void setTop(int top) override {
+    const int reach = desktopSize().height();
+    form_.move(form_.pos().x(), std::clamp(top, -reach, reach));
+  }
   int height() const override { return form_.frameGeometry().height(); }
   void setHeight(int height) override {
-    height = std::min(height, desktopSize().height());
+    // A size the desktop cannot show, or none at all, would overflow with the frame added.
+    height = std::clamp(height, 1, std::max(1, desktopSize().height()));
     const int frame = form_.frameGeometry().height() - form_.QWidget::height();
     form_.resize(form_.QWidget::width(), std::max(1, height - frame));
     if (!form_.isVisible()) form_.pendingOuterSize_.setHeight(height);
   }
   int width() const override { return form_.frameGeometry().width(); }
   void setWidth(int width) override {
-    width = std::min(width, desktopSize().width());
+    width = std::clamp(width, 1, std::max(1, desktopSize().width()));
     const int frame = form_.frameGeometry().width() - form_.QWidget::width();
     form_.resize(std::max(1, width - frame), form_.QWidget::height());
     if (!form_.isVisible()) form_.pendingOuterSize_.setWidth(width);
@@ -409,7 +417,7 @@ void TMainForm::FormShow() {
   QApplication::setApplicationName(QStringLiteral("Tavra ") + fromBytes(state.DateText));
   dayDocument().BuildDayDocument(cursor.Day, cursor.Month, cursor.Year);
   LoadReadings(state, programFolder());
-  TextWindow->loadRtfFile(DayDocumentFileName);
+  TextWindow->loadRtfFile(DayDocumentFileName, MaxDayDocumentSize);
   TextWindow->setUpdatesEnabled(false);
   TextWindow->applyFontToAll(textFont_.family(), textFont_.pointSize(), colourFromColorRef(fontColour_));
   TextWindow->setUpdatesEnabled(true);
@@ -549,7 +557,12 @@ void TMainForm::UlonastavenClick() { SaveSettings(*controls_, programFolder()); 
 // ---- windows and exits ----
 
 void TMainForm::showCompanion(QWidget* window) {
-  if (!window) return;
+  if (!window) {
+    // Its creation failed at start-up and was reported then; a silent menu item would
+    // look broken.
+    reportError("Toto okno se při spuštění programu nepodařilo vytvořit.");
+    return;
+  }
   if (auto* dialog = qobject_cast<QDialog*>(window)) {
     dialog->exec();
     return;

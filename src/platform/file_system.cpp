@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -45,26 +46,6 @@ constexpr int kCantResolveFilename = 1921;
 // A path with a NUL byte cannot name a file; the system calls would silently cut it.
 bool hasNul(const std::string& path) { return path.find('\0') != std::string::npos; }
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now and reports the result, so that a failing close (a late write error on
-  // some file systems) is not lost.
-  int close() {
-    int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
-
- private:
-  int fd_;
-};
 
 bool writeAll(int fd, std::string_view content) {
   while (!content.empty()) {
@@ -179,54 +160,113 @@ bool deleteFile(const std::string& path) {
   return ::unlink(path.c_str()) == 0;
 }
 
-std::string readWholeFile(const std::string& path) {
+namespace {
+
+// Opens without blocking (a FIFO would otherwise wait for a writer) and accepts only a
+// regular file, judged on the opened descriptor so that no rename in between can swap it.
+Descriptor openRegular(const std::string& path, struct stat& st) {
   if (hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) throw InOutError::fromErrno(errno);
-  struct stat st;
   if (::fstat(fd.get(), &st) != 0) throw InOutError::fromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::fromErrno(EISDIR);
+  if (!S_ISREG(st.st_mode)) throw InOutError(kAccessDenied, InOutError::textForCode(kAccessDenied));
+  return fd;
+}
+
+// Up to `count` bytes; `tooLarge` says whether more would have followed.
+std::string readUpTo(int fd, std::size_t count, std::size_t sizeHint, bool& tooLarge) {
   std::string content;
-  if (S_ISREG(st.st_mode) && st.st_size > 0) content.reserve(std::size_t(st.st_size));
+  content.reserve(std::min(sizeHint, count));
   char buffer[65536];
+  tooLarge = false;
   for (;;) {
-    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    // One byte past the limit tells a file that fits from one that grew beyond it.
+    std::size_t want = std::min(sizeof buffer, count - content.size() + 1);
+    ssize_t n = ::read(fd, buffer, want);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw InOutError::fromErrno(errno);
     }
     if (n == 0) break;
+    if (content.size() + std::size_t(n) > count) {
+      content.append(buffer, count - content.size());
+      tooLarge = true;
+      break;
+    }
     content.append(buffer, std::size_t(n));
   }
   return content;
 }
 
-std::string readRegularFile(const std::string& path, std::size_t maxSize) {
-  if (hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
-  // Non-blocking, so that opening a FIFO does not wait for a writer.
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+bool refusedByFolder(int e) { return e == EACCES || e == EPERM; }
+
+bool writeAllAt(int fd, std::string_view content) {
+  return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, content);
+}
+
+// The file itself, rewritten through its own descriptor. Room for the new content is
+// taken first, so a full disk refuses the write before anything changes; should a write
+// still fail, the old content goes back.
+void writeInPlace(const std::string& path, std::string_view content) {
+  Descriptor fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) throw InOutError::fromErrno(errno);
   struct stat st;
   if (::fstat(fd.get(), &st) != 0) throw InOutError::fromErrno(errno);
-  if (S_ISDIR(st.st_mode)) throw InOutError::fromErrno(EISDIR);
   if (!S_ISREG(st.st_mode)) throw InOutError(kAccessDenied, InOutError::textForCode(kAccessDenied));
-  if (std::uintmax_t(st.st_size) > maxSize) throw InOutError(kFileTooLarge, InOutError::textForCode(kFileTooLarge));
-  std::string content;
-  content.reserve(std::size_t(st.st_size));
-  char buffer[65536];
-  for (;;) {
-    ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::fromErrno(errno);
-    }
-    if (n == 0) break;
-    // The file may have grown since it was measured.
-    if (content.size() + std::size_t(n) > maxSize)
-      throw InOutError(kFileTooLarge, InOutError::textForCode(kFileTooLarge));
-    content.append(buffer, std::size_t(n));
+  bool grewBeyond = false;
+  const std::string old = readUpTo(fd.get(), std::size_t(st.st_size), std::size_t(st.st_size), grewBeyond);
+  if (content.size() > old.size()) {
+    const int e = ::posix_fallocate(fd.get(), 0, off_t(content.size()));
+    if (e != 0 && e != EINVAL && e != EOPNOTSUPP) throw InOutError::fromErrno(e);
   }
+  if (!writeAllAt(fd.get(), content) || ::ftruncate(fd.get(), off_t(content.size())) != 0 ||
+      (::fsync(fd.get()) != 0 && errno != EINVAL)) {
+    const int e = errno;
+    if (writeAllAt(fd.get(), old)) (void)::ftruncate(fd.get(), off_t(old.size()));
+    throw InOutError::fromErrno(e);
+  }
+  if (fd.close() != 0) throw InOutError::fromErrno(errno);
+}
+
+}  // namespace
+
+Descriptor::~Descriptor() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+int Descriptor::close() {
+  int result = ::close(fd_);
+  fd_ = -1;
+  return result;
+}
+
+int Descriptor::release() {
+  int fd = fd_;
+  fd_ = -1;
+  return fd;
+}
+
+std::string readRegularFile(const std::string& path, std::size_t maxSize) {
+  struct stat st;
+  Descriptor fd = openRegular(path, st);
+  if (std::uintmax_t(st.st_size) > maxSize) throw InOutError(kFileTooLarge, InOutError::textForCode(kFileTooLarge));
+  bool tooLarge = false;
+  std::string content = readUpTo(fd.get(), maxSize, std::size_t(st.st_size), tooLarge);
+  if (tooLarge) throw InOutError(kFileTooLarge, InOutError::textForCode(kFileTooLarge));
   return content;
+}
+
+std::string readRegularFilePrefix(const std::string& path, std::size_t count) {
+  struct stat st;
+  Descriptor fd = openRegular(path, st);
+  bool tooLarge = false;
+  return readUpTo(fd.get(), count, std::size_t(st.st_size), tooLarge);
+}
+
+Descriptor openRegularFile(const std::string& path) {
+  struct stat st;
+  return openRegular(path, st);
 }
 
 void writeFileAtomically(const std::string& path, std::string_view content) {
@@ -248,7 +288,11 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
     fdValue = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fdValue < 0 && errno != EEXIST) break;
   }
-  if (fdValue < 0) throw InOutError::fromErrno(errno);
+  if (fdValue < 0) {
+    // A folder that refuses new files may still hold a file we may write: then in place.
+    if (hadOld && refusedByFolder(errno)) return writeInPlace(path, content);
+    throw InOutError::fromErrno(errno);
+  }
   Descriptor fd(fdValue);
 
   auto fail = [&](int e) {
@@ -260,7 +304,12 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
   if (!writeAll(fd.get(), content)) fail(errno);
   if (::fsync(fd.get()) != 0 && errno != EINVAL) fail(errno);
   if (fd.close() != 0) fail(errno);
-  if (::rename(temp.c_str(), path.c_str()) != 0) fail(errno);
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    const int e = errno;
+    ::unlink(temp.c_str());
+    if (hadOld && refusedByFolder(e)) return writeInPlace(path, content);
+    throw InOutError::fromErrno(e);
+  }
   // Make the rename itself durable; a failure here leaves a complete file either way.
   std::string::size_type slash = path.rfind('/');
   std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);

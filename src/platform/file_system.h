@@ -31,17 +31,39 @@ bool fileExists(const std::string& path);
 // Deletes a file; returns false when it could not (a missing file included).
 bool deleteFile(const std::string& path);
 
-// Reads a whole file; throws InOutError when it cannot be opened or read.
-std::string readWholeFile(const std::string& path);
+// An open file descriptor, closed when it goes.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor();
+  Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  Descriptor& operator=(Descriptor&&) = delete;
+  int get() const { return fd_; }
+  // Closes now and reports the result, so that a failing close (a late write error on
+  // some file systems) is not lost.
+  int close();
+  // Hands the descriptor over, e.g. to a stdio stream.
+  int release();
+
+ private:
+  int fd_;
+};
 
 // Reads a whole regular file of at most `maxSize` bytes. Anything else (a folder, a FIFO, a
 // device, a larger file) throws InOutError without blocking or reading it.
 std::string readRegularFile(const std::string& path, std::size_t maxSize);
+// The first `count` bytes (fewer in a shorter file) of a regular file, checked as above.
+std::string readRegularFilePrefix(const std::string& path, std::size_t count);
+// A regular file opened for reading, checked as above; throws InOutError otherwise.
+Descriptor openRegularFile(const std::string& path);
 
 // Writes a file by writing a temporary beside it and renaming it over the old one, so
 // that a crash or a full disk never leaves it half-written. A symbolic link at `path` is
 // replaced by the new file, not written through; a read-only file is refused (code 5).
-// Throws InOutError.
+// Where the folder refuses the new file or the rename but the file itself may be written,
+// it is rewritten in place, still whole or not at all. Throws InOutError.
 void writeFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace tavra

@@ -38,10 +38,7 @@ FixedFont::FixedFont(const FontSpec& face) {
 }
 
 FontPtr FixedFontEngine::createFont(const FontSpec& face) {
-  for (const FontPtr& f : cache_)
-    if (f->face() == face) return f;
-  cache_.push_back(std::make_shared<FixedFont>(face));
-  return cache_.back();
+  return cache_.find(face, [&]() -> FontPtr { return std::make_shared<FixedFont>(face); });
 }
 
 FixedCanvas::FixedCanvas(int width, int height, ColorRef background)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/font_cache.h"
 
 namespace tavra {
 
@@ -26,7 +27,7 @@ class FixedFontEngine : public FontEngine {
   FontPtr createFont(const FontSpec& face) override;
 
  private:
-  std::vector<FontPtr> cache_;
+  FontCache cache_;
 };
 
 class FixedCanvas : public Canvas {

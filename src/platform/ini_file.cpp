@@ -1,7 +1,6 @@
 #include "platform/ini_file.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -13,9 +12,10 @@ namespace {
 
 // A value is handed out with at most this many characters.
 constexpr std::size_t kMaxValueLength = 2047;
-// A settings file is a few hundred bytes; anything beyond this is not ours to load whole.
-// Such a file reads as empty and is never overwritten.
-constexpr std::uintmax_t kMaxFileSize = 16u << 20;
+// A settings file is a few hundred bytes and the readings index about 140 kB; anything
+// beyond this is not ours to load whole. Such a file, like one that is not a regular file,
+// reads as empty and is never overwritten.
+constexpr std::size_t kMaxFileSize = std::size_t(1) << 20;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -107,12 +107,9 @@ struct IniFile::Impl {
   // False when the file exists but cannot be taken in whole (too large, unreadable);
   // the lines then stay as they were.
   bool load() {
-    std::error_code ec;
-    auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxFileSize) return false;
     std::string content;
     try {
-      content = readWholeFile(path);
+      content = readRegularFile(path, kMaxFileSize);
     } catch (const InOutError& e) {
       if (e.code() != 2) return false;  // no file yet reads as empty
     }

@@ -115,7 +115,7 @@ void TAutor::LoadPicture(const std::string& path) {
   // A missing or unreadable picture leaves the plain dialog background.
   if (!fileExists(path)) return;
   try {
-    pictureData_ = readWholeFile(path);
+    pictureData_ = readRegularFile(path, kMaxPictureFileBytes);
   } catch (const InOutError&) {
     pictureData_.clear();
   }

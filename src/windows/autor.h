@@ -21,6 +21,8 @@ class TAutor : public QDialog {
  public:
   // The background picture of the installation, beside the program.
   static constexpr const char* kPictureFile = "Autor.jpg";
+  // The picture is a few kilobytes; a larger file is not read.
+  static constexpr std::size_t kMaxPictureFileBytes = std::size_t(4) << 20;
 
   // `programFolder` (with its trailing separator) is where the picture is looked for.
   explicit TAutor(const std::string& programFolder, QWidget* parent = nullptr);

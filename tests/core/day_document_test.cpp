@@ -64,6 +64,9 @@ TEST(DayLines, SplitAtEveryKindOfLineEndUntilNul) {
   EXPECT_EQ(SplitLines(std::string_view("\0a", 2)), Lines{});
   EXPECT_EQ(SplitLines(""), Lines{});
   EXPECT_EQ(SplitLines("\n"), (Lines{""}));
+  // Lines past the ones asked for are not made: a file of line ends costs nothing more.
+  EXPECT_EQ(SplitLines("a\nb\nc\nd", 2), (Lines{"a", "b"}));
+  EXPECT_EQ(SplitLines(std::string(1000, '\n'), 3), (Lines{"", "", ""}));
 }
 
 TEST(DayLines, EveryMonthHasThirtyOneSlots) {

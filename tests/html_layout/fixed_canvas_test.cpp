@@ -96,3 +96,29 @@ TEST(FixedCanvas, ShapesWithPenAndBrush) {
 
 }  // namespace
 }  // namespace tavra
+
+TEST(FontCache, FindsEachFaceSizeAndStyleOnceAndStaysBounded) {
+  tavra::FontCache cache;
+  int made = 0;
+  auto font = [&](const tavra::FontSpec& face) {
+    return cache.find(face, [&] {
+      ++made;
+      return std::make_shared<tavra::FixedFont>(face);
+    });
+  };
+  tavra::FontSpec arial{.name = "Arial", .size = 12};
+  tavra::FontPtr first = font(arial);
+  EXPECT_EQ(font(arial), first);
+  tavra::FontSpec bold = arial;
+  bold.style = tavra::fsBold;
+  tavra::FontSpec larger = arial;
+  larger.size = 14;
+  EXPECT_NE(font(bold), first);
+  EXPECT_NE(font(larger), first);
+  EXPECT_EQ(made, 3);
+  for (int i = 0; i < 3 * int(tavra::FontCache::MaxFonts); ++i)
+    font(tavra::FontSpec{.name = "Face" + std::to_string(i), .size = 10});
+  EXPECT_LE(cache.size(), tavra::FontCache::MaxFonts);
+  // A font handed out before the cache started afresh stays whole with its holder.
+  EXPECT_EQ(first->face(), arial);
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "html/images/image_obj.h"
 #include "html_layout/form_fixture.h"
 
@@ -101,6 +103,32 @@ TEST(FormControls, EachTagMakesItsClassAndMarker) {
   // Every control is listed by the document; only the hidden one is not visible.
   EXPECT_EQ(f.doc.FormControls.size(), 8u);
   EXPECT_EQ(f.current->VisibleCount, 7);
+}
+
+TEST(FormControls, ControlsAndImagesAreFoundByTheirPositions) {
+  FormFixture f;
+  f.form();
+  std::vector<int> controls, images;
+  for (int i = 0; i < 40; ++i) {
+    f.block->AppendText(i % 3 ? "ab" : "c");
+    if (i % 4 == 3) {
+      f.input("image", "map");
+      images.push_back(f.block->CharCount - 1);
+    } else {
+      f.input("text", "t");
+      controls.push_back(f.block->CharCount - 1);
+    }
+  }
+  for (int pos = 0; pos <= f.block->CharCount; ++pos) {
+    auto control = std::lower_bound(controls.begin(), controls.end(), pos);
+    auto image = std::lower_bound(images.begin(), images.end(), pos);
+    EXPECT_EQ(f.block->CharsToNextControl(pos), control == controls.end() ? 9999 : *control - pos) << pos;
+    EXPECT_EQ(f.block->ControlAtPos(pos) != nullptr, control != controls.end() && *control == pos) << pos;
+    EXPECT_EQ(f.block->CharsToNextImage(pos), image == images.end() ? 9999 : *image - pos) << pos;
+    EXPECT_EQ(f.block->ImageRuns.ImageAtCharPos(pos) != nullptr, image != images.end() && *image == pos) << pos;
+    EXPECT_EQ(f.block->IsMarker(pos), (control != controls.end() && *control == pos) ||
+                                          (image != images.end() && *image == pos)) << pos;
+  }
 }
 
 TEST(FormControls, ControlsOutsideAFormGetOneMadeForThem) {

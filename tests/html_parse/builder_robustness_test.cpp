@@ -9,6 +9,7 @@
 #include <random>
 
 #include "builder_fixture.h"
+#include "html/parse/builder_state.h"
 #include "platform/file_system.h"
 #include "platform/fixed_canvas.h"
 
@@ -112,6 +113,14 @@ TEST(BuilderNesting, HundredThousandNestedTablesStopAtTheBound) {
   Parsed p(repeat("<table><tr><td>", 100000) + "deep");
   EXPECT_EQ(tableDepth(p.doc), MaxHtmlNesting);
   EXPECT_LE(countBlocks(p.doc), 4 * 100000L);
+}
+
+TEST(BuilderBudget, ADocumentOfLineBreaksEndsAtTheBlockBudget) {
+  // Each break is a block of several hundred bytes: 8 MB of them took 1.3 GB.
+  Parsed p(repeat("<br>", HtmlBuilder::MaxBlocks + 1000) + "after");
+  EXPECT_LE(p.doc.Count(), HtmlBuilder::MaxBlocks + 1);  // the block under way is kept
+  EXPECT_GT(p.doc.Count(), HtmlBuilder::MaxBlocks - 10);
+  EXPECT_EQ(p.blocks().find("after"), std::string::npos);
 }
 
 TEST(BuilderNesting, HundredThousandNestedListsAndBlocksStopAtTheBound) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -112,13 +113,13 @@ TEST(TokenizerFile, MissingEmptyAndUnreadableFiles) {
   TempFile empty("");
   EXPECT_TRUE(fileTokens(empty.path()).empty());
 
-  // A folder opens but cannot be read: the read error reaches the caller.
-  EXPECT_THROW(
-      {
-        t.OpenFile(std::filesystem::temp_directory_path().string());
-        t.GetCh();
-      },
-      InOutError);
+  // A folder, a device and a FIFO are refused at once, without blocking or reading them.
+  EXPECT_THROW(t.OpenFile(std::filesystem::temp_directory_path().string()), InOutError);
+  EXPECT_THROW(t.OpenFile("/dev/zero"), InOutError);
+  std::string fifo = std::filesystem::temp_directory_path().string() + "/tavra-tok-" + std::to_string(::getpid());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_THROW(t.OpenFile(fifo), InOutError);
+  ::unlink(fifo.c_str());
 
   // An unclosed comment at the end of a file is the parse error, as in memory.
   TempFile open(std::string(2500, 'q') + "<!-- open");

@@ -220,6 +220,23 @@ TEST(GifImage, PicturesPastThePixelBudgetFail) {
   EXPECT_FALSE(gif.ScanStream(encodeGif(many)));
 }
 
+TEST(GifImage, APictureIsNoLargerThanItsDataCanFill) {
+  // 8000 x 8000 from a few dozen bytes would take 256 MB before a pixel was read.
+  GifSpec screen{.width = 8000, .height = 8000, .globalTable = greys(2)};
+  screen.frames.push_back(frameOf(1, 1, {1}));
+  TGIFImage gif;
+  EXPECT_FALSE(gif.ScanStream(encodeGif(screen)));
+  GifSpec frame{.width = 1, .height = 1, .globalTable = greys(2)};
+  frame.frames.push_back(frameOf(8000, 8000, {1}));
+  EXPECT_FALSE(gif.ScanStream(encodeGif(frame)));
+  // A header alone, with no frame at all.
+  EXPECT_FALSE(gif.ScanStream(encodeGif(screen).substr(0, 13)));
+  // A logical screen of a megapixel around a small frame still shows.
+  GifSpec small{.width = 1000, .height = 1000, .globalTable = greys(2)};
+  small.frames.push_back(frameOf(1, 1, {1}));
+  EXPECT_TRUE(gif.ScanStream(encodeGif(small)));
+}
+
 TEST(GifImage, AtMost256FramesAndTheScreenCoversEveryFrame) {
   GifSpec desc{.width = 2, .height = 2, .globalTable = greys(2)};
   for (int i = 0; i < 300; ++i) desc.frames.push_back(frameOf(1, 1, {1}));

@@ -15,7 +15,10 @@ class Cache : public ::testing::Test {
     ImageCache().Clear();
     ImageCache().SetIdleLimit(4);
   }
-  void TearDown() override { ImageCache().Clear(); }
+  void TearDown() override {
+    ImageCache().Clear();
+    ImageCache().SetMaxBytes(TStringBitmapList::DefaultMaxBytes);
+  }
 
   PictureRef fetch(const std::string& source, TransparencyKind wish = trNone, const ImageRequestHandler& handler = {}) {
     transparency = wish;
@@ -216,6 +219,38 @@ TEST_F(Cache, StoringUnderATakenKeyLeavesTheItemWithTheCaller) {
   EXPECT_FALSE(ImageCache().StoreImage(" X ", second));
   EXPECT_TRUE(second);
   EXPECT_EQ(ImageCache().Item(0).InUseCount, 1);
+}
+
+TEST_F(Cache, PicturesTogetherStayWithinTheBudgetAndUnusedOnesMakeRoom) {
+  ImageCache().SetMaxBytes(3 * 100 * 100 * 4);
+  auto picture = [](int side) {
+    auto item = std::make_unique<TBitmapItem>();
+    item->ImageBitmap = std::make_unique<Bitmap>(side, side);
+    return item;
+  };
+  auto a = picture(100), b = picture(100), c = picture(100), d = picture(100);
+  ASSERT_TRUE(ImageCache().StoreImage("a", a));
+  ASSERT_TRUE(ImageCache().StoreImage("b", b));
+  ASSERT_TRUE(ImageCache().StoreImage("c", c));
+  EXPECT_EQ(ImageCache().Bytes(), 3 * 100 * 100 * 4);
+  // Every picture is in use: the fourth fails and stays with the caller.
+  EXPECT_FALSE(ImageCache().StoreImage("d", d));
+  EXPECT_TRUE(d);
+  // Once one is no longer used it gives way.
+  ImageCache().ReleaseImage("b");
+  EXPECT_TRUE(ImageCache().StoreImage("d", d));
+  EXPECT_EQ(ImageCache().IndexOf("b"), -1);
+  EXPECT_EQ(ImageCache().Bytes(), 3 * 100 * 100 * 4);
+  ImageCache().Clear();
+  EXPECT_EQ(ImageCache().Bytes(), 0);
+}
+
+TEST_F(Cache, AFetchBeyondTheBudgetShowsAsBroken) {
+  ImageCache().SetMaxBytes(10);
+  EXPECT_FALSE(fetch(bmpFile("over.bmp")));
+  EXPECT_EQ(ImageCache().Count(), 0);
+  ImageCache().SetMaxBytes(TStringBitmapList::DefaultMaxBytes);
+  EXPECT_TRUE(fetch(bmpFile("over.bmp")));
 }
 
 }  // namespace

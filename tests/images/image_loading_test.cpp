@@ -1,6 +1,10 @@
 #include "html/images/image_loading.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "html/images/display_palette.h"
 #include "html/images/gif_image.h"
@@ -138,6 +142,28 @@ TEST(ImageLoading, StreamsGiveBmpAndJpegAndJpegNeverGetsAMask) {
   EXPECT_FALSE(LoadImageFromStream(nullptr, kind, mask));
   std::string png = pngFile(3, "");
   EXPECT_FALSE(LoadImageFromStream(&png, kind, mask));
+}
+
+TEST(ImageLoading, FifosAndDevicesAreNoPictures) {
+  // Each of these would block for good, or read without end, if opened as a plain file.
+  std::string fifo = std::filesystem::temp_directory_path().string() + "/tavra-img-" + std::to_string(::getpid());
+  for (const char* ext : {".gif", ".png", ".jpg"}) {
+    std::string path = fifo + ext;
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    for (const std::string& p : {path, std::string("/dev/zero")}) {
+      TransparencyKind transparency = trNone;
+      std::unique_ptr<Mask> mask;
+      EXPECT_EQ(LoadImageFromFile(p, transparency, mask), nullptr) << p;
+      EXPECT_EQ(LoadBitmapFile(p, true), nullptr) << p;
+      EXPECT_EQ(FileImageFormat(p), ifUnknown) << p;
+      std::uint32_t colour = 0;
+      EXPECT_FALSE(PngTransparentColour(p, colour)) << p;
+      EXPECT_FALSE(GifTransparentColour(p, colour)) << p;
+      std::string data;
+      EXPECT_FALSE(ReadFileBytes(p, data)) << p;
+    }
+    ::unlink(path.c_str());
+  }
 }
 
 TEST(ImageLoading, MaskOfAGivenColour) {

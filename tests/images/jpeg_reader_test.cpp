@@ -103,5 +103,19 @@ TEST(JpegReader, PictureClaimingMorePixelsThanTheBudgetIsRefused) {
   EXPECT_FALSE(decodeJpeg(data));
 }
 
+TEST(JpegReader, PictureLargerThanItsDataCanDescribeIsRefused) {
+  std::string data = test::encodeJpeg(16, 16, quadrants(), false);
+  std::size_t sof = data.find("\xFF\xC0", 0, 2);
+  ASSERT_NE(sof, std::string::npos);
+  // 8000 x 8000 is within the pixel budget, but a few hundred bytes cannot describe it.
+  data[sof + 5] = char(0x1F), data[sof + 6] = char(0x40);
+  data[sof + 7] = char(0x1F), data[sof + 8] = char(0x40);
+  EXPECT_FALSE(decodeJpeg(data));
+  // A megapixel is always allowed: a cut-off file shows what it has.
+  data[sof + 5] = char(0x03), data[sof + 6] = char(0xE8);
+  data[sof + 7] = char(0x03), data[sof + 8] = char(0xE8);
+  EXPECT_TRUE(decodeJpeg(data));
+}
+
 }  // namespace
 }  // namespace tavra

@@ -2,21 +2,24 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/temp_folder.h"
 
 using namespace tavra;
 using tavra::test::TempFolder;
+using tavra::test::readTestFile;
 
 namespace {
 
 int errorCodeOf(const std::string& path) {
   try {
-    readWholeFile(path);
+    readTestFile(path);
   } catch (const InOutError& e) {
     return e.code();
   }
@@ -62,12 +65,12 @@ TEST(FileSystem, WholeFilesRoundTripByteForByte) {
   bytes += "\r\n\r";
   std::string path = folder.file("data.bin");
   writeFileAtomically(path, bytes);
-  EXPECT_EQ(readWholeFile(path), bytes);
+  EXPECT_EQ(readTestFile(path), bytes);
   std::string big(300000, 'q');
   writeFileAtomically(path, big);
-  EXPECT_EQ(readWholeFile(path), big);
+  EXPECT_EQ(readTestFile(path), big);
   writeFileAtomically(path, "");
-  EXPECT_EQ(readWholeFile(path), "");
+  EXPECT_EQ(readTestFile(path), "");
 }
 
 TEST(FileSystem, BoundedReadsTakeOnlyRegularFilesWithinTheirLimit) {
@@ -89,13 +92,56 @@ TEST(FileSystem, BoundedReadsTakeOnlyRegularFilesWithinTheirLimit) {
   EXPECT_THROW(readRegularFile(folder.file("missing"), 1000), InOutError);
 }
 
+TEST(FileSystem, PrefixesAndOpenedFilesAreRegularFilesToo) {
+  TempFolder folder;
+  std::string path = folder.file("picture.gif");
+  writeFileAtomically(path, "GIF89a and more");
+  EXPECT_EQ(readRegularFilePrefix(path, 6), "GIF89a");
+  EXPECT_EQ(readRegularFilePrefix(path, 1000), "GIF89a and more");
+  EXPECT_GE(openRegularFile(path).get(), 0);
+  std::string fifo = folder.file("fifo.gif");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& other : {fifo, std::string("/dev/zero"), folder.path()}) {
+    EXPECT_THROW(readRegularFilePrefix(other, 6), InOutError) << other;
+    EXPECT_THROW(openRegularFile(other), InOutError) << other;
+  }
+  EXPECT_THROW(readRegularFile("/dev/zero", 1000), InOutError);
+}
+
+TEST(FileSystem, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
+  TempFolder folder;
+  std::string sub = folder.file("shared");
+  ASSERT_EQ(::mkdir(sub.c_str(), 0755), 0);
+  std::string file = sub + "/TAVRA.TMP";
+  writeFileAtomically(file, "a longer old day text");
+  struct stat before;
+  ASSERT_EQ(::stat(file.c_str(), &before), 0);
+  ASSERT_EQ(::chmod(sub.c_str(), 0555), 0);
+  writeFileAtomically(file, "new");
+  EXPECT_EQ(readTestFile(file), "new");
+  writeFileAtomically(file, "a text longer than any before it");
+  EXPECT_EQ(readTestFile(file), "a text longer than any before it");
+  struct stat after;
+  ASSERT_EQ(::stat(file.c_str(), &after), 0);
+  // The superuser may create files there anyway and then replaces the file as usual.
+  if (::geteuid() != 0) {
+    EXPECT_EQ(after.st_ino, before.st_ino);
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sub), std::filesystem::directory_iterator()), 1);
+  // A file that does not exist yet cannot be made there.
+  if (::geteuid() != 0) {
+    EXPECT_THROW(writeFileAtomically(sub + "/new.ini", "x"), InOutError);
+  }
+  ASSERT_EQ(::chmod(sub.c_str(), 0755), 0);
+}
+
 TEST(FileSystem, AtomicWriteKeepsTheModeAndLeavesNoTemporaries) {
   TempFolder folder;
   std::string target = folder.file("target.ini");
   writeFileAtomically(target, "old");
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
   writeFileAtomically(target, "new");
-  EXPECT_EQ(readWholeFile(target), "new");
+  EXPECT_EQ(readTestFile(target), "new");
   struct stat st;
   ASSERT_EQ(::stat(target.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -124,8 +170,8 @@ TEST(FileSystem, AtomicWriteReplacesALinkInsteadOfWritingThroughIt) {
   std::filesystem::create_symlink(shared, link);
   writeFileAtomically(link, "own");
   EXPECT_FALSE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(readWholeFile(link), "own");
-  EXPECT_EQ(readWholeFile(shared), "shared");
+  EXPECT_EQ(readTestFile(link), "own");
+  EXPECT_EQ(readTestFile(shared), "shared");
   struct stat st;
   ASSERT_EQ(::stat(link.c_str(), &st), 0);
   EXPECT_NE(st.st_mode & 0200, 0u);  // the user's own file, writable again next time
@@ -133,7 +179,7 @@ TEST(FileSystem, AtomicWriteReplacesALinkInsteadOfWritingThroughIt) {
   std::string dangling = folder.file("TAVRA.TMP");
   std::filesystem::create_symlink(folder.file("gone/TAVRA.TMP"), dangling);
   writeFileAtomically(dangling, "day");
-  EXPECT_EQ(readWholeFile(dangling), "day");
+  EXPECT_EQ(readTestFile(dangling), "day");
   EXPECT_FALSE(std::filesystem::exists(folder.file("gone")));
 }
 
@@ -148,7 +194,7 @@ TEST(FileSystem, AReadOnlyFileIsRefusedNotReplaced) {
   } catch (const InOutError& e) {
     EXPECT_EQ(e.code(), 5);
   }
-  EXPECT_EQ(readWholeFile(file), "kept");
+  EXPECT_EQ(readTestFile(file), "kept");
 }
 
 TEST(FileSystem, ExistenceDeletionAndTheProgramFolder) {

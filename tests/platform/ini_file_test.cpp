@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "platform/file_system.h"
 #include "platform/temp_folder.h"
@@ -61,6 +62,27 @@ TEST(IniFile, MissingOrUnreadableFileReadsAsEmpty) {
   EXPECT_EQ(missing.readInteger("Pozice", "Odleva", -1), -1);
   IniFile folderItself(folder.path());
   EXPECT_EQ(folderItself.readString("a", "b", "def"), "def");
+
+  // A FIFO would block the reader for good; it reads as empty and is never replaced.
+  std::string fifo = folder.file("fifo.ini");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  IniFile piped(fifo);
+  EXPECT_EQ(piped.readInteger("Pozice", "Odleva", -1), -1);
+  EXPECT_THROW(piped.writeInteger("Pozice", "Odleva", 1), IniWriteError);
+  struct stat st;
+  ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+TEST(IniFile, AFileAboveTheLimitReadsAsEmptyAndStays) {
+  TempFolder folder;
+  std::string path = folder.file("big.ini");
+  std::string content = "[Okno]\r\nSirka=5\r\n" + std::string((1u << 20) + 1, '\n');
+  writeFileAtomically(path, content);
+  IniFile big(path);
+  EXPECT_EQ(big.readInteger("Okno", "Sirka", -1), -1);
+  EXPECT_THROW(big.writeInteger("Okno", "Sirka", 6), IniWriteError);
+  EXPECT_EQ(tavra::test::readTestFile(path).size(), content.size());
 }
 
 TEST(IniFile, IntegersAreDecimalOrHexAndAnythingElseGivesTheDefault) {
@@ -114,7 +136,7 @@ TEST(IniFile, WritesKeepOrderCommentsAndUnknownLines) {
   ini.writeString("Okno", "Font", "Arial");      // new key in an existing section
   ini.writeInteger("Hlavni", "Datum", 7);        // new section
   ini.writeString("Pozice", "Odleva", "a\r\n[Pozice]\r\nOdleva=9");  // a line break cannot plant keys
-  EXPECT_EQ(readWholeFile(path),
+  EXPECT_EQ(tavra::test::readTestFile(path),
             "; settings\r\n"
             "[Okno]\r\n"
             "Barva=-16777201\r\n"
@@ -138,12 +160,12 @@ TEST(IniFile, WriteCreatesTheFileAndKeepsWhatOthersWroteMeanwhile) {
   IniFile second(path);
   first.writeString("Okno", "Font", "Arial");
   second.writeInteger("Okno", "FontVelikost", 12);
-  EXPECT_EQ(readWholeFile(path), "[Okno]\r\nFont=Arial\r\nFontVelikost=12\r\n");
+  EXPECT_EQ(tavra::test::readTestFile(path), "[Okno]\r\nFont=Arial\r\nFontVelikost=12\r\n");
 
   std::string lf = folder.file("lf.ini");
   writeFileAtomically(lf, "[A]\nx=1\n");
   IniFile(lf).writeString("A", "y", "2");
-  EXPECT_EQ(readWholeFile(lf), "[A]\nx=1\ny=2\n");  // the file's own line ends
+  EXPECT_EQ(tavra::test::readTestFile(lf), "[A]\nx=1\ny=2\n");  // the file's own line ends
 }
 
 TEST(IniFile, FailedWriteNamesTheFileAndLeavesItWhole) {
@@ -172,7 +194,7 @@ TEST(IniFile, FailedWriteNamesTheFileAndLeavesItWhole) {
   EXPECT_THROW(ini.writeString("Okno", "Font", std::string(200, 'a')), IniWriteError);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
-  EXPECT_EQ(readWholeFile(path), original);
+  EXPECT_EQ(tavra::test::readTestFile(path), original);
   EXPECT_EQ(ini.readString("Okno", "Font", ""), "Times New Roman");
   for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
     EXPECT_TRUE(entry.path().filename() == "kept.ini" || entry.path().filename() == "Tavra.ini")
@@ -187,7 +209,7 @@ TEST(IniFile, ReplacedSectionsTakeThePlaceOfTheFirstRemovedOne) {
   IniFile ini(path);
   auto is2027 = [](std::string_view name) { return name.ends_with(".2027"); };
   ini.replaceSections(is2027, {"[3.1.2027]", "Cteni1=new"});
-  EXPECT_EQ(readWholeFile(path),
+  EXPECT_EQ(tavra::test::readTestFile(path),
             "; index\r\n\r\n[1.1.1999]\r\nCteni1=a\r\n\r\n[3.1.2027]\r\nCteni1=new\r\n\r\n[1.1.2028]\r\nCteni1=c\r\n");
   EXPECT_EQ(ini.readString("3.1.2027", "Cteni1", ""), "new");
   EXPECT_EQ(ini.readString("1.1.2027", "Cteni1", "none"), "none");
@@ -195,7 +217,7 @@ TEST(IniFile, ReplacedSectionsTakeThePlaceOfTheFirstRemovedOne) {
   // Without a section to replace, the lines go after a blank line at the end; a line
   // break inside one cannot plant lines of its own.
   ini.replaceSections([](std::string_view name) { return name == "9.9.2030"; }, {"[9.9.2030]", "Cteni1=x\ny"});
-  EXPECT_TRUE(readWholeFile(path).ends_with("Cteni1=c\r\n\r\n[9.9.2030]\r\nCteni1=x\r\n"));
+  EXPECT_TRUE(tavra::test::readTestFile(path).ends_with("Cteni1=c\r\n\r\n[9.9.2030]\r\nCteni1=x\r\n"));
 
   // Removing with nothing in their place keeps the other years.
   ini.replaceSections(is2027, {});

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/file_system.h"
+
 namespace tavra::test {
 
 class TempFolder {
@@ -26,5 +28,8 @@ class TempFolder {
  private:
   std::string path_;
 };
+
+// A file the test wrote, read whole.
+inline std::string readTestFile(const std::string& path) { return readRegularFile(path, std::size_t(64) << 20); }
 
 }  // namespace tavra::test

@@ -112,9 +112,9 @@ TEST_F(InstalledTree, PreparingLinksWhatTheUserLacksAndKeepsTheUsersOwnFiles) {
   writeFileAtomically(shared_ + "TAVRA99.RTF", "updated year");
   writeFileAtomically(shared_ + "TAVRA2027.RTF", "new year");
   EXPECT_EQ(prepareUserFolder(user, shared_, {program_ + "Bible.exe"}), "");
-  EXPECT_EQ(readWholeFile(user + "TAVRA99.RTF"), "updated year");
-  EXPECT_EQ(readWholeFile(user + "TAVRA2027.RTF"), "new year");
-  EXPECT_EQ(readWholeFile(user + "Cteni.js"), "[1.1.1999]\r\nCteni1=own\r\n");
+  EXPECT_EQ(tavra::test::readTestFile(user + "TAVRA99.RTF"), "updated year");
+  EXPECT_EQ(tavra::test::readTestFile(user + "TAVRA2027.RTF"), "new year");
+  EXPECT_EQ(tavra::test::readTestFile(user + "Cteni.js"), "[1.1.1999]\r\nCteni1=own\r\n");
 }
 
 TEST_F(InstalledTree, FoldersAreMadeForTheUserAloneAndLinksOfAMovedInstallationAreRenewed) {
@@ -166,7 +166,7 @@ TEST_F(InstalledTree, AnInstalledProgramWorksInTheUsersFolder) {
   writeFileAtomically("TAVRA.TMP", "{\\rtf1 day}");
   EXPECT_FALSE(fs::is_symlink(user + "Tavra.ini"));
   EXPECT_EQ(IniFile(user + "Tavra.ini").readInteger("Okno", "Barva", 0), 255);
-  EXPECT_EQ(readWholeFile(user + "TAVRA.TMP"), "{\\rtf1 day}");
+  EXPECT_EQ(tavra::test::readTestFile(user + "TAVRA.TMP"), "{\\rtf1 day}");
   EXPECT_EQ(listing(), before);
 
   // A second user gets a folder of their own, with none of the first user's files.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/qt/painter_canvas.h"
 #include "windows/hyper_label.h"
@@ -93,6 +94,13 @@ TEST(Autor, BackgroundPictureOfTheInstallation) {
   TAutor bare("/nonexistent/");
   bare.show();
   EXPECT_TRUE(bare.Image1->pixmap().isNull());
+
+  // A FIFO in the picture's place would block the window's creation for good.
+  QTemporaryDir fifoFolder;
+  ASSERT_EQ(::mkfifo(fifoFolder.filePath(TAutor::kPictureFile).toLocal8Bit().constData(), 0600), 0);
+  TAutor blocked(fifoFolder.path().toStdString() + "/");
+  blocked.show();
+  EXPECT_TRUE(blocked.Image1->pixmap().isNull());
 }
 
 TEST(Autor, TitleTakesTheSizeOfItsTextInScreenFonts) {

@@ -211,6 +211,11 @@ TEST_F(Surface, FocusReachesTheEngine) {
   std::unique_ptr<FormWidget> radio = factory.CreateRadioButton();
   first->SetBounds(0, 0, 100, 22);
   radio->SetBounds(0, 30, 13, 14);
+  // Controls start hidden; the document shows those in view.
+  EXPECT_FALSE(first->Visible());
+  EXPECT_FALSE(radio->Visible());
+  first->SetVisible(true);
+  radio->SetVisible(true);
   QApplication::setActiveWindow(&surface);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&surface));
   first->SetFocus();

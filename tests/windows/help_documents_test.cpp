@@ -16,6 +16,7 @@ namespace tavra {
 namespace {
 
 const std::string kSampleFolder = std::string(TAVRA_SAMPLE_DATA) + "/";
+constexpr std::size_t kMaxHelpFileBytes = std::size_t(1) << 20;
 const char* const kDocuments[] = {"Info.prg", "OProgramu.prg"};
 
 std::string upper(std::string s) {
@@ -42,7 +43,7 @@ TEST(HelpDocuments, LinksFindTheirDocumentsAndAnchors) {
   std::map<std::string, std::string> documents;
   std::map<std::string, std::set<std::string>> anchors;
   for (const char* name : kDocuments) {
-    documents[name] = readWholeFile(kSampleFolder + name);
+    documents[name] = readRegularFile(kSampleFolder + name, kMaxHelpFileBytes);
     for (const std::string& anchor : attributeValues(documents[name], "A", "NAME")) anchors[name].insert(anchor);
   }
   int crossLinks = 0;
@@ -65,7 +66,7 @@ TEST(HelpDocuments, LinksFindTheirDocumentsAndAnchors) {
 
 TEST(HelpDocuments, WrittenInWindows1250WithTheirStructure) {
   for (const char* name : kDocuments) {
-    std::string html = readWholeFile(kSampleFolder + name);
+    std::string html = readRegularFile(kSampleFolder + name, kMaxHelpFileBytes);
     // Czech letters as single bytes of the code page, never as UTF-8 sequences.
     EXPECT_EQ(cp1250::fromUtf8(cp1250::toUtf8(html)), html) << name;
     EXPECT_EQ(html.find("\xC5\xA1"), std::string::npos) << name;  // "š" in UTF-8
@@ -91,7 +92,7 @@ TEST(HelpDocuments, TheOnceADayExitIsTaughtByItsMenuItemNotOnlyByAltF4) {
 TEST(HelpDocuments, PicturesLoad) {
   std::set<std::string> pictures;
   for (const char* name : kDocuments)
-    for (const std::string& src : attributeValues(readWholeFile(kSampleFolder + name), "IMG", "SRC"))
+    for (const std::string& src : attributeValues(readRegularFile(kSampleFolder + name, kMaxHelpFileBytes), "IMG", "SRC"))
       pictures.insert(src);
   EXPECT_EQ(pictures, (std::set<std::string>{"kalendar.bmp", "krajina.jpg", "svice.gif"}));
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -454,6 +455,28 @@ TEST_F(MainFormTest, AbsurdSettingsAreKeptWithinTheDesktop) {
   EXPECT_LE(form.textFont().pointSize(), 1638);
 }
 
+TEST_F(MainFormTest, SizesAndPlacesBelowAnyScreenAreClampedAndPainted) {
+  writeSettings("[Pozice]\r\nOdleva=-2147483648\r\nOdshora=2147483647\r\nVyska=-2147483647\r\n"
+                "Sirka=-2147483648\r\n");
+  TMainForm& form = showActive();
+  EXPECT_GT(form.width(), 0);
+  EXPECT_GT(form.height(), 0);
+  const QSize desktop = form.screen()->virtualSize().expandedTo(QSize(640, 640));
+  EXPECT_LE(std::abs(form.pos().x()), desktop.width());
+  EXPECT_LE(std::abs(form.pos().y()), desktop.height());
+  EXPECT_FALSE(form.grab().isNull());
+}
+
+TEST(RichTextBoxLimits, ADocumentShowsAtMostItsParagraphBudget) {
+  RichTextBox box;
+  std::string rtf = "{\\rtf1\\ansi ";
+  for (std::size_t i = 0; i < RichTextBox::MaxParagraphs + 50; ++i) rtf += "p\\par ";
+  box.loadRtf(rtf + "}");
+  EXPECT_EQ(std::size_t(box.document()->blockCount()), RichTextBox::MaxParagraphs);
+  box.loadRtf("{\\rtf1\\ansi a\\par b}");
+  EXPECT_EQ(box.document()->blockCount(), 2);
+}
+
 TEST_F(MainFormTest, WithoutSettingsTheWindowHasTheDefaultLook) {
   TMainForm& form = create();
   EXPECT_EQ(form.frameGeometry().size(), QSize(556, 260));
@@ -597,6 +620,17 @@ TEST_F(MainFormTest, AboutMenuShowsTheCompanionWindowsModally) {
   // The information windows read their documents from the current folder at creation.
   EXPECT_FALSE(form1.html->DocumentFile().empty());
   EXPECT_FALSE(program.html->DocumentFile().empty());
+}
+
+TEST_F(MainFormTest, ACompanionWindowThatCouldNotBeBuiltIsReportedInCzech) {
+  TMainForm& form = showActive();
+  form.setCompanionWindows(nullptr, nullptr, nullptr);
+  for (QAction* action : {form.OTavrech, form.Pout1, form.Autoi1}) {
+    messages_.clear();
+    action->trigger();
+    EXPECT_EQ(messages_, std::vector<std::string>{"Toto okno se při spuštění programu nepodařilo vytvořit."})
+        << action->objectName().toStdString();
+  }
 }
 
 }  // namespace

@@ -86,6 +86,17 @@ TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
   EXPECT_EQ(QtFont::familyFor("Courier New"), "Liberation Mono");
 }
 
+TEST(PainterCanvas, FamiliesPastTheBoundGetTheSerifFaceWithoutAMatchOfTheirOwn) {
+  QtFontEngine engine;
+  const std::string text = "Wave 1999";
+  for (int i = 0; i < 200; ++i) engine.createFont(FontSpec{"Family" + std::to_string(i), 12, 0});
+  EXPECT_LE(engine.faceCount(), 132u);
+  FontPtr late = engine.createFont(FontSpec{"Arial", 12, 0});
+  FontPtr serif = engine.createFont(FontSpec{"Times New Roman", 12, 0});
+  EXPECT_EQ(late->textWidth(text), serif->textWidth(text));
+  EXPECT_EQ(late->face().name, "Arial");  // the font still answers to what was asked
+}
+
 // A size copied from the first face of a family must measure and draw like that size asked
 // of the toolkit directly.
 TEST(PainterCanvas, OtherSizesOfAFaceMatchTheFaceAskedForDirectly) {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "html/images/image_cache.h"
 #include "platform/file_system.h"
 #include "windows/viewer_fixture.h"
 
@@ -58,6 +59,25 @@ TEST_F(ViewerTest, PictureLinksShowAnImageDocument) {
   click(pointOf(find("picture")));
   EXPECT_EQ(viewer.DocumentFile(), folder.file("pic.png"));
   EXPECT_EQ(viewer.DocumentKind(), dkImage);
+}
+
+TEST_F(ViewerTest, APictureByARelativePathWithAFolderIsShown) {
+  write("sub/pic.bmp", "");
+  std::filesystem::copy_file(std::string(TAVRA_SAMPLE_DATA) + "/kalendar.bmp", folder.file("sub/pic.bmp"),
+                             std::filesystem::copy_options::overwrite_existing);
+  viewer.SetViewImages(true);
+  const std::filesystem::path start = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  viewer.LoadImageDocument("sub/pic.bmp");
+  std::filesystem::current_path(start);
+  EXPECT_EQ(viewer.DocumentFile(), folder.file("sub/pic.bmp"));
+  // The calendar's red band: a broken picture would show only its frame.
+  const QImage shown = viewer.grab().toImage();
+  int red = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 80; ++x)
+      if (QColor(shown.pixel(x, y)).red() > 150 && QColor(shown.pixel(x, y)).green() < 80) ++red;
+  EXPECT_GT(red, 50);
 }
 
 TEST_F(ViewerTest, HistoryKeepsTheLastTwoDocuments) {

@@ -143,13 +143,13 @@ TEST_F(RunningViewer, TwentyReferencesToOneAnimationHoldOneCopyOfItsFrames) {
   writeScratch("shared.gif", encodeGif({.width = 8, .height = 8, .globalTable = {0, 0xFF0000, 0x00FF00, 0},
                                         .loopCount = 0, .frames = {a, b}}));
   load(writeScratch("one.htm", "<html><body><img src=\"shared.gif\"></body></html>"));
-  const std::int64_t once = ImageCache().DecodedBytes();
+  const std::int64_t once = ImageCache().Bytes();
   EXPECT_GE(once, 2 * 64 * 4);
 
   std::string html = "<html><body>";
   for (int i = 0; i < 20; ++i) html += "<img src=\"shared.gif\"> ";
   load(writeScratch("twenty.htm", html + "</body></html>"));
-  EXPECT_EQ(ImageCache().DecodedBytes(), once);
+  EXPECT_EQ(ImageCache().Bytes(), once);
   std::vector<TImageObj*> pictures;
   auto* block = dynamic_cast<TSection*>(&viewer.Document()[0]);
   ASSERT_NE(block, nullptr);

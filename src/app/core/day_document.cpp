@@ -15,12 +15,12 @@ constexpr int kSlotsPerMonth = 31;
 
 }  // namespace
 
-std::vector<std::string> SplitLines(std::string_view text) {
+std::vector<std::string> SplitLines(std::string_view text, std::size_t maxLines) {
   const std::size_t nul = text.find('\0');
   if (nul != std::string_view::npos) text = text.substr(0, nul);
   std::vector<std::string> lines;
   std::size_t pos = 0;
-  while (pos < text.size()) {
+  while (pos < text.size() && lines.size() < maxLines) {
     // A plain scan: the data file is read whole at start-up, and a search for either of
     // two characters costs several times as much per byte.
     std::size_t end = pos;
@@ -50,7 +50,7 @@ void DayDocument::BuildDayDocument(std::uint16_t day, std::uint16_t month, std::
   if (isDataYear(year) && year != LoadedYear) {
     LoadedYear = year;
     try {
-      DayTexts = SplitLines(readRegularFile(DataFileNameFor(year), MaxDataFileSize));
+      DayTexts = SplitLines(readRegularFile(DataFileNameFor(year), MaxDataFileSize), DataFileLineCount);
     } catch (const std::exception&) {
       // A missing or unreadable data file shows as "not found"; the next request retries.
       LoadedYear = LoadFailedYear;

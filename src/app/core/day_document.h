@@ -23,6 +23,8 @@ inline constexpr const char* DataFileName = "TAVRA99.RTF";
 inline constexpr const char* DayDocumentFileName = "TAVRA.TMP";
 // A year's file is a few hundred kilobytes; a larger one is not a data file.
 inline constexpr std::size_t MaxDataFileSize = 8u << 20;
+// The day document holds one line of a data file and a short frame around it.
+inline constexpr std::size_t MaxDayDocumentSize = MaxDataFileSize + 1024;
 inline constexpr int DataFileLineCount = 12 * 31;
 
 bool isDataYear(int year);
@@ -30,7 +32,9 @@ bool isDataYear(int year);
 std::string DataFileNameFor(int year);
 
 // Splits text into lines at CR LF, a lone LF or a lone CR; a NUL byte ends the text.
-std::vector<std::string> SplitLines(std::string_view text);
+// Only the first `maxLines` lines are made, so a file of line ends costs no more than
+// the lines that are used.
+std::vector<std::string> SplitLines(std::string_view text, std::size_t maxLines = std::size_t(-1));
 
 // The line of the data file that holds a day: 31 slots per month, counted from 0.
 int DayLineIndex(int day, int month);

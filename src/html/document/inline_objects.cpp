@@ -1,5 +1,7 @@
 #include "html/document/inline_objects.h"
 
+#include <algorithm>
+
 #include "html/document/fonts.h"
 #include "html/document/indent_manager.h"
 
@@ -42,16 +44,20 @@ bool InlineImage::ImageUnderPoint(int x, int y, int& ix, int& iy) const {
   return true;
 }
 
+int TImageObjList::FirstAtOrAfter(int pos) const {
+  auto at = std::lower_bound(items_.begin(), items_.end(), pos,
+                             [](const std::unique_ptr<InlineImage>& image, int p) { return image->Pos < p; });
+  return int(at - items_.begin());
+}
+
 InlineImage* TImageObjList::ImageAtCharPos(int pos) const {
-  for (const auto& image : items_)
-    if (image->Pos == pos) return image.get();
-  return nullptr;
+  int i = FirstAtOrAfter(pos);
+  return i < Count() && items_[std::size_t(i)]->Pos == pos ? items_[std::size_t(i)].get() : nullptr;
 }
 
 int TImageObjList::CharsToNextImage(int pos) const {
-  for (const auto& image : items_)
-    if (image->Pos >= pos) return image->Pos - pos;
-  return 9999;
+  int i = FirstAtOrAfter(pos);
+  return i < Count() ? items_[std::size_t(i)]->Pos - pos : 9999;
 }
 
 }  // namespace tavra

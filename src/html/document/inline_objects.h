@@ -118,6 +118,10 @@ class TImageObjList {
   InlineImage& operator[](int i) const { return *items_[std::size_t(i)]; }
   void Add(std::unique_ptr<InlineImage> image) { items_.push_back(std::move(image)); }
 
+  // Images are added as their section's text grows, so they stand in the order of their
+  // positions and are found by halving: a section may hold thousands of them.
+  // The index of the first image at or after pos (Count() when none).
+  int FirstAtOrAfter(int pos) const;
   InlineImage* ImageAtCharPos(int pos) const;
   // Distance to the next image at or after pos: 0 when one stands there, 9999 when none.
   int CharsToNextImage(int pos) const;

@@ -121,16 +121,20 @@ int TSection::TextStretch(int pos, int end) const {
                    std::max(1, CharsToNextControl(pos))});
 }
 
+std::vector<InlineControl*>::const_iterator TSection::firstControlFrom(int pos) const {
+  // Controls are added as the text grows, so they stand in the order of their positions.
+  return std::lower_bound(ControlRuns.begin(), ControlRuns.end(), pos,
+                          [](const InlineControl* c, int p) { return c->Pos < p; });
+}
+
 int TSection::CharsToNextControl(int pos) const {
-  for (const InlineControl* c : ControlRuns)
-    if (c->Pos >= pos) return c->Pos - pos;
-  return 9999;
+  auto at = firstControlFrom(pos);
+  return at != ControlRuns.end() ? (*at)->Pos - pos : 9999;
 }
 
 InlineControl* TSection::ControlAtPos(int pos) const {
-  for (InlineControl* c : ControlRuns)
-    if (c->Pos == pos) return c;
-  return nullptr;
+  auto at = firstControlFrom(pos);
+  return at != ControlRuns.end() && (*at)->Pos == pos ? *at : nullptr;
 }
 
 bool TSection::IsMarker(int pos) const {
@@ -352,9 +356,9 @@ void TSection::FinishLine(IndentManager& indents, int start, int count, int& y, 
     }
   }
 
-  for (int i = 0; i < ImageRuns.Count(); ++i) {
+  for (int i = ImageRuns.FirstAtOrAfter(start); i < ImageRuns.Count() && ImageRuns[i].Pos < end; ++i) {
     InlineImage& image = ImageRuns[i];
-    if (image.Pos < start || image.Pos >= end || image.IsFloat()) continue;
+    if (image.IsFloat()) continue;
     int d = image.OuterHeight - line.LineHt;
     if (image.ImgAlign == iaTop) {
       line.SpaceAfter = std::max(line.SpaceAfter, d);
@@ -366,8 +370,8 @@ void TSection::FinishLine(IndentManager& indents, int start, int count, int& y, 
       line.SpaceBefore = std::max(line.SpaceBefore, image.OuterHeight + lastDescent - line.LineHt);
     }
   }
-  for (InlineControl* control : ControlRuns) {
-    if (control->Pos < start || control->Pos >= end) continue;
+  for (auto at = firstControlFrom(start); at != ControlRuns.end() && (*at)->Pos < end; ++at) {
+    InlineControl* control = *at;
     int e = control->AlignsToBaseline() ? control->Height() + lastDescent - line.LineHt
                                         : control->Height() - line.LineHt;
     line.SpaceBefore = std::max(line.SpaceBefore, e);

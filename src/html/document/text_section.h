@@ -91,6 +91,8 @@ class TSection : public TSectionBase {
   // Characters from pos, before `end`, that share one font run and hold no marker.
   int TextStretch(int pos, int end) const;
   InlineControl* ControlAtPos(int pos) const;
+  // The first control at or after pos.
+  std::vector<InlineControl*>::const_iterator firstControlFrom(int pos) const;
   // Whether the character at pos stands for an image or a control.
   bool IsMarker(int pos) const;
 

@@ -29,6 +29,15 @@ std::uint8_t disposalOf(std::uint8_t flags) {
 
 enum class FrameResult { Ok, Stop, TooLarge };
 
+// The most pixels `bytes` of compressed data can fill: an LZW code of at most 12 bits
+// stands for at most 4096 pixels. A small picture is always allowed, so that a large
+// logical screen around a small frame still shows.
+bool fillableBy(std::int64_t area, std::size_t bytes) {
+  constexpr std::int64_t kAlwaysFillable = std::int64_t(1) << 20;
+  constexpr std::int64_t kPixelsPerByte = 4096 * 8 / 12 + 1;
+  return area <= kAlwaysFillable + std::int64_t(bytes) * kPixelsPerByte;
+}
+
 // Reads one frame of a picture: its descriptor, colour table and, unless only the
 // structure is asked for, its pixels.
 struct GifFrameReader {
@@ -170,7 +179,8 @@ bool ReadGif(std::string_view data, bool scanOnly, GifPicture& picture) {
       if (data.size() - pos >= 10) {
         std::int64_t area = std::int64_t(u16(data, pos + 5)) * u16(data, pos + 7);
         pixelTotal += area;
-        if (area > 0 && (!pictureSizeAllowed(u16(data, pos + 5), u16(data, pos + 7)) || pixelTotal > kMaxPicturePixels))
+        if (area > 0 && (!pictureSizeAllowed(u16(data, pos + 5), u16(data, pos + 7)) || pixelTotal > kMaxPicturePixels ||
+                         !fillableBy(area, data.size() - pos)))
           result = FrameResult::TooLarge;
         else if (reader.ReadFrame(data, pos, *frame, *decoder, block))
           result = FrameResult::Ok;
@@ -194,7 +204,8 @@ bool ReadGif(std::string_view data, bool scanOnly, GifPicture& picture) {
     picture.Height = std::max(picture.Height, f->Top + f->Height);
   }
   return picture.Width <= kMaxPictureSide && picture.Height <= kMaxPictureSide &&
-         std::int64_t(picture.Width) * picture.Height <= kMaxPicturePixels;
+         std::int64_t(picture.Width) * picture.Height <= kMaxPicturePixels &&
+         fillableBy(std::int64_t(picture.Width) * picture.Height, data.size());
 }
 
 }  // namespace tavra

@@ -26,11 +26,27 @@ int TStringBitmapList::IndexOf(const std::string& key) const {
   return i < Count() && entries_[std::size_t(i)].first == k ? i : -1;
 }
 
+std::int64_t TBitmapItem::Bytes() const {
+  std::int64_t bytes = 0;
+  if (ImageBitmap) bytes += std::int64_t(ImageBitmap->pixels.size() * sizeof(std::uint32_t));
+  if (MaskImage) bytes += std::int64_t(MaskImage->bits.size());
+  if (ImageGif) bytes += ImageGif->FrameBytes() + ImageGif->CompositionBytes();
+  return bytes;
+}
+
 bool TStringBitmapList::StoreImage(const std::string& key, std::unique_ptr<TBitmapItem>& item) {
   std::string k = ImageCacheKey(key);
   int i = lowerBound(k);
   if (i < Count() && entries_[std::size_t(i)].first == k) return false;
+  const std::int64_t bytes = item->Bytes();
+  if (bytes_ + bytes > maxBytes_) {
+    PurgeUnused();
+    if (bytes_ + bytes > maxBytes_) return false;
+    i = lowerBound(k);
+  }
   item->InUseCount += 1;
+  item->CountedBytes = bytes;
+  bytes_ += bytes;
   entries_.emplace(entries_.begin() + i, std::move(k), std::move(item));
   return true;
 }
@@ -66,25 +82,19 @@ void TStringBitmapList::PurgeUnused() {
     if (Item(i).InUseCount < 1) removeAt(i);
 }
 
-void TStringBitmapList::Clear() { entries_.clear(); }
+void TStringBitmapList::Clear() {
+  entries_.clear();
+  bytes_ = 0;
+}
+
+void TStringBitmapList::removeAt(int index) {
+  bytes_ -= Item(index).CountedBytes;
+  entries_.erase(entries_.begin() + index);
+}
 
 TStringBitmapList& ImageCache() {
   static TStringBitmapList cache;
   return cache;
-}
-
-std::int64_t TBitmapItem::DecodedBytes() const {
-  std::int64_t bytes = 0;
-  if (ImageBitmap) bytes += std::int64_t(ImageBitmap->pixels.size()) * 4;
-  if (MaskImage) bytes += std::int64_t(MaskImage->bits.size());
-  if (ImageGif) bytes += ImageGif->FrameBytes();
-  return bytes;
-}
-
-std::int64_t TStringBitmapList::DecodedBytes() const {
-  std::int64_t bytes = 0;
-  for (const auto& entry : entries_) bytes += entry.second->DecodedBytes();
-  return bytes;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // The process-wide cache of loaded pictures, keyed by their source name, and the image
 // fetch of the documents that goes through it.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,9 +30,11 @@ struct TBitmapItem {
   std::unique_ptr<Bitmap> ImageBitmap;
   std::unique_ptr<TGIFImage> ImageGif;
   std::unique_ptr<Mask> MaskImage;  // set where transparent
+  std::int64_t CountedBytes = 0;    // what the cache counted for it when it was stored
 
   PictureRef Image() const { return {ImageBitmap.get(), ImageGif.get()}; }
-  std::int64_t DecodedBytes() const;
+  // The decoded pixels it holds now.
+  std::int64_t Bytes() const;
 };
 
 // The key of a source name: upper case, without blanks and control characters at
@@ -49,8 +52,16 @@ class TStringBitmapList {
   // -1 when absent. Keys are normalised by every operation that takes one.
   int IndexOf(const std::string& key) const;
 
+  // The decoded pictures of the whole process together; beyond it, after the unused
+  // entries have gone, a picture fails to load and shows as broken.
+  static constexpr std::int64_t DefaultMaxBytes = std::int64_t(384) << 20;
+  std::int64_t Bytes() const { return bytes_; }
+  std::int64_t MaxBytes() const { return maxBytes_; }
+  // A smaller budget makes no room by itself: it holds from the next picture stored.
+  void SetMaxBytes(std::int64_t n) { maxBytes_ = n; }
+
   // Adds the entry (one user); false, leaving `item` with the caller, when the key is
-  // taken already.
+  // taken already or the entry would take the cache beyond MaxBytes().
   bool StoreImage(const std::string& key, std::unique_ptr<TBitmapItem>& item);
   // The picture of the entry for one more user; its age starts again.
   PictureRef TakeImage(int index);
@@ -63,16 +74,15 @@ class TStringBitmapList {
   // Every unused entry goes (memory runs short).
   void PurgeUnused();
   void Clear();
-  // Bytes of decoded pixels the entries hold: an animation's frames count once, however
-  // many images play it.
-  std::int64_t DecodedBytes() const;
 
  private:
-  void removeAt(int index) { entries_.erase(entries_.begin() + index); }
+  void removeAt(int index);
   int lowerBound(const std::string& key) const;
 
   std::vector<std::pair<std::string, std::unique_ptr<TBitmapItem>>> entries_;
   int maxIdle_ = 4;
+  std::int64_t bytes_ = 0;
+  std::int64_t maxBytes_ = DefaultMaxBytes;
 };
 
 TStringBitmapList& ImageCache();

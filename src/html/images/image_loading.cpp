@@ -1,13 +1,13 @@
 #include "html/images/image_loading.h"
 
 #include <algorithm>
-#include <fstream>
 #include <new>
 
-#include "html/images/display_palette.h"
 #include "html/images/bmp_reader.h"
+#include "html/images/display_palette.h"
 #include "html/images/jpeg_reader.h"
 #include "platform/ascii.h"
+#include "platform/file_system.h"
 
 namespace tavra {
 
@@ -16,12 +16,20 @@ namespace {
 std::uint8_t byteAt(std::string_view d, std::size_t i) { return static_cast<std::uint8_t>(d[i]); }
 
 std::string readPrefix(const std::string& path, std::size_t count) {
-  std::ifstream in(path, std::ios::binary);
-  std::string out(count, '\0');
-  if (!in) return {};
-  in.read(out.data(), std::streamsize(count));
-  out.resize(std::size_t(in.gcount()));
-  return out;
+  try {
+    return readRegularFilePrefix(path, count);
+  } catch (const InOutError&) {
+    return {};
+  }
+}
+
+std::uint32_t bigEndian32(std::string_view d, std::size_t i) {
+  return (std::uint32_t(byteAt(d, i)) << 24) | (std::uint32_t(byteAt(d, i + 1)) << 16) |
+         (std::uint32_t(byteAt(d, i + 2)) << 8) | byteAt(d, i + 3);
+}
+
+std::uint32_t rgbAt(std::string_view d, std::size_t i) {
+  return (std::uint32_t(byteAt(d, i)) << 16) | (std::uint32_t(byteAt(d, i + 1)) << 8) | byteAt(d, i + 2);
 }
 
 std::string lowerExtension(const std::string& path) {
@@ -63,18 +71,14 @@ int ImageFormatOf(std::string_view b) {
 int FileImageFormat(const std::string& path) { return ImageFormatOf(readPrefix(path, 11)); }
 
 bool ReadFileBytes(const std::string& path, std::string& out, std::size_t limit) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  std::streamoff size = in.tellg();
-  if (size < 0 || std::uint64_t(size) > limit) return false;
-  in.seekg(0);
   try {
-    out.assign(std::size_t(size), '\0');
+    out = readRegularFile(path, limit);
+    return true;
+  } catch (const InOutError&) {
+    return false;
   } catch (const std::bad_alloc&) {
     return false;
   }
-  in.read(out.data(), size);
-  return in.gcount() == size;
 }
 
 std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path, bool toDisplay) {
@@ -94,9 +98,11 @@ std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path, bool toDisplay) 
 std::unique_ptr<Bitmap> LoadImageFromFile(const std::string& path, TransparencyKind& transparency,
                                           std::unique_ptr<Mask>& mask) {
   mask.reset();
-  std::ifstream probe(path, std::ios::binary);
-  if (!probe) return nullptr;
-  probe.close();
+  try {
+    openRegularFile(path);
+  } catch (const InOutError&) {
+    return nullptr;
+  }
   std::string ext = lowerExtension(path);
   std::uint32_t colour = 0;
   if (ext == ".gif" && GifTransparentColour(path, colour))
@@ -152,41 +158,39 @@ bool GifTransparentColour(const std::string& path, std::uint32_t& colour) {
   if (!(byteAt(d, block + 3) & 1)) return false;
   std::size_t entry = table + 3 * std::size_t(byteAt(d, block + 6));
   if (entry + 3 > block) return false;
-  colour = (std::uint32_t(byteAt(d, entry)) << 16) | (std::uint32_t(byteAt(d, entry + 1)) << 8) | byteAt(d, entry + 2);
+  colour = rgbAt(d, entry);
   return true;
 }
 
 bool PngTransparentColour(const std::string& path, std::uint32_t& colour) {
-  std::ifstream in(path, std::ios::binary);
-  char signature[8];
-  if (!in.read(signature, 8) || ImageFormatOf(std::string_view(signature, 8)) != ifPng) return false;
+  const std::string d = readPrefix(path, kPngProbeBytes);
+  if (d.size() < 8 || ImageFormatOf(d) != ifPng) return false;
   bool sawPalette = false;
   std::uint32_t firstColour = 0;
   int colourType = -1;
-  unsigned char head[8];
-  while (in.read(reinterpret_cast<char*>(head), 8)) {
-    std::uint32_t length = (std::uint32_t(head[0]) << 24) | (std::uint32_t(head[1]) << 16) |
-                           (std::uint32_t(head[2]) << 8) | head[3];
-    std::string type(reinterpret_cast<char*>(head + 4), 4);
+  std::size_t pos = 8;
+  while (pos + 8 <= d.size()) {
+    const std::uint32_t length = bigEndian32(d, pos);
+    const std::string_view type = std::string_view(d).substr(pos + 4, 4);
+    const std::size_t data = pos + 8;
     if (type == "IEND" || type == "IDAT") return false;
-    std::streamoff next = std::streamoff(in.tellg()) + std::streamoff(length) + 4;
-    unsigned char data[13];
     if (type == "IHDR") {
-      if (length < 13 || !in.read(reinterpret_cast<char*>(data), 13)) return false;
-      colourType = data[9];
+      if (length < 13 || data + 13 > d.size()) return false;
+      colourType = byteAt(d, data + 9);
       if (colourType != 3) return false;
     } else if (type == "PLTE") {
-      if (length < 3 || !in.read(reinterpret_cast<char*>(data), 3)) return false;
-      firstColour = (std::uint32_t(data[0]) << 16) | (std::uint32_t(data[1]) << 8) | data[2];
+      if (length < 3 || data + 3 > d.size()) return false;
+      firstColour = rgbAt(d, data);
       sawPalette = true;
     } else if (type == "tRNS" && colourType == 3) {
-      if (length < 1 || !in.read(reinterpret_cast<char*>(data), 1)) return false;
-      if (data[0] < 127 && sawPalette) {
+      if (length < 1 || data + 1 > d.size()) return false;
+      if (byteAt(d, data) < 127 && sawPalette) {
         colour = firstColour;
         return true;
       }
     }
-    if (!in.seekg(next)) return false;
+    if (std::uint64_t(length) + 4 > d.size() - data) return false;
+    pos = data + length + 4;
   }
   return false;
 }

@@ -52,7 +52,10 @@ std::unique_ptr<Mask> MakeImageMask(const Bitmap& picture, bool colourGiven, std
 // The transparent colour (0x00RRGGBB) of a GIF 89a file whose first block after the
 // global colour table is a graphic control extension that asks for transparency.
 bool GifTransparentColour(const std::string& path, std::uint32_t& colour);
-// The first palette colour of a palette PNG whose first transparency value is below 127.
+// The first palette colour of a palette PNG whose first transparency value is below 127;
+// the chunks that come before the picture data are looked for in the file's first
+// kPngProbeBytes.
+constexpr std::size_t kPngProbeBytes = std::size_t(1) << 20;
 bool PngTransparentColour(const std::string& path, std::uint32_t& colour);
 
 // The marker a host answers an image request with when it will deliver the picture

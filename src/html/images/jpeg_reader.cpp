@@ -82,6 +82,15 @@ void convertRow(const jpeg_decompress_struct& cinfo, const JSAMPLE* in, std::uin
 }
 
 // Everything that touches the library after the header runs here, under one setjmp.
+// The most pixels `bytes` of data can describe: every 8 x 8 block of a component takes
+// at least one bit. A small picture is always allowed, so that a cut-off file still
+// shows what it has; a few header bytes cannot claim hundreds of megabytes.
+bool fillableBy(std::int64_t area, std::size_t bytes) {
+  constexpr std::int64_t kAlwaysFillable = std::int64_t(1) << 20;
+  constexpr std::int64_t kPixelsPerByte = 64 * 8;
+  return area <= kAlwaysFillable + std::int64_t(bytes) * kPixelsPerByte;
+}
+
 // `out` belongs to the caller; its storage is sized before the first row is read.
 bool decodeInto(Session& s, std::string_view data, const JpegOptions& options, Bitmap& out) {
   startSession(s, data);
@@ -91,7 +100,8 @@ bool decodeInto(Session& s, std::string_view data, const JpegOptions& options, B
   }
   jpeg_decompress_struct& cinfo = s.cinfo;
   jpeg_read_header(&cinfo, TRUE);
-  if (!pictureSizeAllowed(cinfo.image_width, cinfo.image_height)) {
+  if (!pictureSizeAllowed(cinfo.image_width, cinfo.image_height) ||
+      !fillableBy(std::int64_t(cinfo.image_width) * cinfo.image_height, data.size())) {
     jpeg_destroy_decompress(&cinfo);
     return false;
   }

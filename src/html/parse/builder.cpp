@@ -116,6 +116,7 @@ void HtmlBuilder::newSection(int level, int alignment) {
   addCurrentSection();
   currentSection_ = std::make_unique<TSection>(level, alignment, &linkTarget_, topFont(), extraFontStyles_);
   scriptMode_ = smNormal;
+  if (++blocksMade_ == MaxBlocks) tok.endInput();
 }
 
 void HtmlBuilder::ensureSection(int level) {

@@ -26,6 +26,10 @@ class HtmlBuilder {
  public:
   static constexpr int FontStackSize = 25;
   static constexpr int MaxNesting = MaxHtmlNesting;
+  // A block of text costs several hundred bytes however little it holds; a document of
+  // nothing but line breaks would otherwise take a hundred times its size. Past this
+  // many the rest of the document is not read.
+  static constexpr int MaxBlocks = 250'000;
 
   HtmlBuilder(TSectionList& document, TAnchorNames& anchorNames);
   HtmlBuilder(const HtmlBuilder&) = delete;
@@ -72,6 +76,7 @@ class HtmlBuilder {
   ThtmlForm* currentForm_ = nullptr;
   int baseFontSize_ = 3;
   int nesting_ = 0;
+  int blocksMade_ = 0;
 
   Symbol sym() const { return tok.CurrentSymbol; }
   void next() { tok.NextSymbol(); }

@@ -1,5 +1,6 @@
 #include "html/parse/tokenizer.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/file_system.h"
@@ -61,9 +62,12 @@ void HtmlTokenizer::resetState() {
 void HtmlTokenizer::OpenFile(const std::string& fileName) {
   resetState();
   mode_ = TSourceMode::File;
-  std::FILE* f = std::fopen(fileName.c_str(), "rb");
+  Descriptor fd = openRegularFile(fileName);
+  std::FILE* f = ::fdopen(fd.get(), "rb");
   if (!f) throw InOutError::fromErrno(errno);
+  fd.release();
   file_.reset(f);
+  fileBytesRead_ = 0;
   if (!fileBuffer_) fileBuffer_ = std::make_unique<char[]>(FileBufferSize);
 }
 
@@ -92,7 +96,9 @@ char HtmlTokenizer::refill() {
     return ReadSourceChar();
   }
   if (mode_ == TSourceMode::File && file_) {
-    std::size_t n = std::fread(fileBuffer_.get(), 1, FileBufferSize, file_.get());
+    std::size_t want = std::min<std::size_t>(FileBufferSize, MaxDocumentFileBytes - fileBytesRead_);
+    std::size_t n = want > 0 ? std::fread(fileBuffer_.get(), 1, want, file_.get()) : 0;
+    fileBytesRead_ += n;
     if (n > 0) {
       pos_ = fileBuffer_.get();
       end_ = pos_ + n;

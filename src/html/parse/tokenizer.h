@@ -39,6 +39,9 @@ class HtmlTokenizer {
   static constexpr int MaxTokenText = 150;
   static constexpr int MaxTextRun = 100;  // text is delivered in runs of at most this many
   static constexpr int FileBufferSize = 2000;
+  // A document file is read up to this many bytes; the rest is ignored as if the file
+  // ended there.
+  static constexpr std::size_t MaxDocumentFileBytes = std::size_t(64) << 20;
 
   enum class TSourceMode { File, Memory, Include };
 
@@ -52,6 +55,8 @@ class HtmlTokenizer {
   // the first GetCh then reads the first character.
   void OpenFile(const std::string& fileName);
   void SetText(const char* text, std::size_t length);
+  // Reads as if the source ended here: the builder's budgets end a document early.
+  void endInput();
 
   // Called for include directives while a file or memory text is read.
   IncludeHandler OnInclude;
@@ -103,6 +108,7 @@ class HtmlTokenizer {
   // File.
   std::unique_ptr<std::FILE, FileCloser> file_;
   std::unique_ptr<char[]> fileBuffer_;
+  std::size_t fileBytesRead_ = 0;
   // Included text, read in place of a directive; then reading returns to the saved
   // source and position.
   std::string includeText_;
@@ -116,7 +122,6 @@ class HtmlTokenizer {
   void resetState();
   char ReadSourceChar();
   char refill();
-  void endInput();
   void setCurrent(char c);
   void removeConstructs();
 

@@ -68,7 +68,15 @@ class QtFormWidget : public FormWidget {
   QtFormWidget(QWidget* outer, QWidget* focusWidget, FontSpec font)
       : outer_(outer), inner_(focusWidget), font_(std::move(font)) {
     new FocusWatcher(focusWidget, *this);
-    outer->show();
+    // Hidden until the document shows it in view: thousands of visible siblings make
+    // every move of one cost a pass over all the others.
+    outer->hide();
+    // Each new widget posts its polish and layout requests, and every later request for
+    // a widget with one pending searches the whole queue; handing them out now keeps the
+    // queue short, so that a document's controls are made in linear time. Only those two
+    // kinds: other posted work (a queued submission, a report) must not run mid-parse.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   }
   ~QtFormWidget() override {
     DetachHandlers();

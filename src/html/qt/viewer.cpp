@@ -430,6 +430,7 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
     dragAnchor_ = -1;
     auto start = std::chrono::steady_clock::now();
     ParseDocument(path, Kind);
+    deliverControlRequests();
     lastParseMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   } catch (...) {
     try {
@@ -451,6 +452,16 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
   if (refreshDelay_ > 0 && OnMetaRefresh) OnMetaRefresh(this, refreshDelay_, refreshUrl_);
 }
 
+// Every new form control (and each of its inner widgets) has a polish and a layout
+// request posted. Delivered now, one pass over the queue for each kind, they are gone
+// before a control is deleted; otherwise each deletion searched the whole queue for its
+// own, which made clearing a document with many controls quadratic.
+void ThtmlViewer::deliverControlRequests() {
+  if (document_->FormControls.empty()) return;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
 void ThtmlViewer::ParseDocument(const std::string& path, TDocumentKind kind) {
   switch (kind) {
     case dkHtml:
@@ -461,7 +472,9 @@ void ThtmlViewer::ParseDocument(const std::string& path, TDocumentKind kind) {
       parsed_ = ParseTextFile(*document_, anchorNames_, path);
       break;
     case dkImage: {
-      std::string markup = ("<img src=\"" + path + "\">").substr(0, 255);
+      // The picture's source is resolved against the document's own folder once it is
+      // shown, so a relative path with a folder would name that folder twice.
+      std::string markup = ("<img src=\"" + ExpandFileName(path) + "\">").substr(0, 255);
       parsed_ = ParseHtmlText(*document_, anchorNames_, markup.data(), markup.size());
       break;
     }

@@ -285,6 +285,7 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void LoadDocument(const std::string& FileName, TDocumentKind Kind);
   void FinishLoad();
   void ParseDocument(const std::string& path, TDocumentKind kind);
+  void deliverControlRequests();
   void MetaHandler(const std::string& httpEq, const std::string& name, const std::string& content);
   void PaintDocument(Canvas& canvas) const;
   // Tells the document what part of it shows and puts its form controls there.

@@ -91,10 +91,16 @@ int QtFont::readAdvance(unsigned char c) const {
 }
 
 const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pixelSize) {
-  const QString family = QtFont::familyFor(request.name);
+  QString family = QtFont::familyFor(request.name);
   const bool bold = request.style & fsBold;
   const bool italic = request.style & fsItalic;
   auto known = faces_.find({family, bold, italic});
+  // Matching a family costs the font configuration a search of its own; a document
+  // naming thousands of them gets the serif face for every family past the bound.
+  if (known == faces_.end() && faces_.size() >= MaxFaces) {
+    family = QtFont::familyFor("Times New Roman");
+    known = faces_.find({family, bold, italic});
+  }
   if (known == faces_.end()) {
     QFont font(family);
     font.setPixelSize(pixelSize);
@@ -116,14 +122,13 @@ const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pix
 }
 
 FontPtr QtFontEngine::createFont(const FontSpec& face) {
-  for (const FontPtr& f : cache_)
-    if (f->face() == face) return f;
-  const int pixelSize = std::max(1, face.pixelSize());
-  const Face& known = faceFor(face, pixelSize);
-  QRawFont raw = known.raw;
-  raw.setPixelSize(pixelSize);
-  cache_.push_back(std::make_shared<QtFont>(face, std::move(raw), known.advances));
-  return cache_.back();
+  return cache_.find(face, [&]() -> FontPtr {
+    const int pixelSize = std::max(1, face.pixelSize());
+    const Face& known = faceFor(face, pixelSize);
+    QRawFont raw = known.raw;
+    raw.setPixelSize(pixelSize);
+    return std::make_shared<QtFont>(face, std::move(raw), known.advances);
+  });
 }
 
 QtFontEngine& toolkitFonts() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/font_cache.h"
 #include "platform/font_tables.h"
 
 class QPainter;
@@ -50,6 +51,8 @@ class QtFont : public CanvasFont {
 class QtFontEngine : public FontEngine {
  public:
   FontPtr createFont(const FontSpec& face) override;
+  // The families and styles matched so far.
+  std::size_t faceCount() const { return faces_.size(); }
 
  private:
   struct Face {
@@ -61,7 +64,11 @@ class QtFontEngine : public FontEngine {
   // spares the matching every new toolkit font costs.
   const Face& faceFor(const FontSpec& request, int pixelSize);
 
-  std::vector<FontPtr> cache_;
+  // Families matched by the font configuration; past this many, others get the serif
+  // face. The map then grows by at most its four styles.
+  static constexpr std::size_t MaxFaces = 128;
+
+  FontCache cache_;
   std::map<std::tuple<QString, bool, bool>, Face> faces_;
 };
 

@@ -49,7 +49,9 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 
 void RichTextBox::loadRtf(std::string_view bytes) { showDocument(rtf::parse(bytes)); }
 
-void RichTextBox::loadRtfFile(const std::string& path) { loadRtf(readWholeFile(path)); }
+void RichTextBox::loadRtfFile(const std::string& path, std::size_t maxSize) {
+  loadRtf(readRegularFile(path, maxSize));
+}
 
 void RichTextBox::showDocument(const rtf::Document& document) {
   QTextDocument* doc = this->document();
@@ -57,7 +59,9 @@ void RichTextBox::showDocument(const rtf::Document& document) {
   QTextCursor cursor(doc);
   cursor.beginEditBlock();
   bool first = true;
+  std::size_t shown = 0;
   for (const rtf::Paragraph& paragraph : document.paragraphs) {
+    if (shown++ == MaxParagraphs) break;
     QTextBlockFormat blockFormat;
     blockFormat.setAlignment(toQt(paragraph.alignment, defaultAlignment_));
     const QTextCharFormat markFormat = toQt(paragraph.markStyle);

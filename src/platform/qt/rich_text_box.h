@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QFont>
 #include <QTextEdit>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "platform/rtf_reader.h"
@@ -20,11 +22,16 @@ class RichTextBox : public QTextEdit {
   void setDefaultAlignment(Qt::Alignment alignment) { defaultAlignment_ = alignment; }
   Qt::Alignment defaultAlignment() const { return defaultAlignment_; }
 
+  // A day's text has a few dozen paragraphs; the text box spends far more per paragraph
+  // than the reader, so a document with more shows only the first this many.
+  static constexpr std::size_t MaxParagraphs = 20000;
+
   // Replaces the text with the document; the view returns to the top.
   void loadRtf(std::string_view bytes);
   void showDocument(const rtf::Document& document);
   // Reads the file whole and shows it; throws InOutError when it cannot be read.
-  void loadRtfFile(const std::string& path);
+  // Throws InOutError for anything but a regular file of at most `maxSize` bytes.
+  void loadRtfFile(const std::string& path, std::size_t maxSize);
 
   // Sets font name, size and colour of the whole text; bold, italic, underline and
   // strike-out of each part stay as they are.

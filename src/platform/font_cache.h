@@ -1,0 +1,31 @@
+#pragma once
+// The realised fonts of a font engine, found by face, size and style in constant time and
+// bounded: a document may ask for any number of faces, and a list searched front to back
+// made every request cost as much as all the faces before it.
+
+#include <cstddef>
+#include <functional>
+#include <unordered_map>
+
+#include "platform/canvas.h"
+
+namespace tavra {
+
+class FontCache {
+ public:
+  // Beyond this many fonts the cache starts afresh; the fonts handed out stay valid with
+  // their holders, and a page rarely uses more than a few dozen.
+  static constexpr std::size_t MaxFonts = 512;
+
+  // The font of `face`, made by `make` unless it is known.
+  FontPtr find(const FontSpec& face, const std::function<FontPtr()>& make);
+  std::size_t size() const { return fonts_.size(); }
+
+ private:
+  struct Hash {
+    std::size_t operator()(const FontSpec& face) const;
+  };
+  std::unordered_map<FontSpec, FontPtr, Hash> fonts_;
+};
+
+}  // namespace tavra
