@@ -76,15 +76,15 @@ constexpr int kAnimationSide = 4000;
 constexpr int kStillSide = 8000;
 
 std::string uniformGif(int side, const std::vector<std::uint8_t>& frameColours, int delay) {
-  test::GifSpec spec{.width = side, .height = side, .globalTable = {0, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00},
-                     .loopCount = frameColours.size() > 1 ? 0 : -1};
+  test::GifSpec picture{.width = side, .height = side, .globalTable = {0, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00},
+                        .loopCount = frameColours.size() > 1 ? 0 : -1};
   for (std::uint8_t colour : frameColours) {
     test::GifFrameSpec frame{.width = side, .height = side,
                              .indices = std::vector<std::uint8_t>(std::size_t(side) * std::size_t(side), colour),
                              .control = frameColours.size() > 1, .delay = delay};
-    spec.frames.push_back(std::move(frame));
+    picture.frames.push_back(std::move(frame));
   }
-  return test::encodeGif(spec);
+  return test::encodeGif(picture);
 }
 
 // A document of `images` IMG tags showing `picture`, laid out and played for a while.
