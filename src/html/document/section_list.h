@@ -3,7 +3,6 @@
 // (width in, height out), the paint pass, and the lists of forms, image maps, animated
 // pictures and form controls that the blocks register.
 
-#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -12,7 +11,6 @@
 #include "html/document_host.h"
 #include "html/links/map_item.h"
 #include "html/document/section_base.h"
-#include "html/parse/tokenizer.h"
 #include "platform/bitmap.h"
 #include "platform/timer.h"
 

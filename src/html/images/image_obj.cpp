@@ -23,10 +23,6 @@ void useLabelFont(Canvas& canvas, FontEngine& fonts) {
   canvas.setFont(fonts.createFont(face));
 }
 
-}  // namespace
-
-namespace {
-
 // The host's image request, when the host delivers pictures.
 ImageRequestHandler requestHandlerOf(TSectionList& document) {
   DocumentHost& host = document.Host();
