@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -385,6 +386,12 @@ void TMainForm::setCompanionWindows(QWidget* form1, QWidget* oProgramu, QWidget*
   autor_ = autor;
 }
 
+void TMainForm::setCompanionMaker(std::function<void()> make) { makeCompanions_ = std::move(make); }
+
+void TMainForm::makeCompanions() {
+  if (makeCompanions_) std::exchange(makeCompanions_, nullptr)();
+}
+
 std::string TMainForm::programFolder() const { return programFolder_.empty() ? ExeDir() : programFolder_; }
 
 void TMainForm::setTextBoxColour(int colour) {
@@ -571,9 +578,20 @@ void TMainForm::showCompanion(QWidget* window) {
   window->show();
 }
 
-void TMainForm::OTavrechClick() { showCompanion(form1_); }
-void TMainForm::Pout1Click() { showCompanion(oProgramu_); }
-void TMainForm::Autoi1Click() { showCompanion(autor_); }
+void TMainForm::OTavrechClick() {
+  makeCompanions();
+  showCompanion(form1_);
+}
+
+void TMainForm::Pout1Click() {
+  makeCompanions();
+  showCompanion(oProgramu_);
+}
+
+void TMainForm::Autoi1Click() {
+  makeCompanions();
+  showCompanion(autor_);
+}
 
 void TMainForm::Konec1Click() { close(); }
 
