@@ -563,7 +563,9 @@ void TMainForm::UlonastavenClick() { SaveSettings(*controls_, programFolder()); 
 
 // ---- windows and exits ----
 
-void TMainForm::showCompanion(QWidget* window) {
+void TMainForm::showCompanion(QWidget* TMainForm::*which) {
+  makeCompanions();
+  QWidget* window = this->*which;
   if (!window) {
     // Its creation failed at start-up and was reported then; a silent menu item would
     // look broken.
@@ -578,20 +580,9 @@ void TMainForm::showCompanion(QWidget* window) {
   window->show();
 }
 
-void TMainForm::OTavrechClick() {
-  makeCompanions();
-  showCompanion(form1_);
-}
-
-void TMainForm::Pout1Click() {
-  makeCompanions();
-  showCompanion(oProgramu_);
-}
-
-void TMainForm::Autoi1Click() {
-  makeCompanions();
-  showCompanion(autor_);
-}
+void TMainForm::OTavrechClick() { showCompanion(&TMainForm::form1_); }
+void TMainForm::Pout1Click() { showCompanion(&TMainForm::oProgramu_); }
+void TMainForm::Autoi1Click() { showCompanion(&TMainForm::autor_); }
 
 void TMainForm::Konec1Click() { close(); }
 

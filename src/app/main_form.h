@@ -169,7 +169,8 @@ class TMainForm : public QMainWindow {
                    void (TMainForm::*handler)());
   void LaunchReading(ReadingCommand command);
   void makeCompanions();
-  void showCompanion(QWidget* window);
+  // Makes the companion windows if they are not yet, then shows the one `which` names.
+  void showCompanion(QWidget* TMainForm::*which);
   void setTextBoxColour(int colour);
   void setFontColour(int colour);
   void setTextFont(const QFont& font);
