@@ -23,6 +23,7 @@
 #include <string>
 #include <utility>
 
+#include "app/companion_windows.h"
 #include "app/core/readings.h"
 #include "app/main_form.h"
 #include "platform/date_time.h"
@@ -109,25 +110,6 @@ Options readOptions(int argc, char** argv) {
   return options;
 }
 
-// The windows of the program, created in start-up order.
-struct Windows {
-  std::unique_ptr<tavra::TMainForm> MainForm;
-  tavra::TForm1* Form1 = nullptr;
-  tavra::TOProgramu* OProgramu = nullptr;
-  tavra::TAutor* Autor = nullptr;
-};
-
-template <class Make>
-void createCompanion(const char* title, Make&& make) {
-  try {
-    make();
-  } catch (const std::exception& e) {
-    tavra::reportError(std::string("Okno \u201E") + title + "\u201C nelze vytvořit: " + e.what());
-  } catch (...) {
-    tavra::reportError(std::string("Okno \u201E") + title + "\u201C nelze vytvořit.");
-  }
-}
-
 // Calls `then` once, as soon as the watched widget's first paint is over.
 class FirstPaint : public QObject {
  public:
@@ -158,14 +140,16 @@ QPixmap paintedPicture(QWidget& window) {
 
 // Runs the normal start-up and refresh, waits for the clock's first tick (or, for the
 // start-up probe, only for the first paint) and writes the chosen window as it looks to `path`.
-int renderScreenshot(Windows& windows, const std::string& which, const std::string& path, bool startupProbe) {
+int renderScreenshot(tavra::TMainForm& form, tavra::CompanionWindows& companions, const std::string& which,
+                     const std::string& path, bool startupProbe) {
   int result = EXIT_FAILURE;
-  tavra::TMainForm& form = *windows.MainForm;
   form.show();
   QWidget* shown = &form;
-  if (which == "info") shown = windows.Form1;
-  if (which == "program") shown = windows.OProgramu;
-  if (which == "author") shown = windows.Autor;
+  // A companion window is pictured as the menu shows it: made, as then, before it is shown.
+  if (!which.empty()) companions.make();
+  if (which == "info") shown = companions.Form1;
+  if (which == "program") shown = companions.OProgramu;
+  if (which == "author") shown = companions.Autor;
   if (!shown) {
     // Its creation failed and was reported; there is nothing to take a picture of.
     std::fprintf(stderr, "tavra: okno %s nebylo vytvořeno\n", which.c_str());
@@ -229,20 +213,18 @@ int main(int argc, char** argv) {
     return EXIT_FAILURE;
   }
 
-  Windows windows;
+  std::unique_ptr<tavra::TMainForm> mainForm;
   tavra::runReportingErrors(
-      [&] { windows.MainForm = std::make_unique<tavra::TMainForm>(std::string(), options.firstArgument); });
-  if (!windows.MainForm) return EXIT_FAILURE;
-  tavra::TMainForm& form = *windows.MainForm;
+      [&] { mainForm = std::make_unique<tavra::TMainForm>(std::string(), options.firstArgument); });
+  if (!mainForm) return EXIT_FAILURE;
+  tavra::TMainForm& form = *mainForm;
   QApplication::setWindowIcon(form.windowIcon());
-  // The companion windows belong to the main window and are shown modally from its menu.
-  // One that cannot be built is reported and left out; the program goes on without it.
-  createCompanion("O Tavrech OL", [&] { windows.Form1 = new tavra::TForm1(&form); });
-  createCompanion("O programu", [&] { windows.OProgramu = new tavra::TOProgramu(&form); });
-  createCompanion("Autor programu", [&] { windows.Autor = new tavra::TAutor(tavra::ExeDir(), &form); });
-  form.setCompanionWindows(windows.Form1, windows.OProgramu, windows.Autor);
+  // The companion windows belong to the main window and are shown modally from its menu;
+  // they are made once its first paint is over.
+  auto* companions = new tavra::CompanionWindows(form, tavra::ExeDir());
 
-  if (screenshot) return renderScreenshot(windows, options.window, options.screenshot, options.startupProbe);
+  if (screenshot)
+    return renderScreenshot(form, *companions, options.window, options.screenshot, options.startupProbe);
   form.show();
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -385,6 +386,12 @@ void TMainForm::setCompanionWindows(QWidget* form1, QWidget* oProgramu, QWidget*
   autor_ = autor;
 }
 
+void TMainForm::setCompanionMaker(std::function<void()> make) { makeCompanions_ = std::move(make); }
+
+void TMainForm::makeCompanions() {
+  if (makeCompanions_) std::exchange(makeCompanions_, nullptr)();
+}
+
 std::string TMainForm::programFolder() const { return programFolder_.empty() ? ExeDir() : programFolder_; }
 
 void TMainForm::setTextBoxColour(int colour) {
@@ -556,7 +563,9 @@ void TMainForm::UlonastavenClick() { SaveSettings(*controls_, programFolder()); 
 
 // ---- windows and exits ----
 
-void TMainForm::showCompanion(QWidget* window) {
+void TMainForm::showCompanion(QWidget* TMainForm::*which) {
+  makeCompanions();
+  QWidget* window = this->*which;
   if (!window) {
     // Its creation failed at start-up and was reported then; a silent menu item would
     // look broken.
@@ -571,9 +580,9 @@ void TMainForm::showCompanion(QWidget* window) {
   window->show();
 }
 
-void TMainForm::OTavrechClick() { showCompanion(form1_); }
-void TMainForm::Pout1Click() { showCompanion(oProgramu_); }
-void TMainForm::Autoi1Click() { showCompanion(autor_); }
+void TMainForm::OTavrechClick() { showCompanion(&TMainForm::form1_); }
+void TMainForm::Pout1Click() { showCompanion(&TMainForm::oProgramu_); }
+void TMainForm::Autoi1Click() { showCompanion(&TMainForm::autor_); }
 
 void TMainForm::Konec1Click() { close(); }
 

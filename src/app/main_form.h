@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,9 @@ class TMainForm : public QMainWindow {
   // The windows of the "O programu" menu, shown modally by its three commands; a command
   // whose window is not set does nothing.
   void setCompanionWindows(QWidget* form1, QWidget* oProgramu, QWidget* autor);
+  // Makes the companion windows (and sets them) when a command wants one before they were
+  // made; called once at most.
+  void setCompanionMaker(std::function<void()> make);
 
   std::string programFolder() const;
 
@@ -164,7 +168,9 @@ class TMainForm : public QMainWindow {
   QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
                    void (TMainForm::*handler)());
   void LaunchReading(ReadingCommand command);
-  void showCompanion(QWidget* window);
+  void makeCompanions();
+  // Makes the companion windows if they are not yet, then shows the one `which` names.
+  void showCompanion(QWidget* TMainForm::*which);
   void setTextBoxColour(int colour);
   void setFontColour(int colour);
   void setTextFont(const QFont& font);
@@ -187,6 +193,7 @@ class TMainForm : public QMainWindow {
   QWidget* form1_ = nullptr;
   QWidget* oProgramu_ = nullptr;
   QWidget* autor_ = nullptr;
+  std::function<void()> makeCompanions_;
 };
 
 // The colour of a 0x00BBGGRR value or a negative system colour.

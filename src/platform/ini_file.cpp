@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -97,79 +98,135 @@ std::optional<int> parseInteger(std::string_view s) {
   return negative ? int(std::uint32_t(0) - std::uint32_t(bits)) : int(bits);
 }
 
+// Where a section's lines are: [first, last) of the lines under its header.
+using LineRange = std::pair<std::size_t, std::size_t>;
+
+// [first, last) of the lines under the first section of that name; nullopt if absent.
+// A later section of the same name is never looked into, just as a later duplicate key
+// is not: the first one wins.
+std::optional<LineRange> findSection(const std::vector<std::string>& lines, std::string_view name) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    auto s = sectionOf(lines[i]);
+    if (!s || !sameName(*s, name)) continue;
+    std::size_t end = i + 1;
+    while (end < lines.size() && !sectionOf(lines[end])) ++end;
+    return LineRange{i + 1, end};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> findKey(const std::vector<std::string>& lines, LineRange range, std::string_view key) {
+  for (std::size_t i = range.first; i < range.second; ++i) {
+    auto e = entryOf(lines[i]);
+    if (e && sameName(e->key, key)) return i;
+  }
+  return std::nullopt;
+}
+
+// Where the line that `from` is in ends: its "\r" or "\n", or the end of `text`.
+std::size_t lineStop(std::string_view text, std::size_t from) {
+  while (from < text.size() && text[from] != '\r' && text[from] != '\n') ++from;
+  return from;
+}
+
+// Calls `visit(line)` for each line of `text` in order; lines end at "\r\n", "\n" or a
+// lone "\r".
+template <class Visit>
+void forEachLine(std::string_view text, Visit&& visit) {
+  std::size_t line = 0;
+  while (line < text.size()) {
+    const std::size_t stop = lineStop(text, line);
+    visit(text.substr(line, stop - line));
+    line = stop + (text.substr(stop, 2) == "\r\n" ? 2 : 1);
+  }
+}
+
 }  // namespace
 
 struct IniFile::Impl {
   std::string path;
-  std::vector<std::string> lines;
+  // The file as last read or written, and where its sections lie in it. The readings
+  // index is a few thousand sections of a few lines each and is asked for one section's
+  // keys, so a read finds the section headers only and splits no other lines.
+  std::string content;
   std::string lineEnd = "\r\n";
+  struct Section {
+    std::string_view name;
+    std::size_t bodyBegin;  // the byte after the header's line end
+    std::size_t bodyEnd;    // the next header's first byte, or the end
+  };
+  std::vector<Section> sections;
 
   // False when the file exists but cannot be taken in whole (too large, unreadable);
-  // the lines then stay as they were.
+  // the content then stays as it was.
   bool load() {
-    std::string content;
+    std::string fresh;
     try {
-      content = readRegularFile(path, kMaxFileSize);
+      fresh = readRegularFile(path, kMaxFileSize);
     } catch (const InOutError& e) {
       if (e.code() != 2) return false;  // no file yet reads as empty
     }
-    std::vector<std::string> fresh;
-    std::string end = "\r\n";
-    bool endSeen = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < content.size(); ++i) {
-      char c = content[i];
-      if (c != '\r' && c != '\n') continue;
-      std::size_t width = (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ? 2 : 1;
-      if (!endSeen) {
-        end = content.substr(i, width);
-        endSeen = true;
-      }
-      fresh.push_back(content.substr(start, i - start));
-      i += width - 1;
-      start = i + 1;
-    }
-    if (start < content.size()) fresh.push_back(content.substr(start));
-    lines = std::move(fresh);
-    lineEnd = std::move(end);
+    take(std::move(fresh));
     return true;
   }
 
-  // [first, last) of the lines under the first section of that name; nullopt if absent.
-  // A later section of the same name is never looked into, just as a later duplicate key
-  // is not: the first one wins.
-  std::optional<std::pair<std::size_t, std::size_t>> section(std::string_view name) const {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      auto s = sectionOf(lines[i]);
-      if (!s || !sameName(*s, name)) continue;
-      std::size_t end = i + 1;
-      while (end < lines.size() && !sectionOf(lines[end])) ++end;
-      return std::pair{i + 1, end};
+  // The section headers are found by their "[": each one that only blanks separate from
+  // the start of its line begins a header line. That spares splitting the thousands of
+  // lines around them, and finds exactly the lines that a split would take for headers.
+  void take(std::string fresh) {
+    content = std::move(fresh);
+    sections.clear();
+    const std::string_view text = content;
+    const std::size_t firstEnd = lineStop(text, 0);
+    lineEnd = firstEnd == text.size() || text.substr(firstEnd, 2) == "\r\n" ? "\r\n" : std::string(1, text[firstEnd]);
+    for (std::size_t bracket = text.find('['); bracket != std::string_view::npos; bracket = text.find('[', bracket + 1)) {
+      std::size_t start = bracket;
+      while (start > 0 && isBlank(text[start - 1])) --start;
+      if (start > 0 && text[start - 1] != '\n' && text[start - 1] != '\r') continue;
+      const std::size_t stop = lineStop(text, bracket);
+      const std::size_t next = stop + (text.substr(stop, 2) == "\r\n" ? 2 : stop < text.size() ? 1 : 0);
+      if (!sections.empty()) sections.back().bodyEnd = start;
+      sections.push_back({*sectionOf(text.substr(start, stop - start)), next, text.size()});
+      bracket = stop;
+    }
+  }
+
+  std::vector<std::string> lines() const {
+    std::vector<std::string> out;
+    forEachLine(content, [&](std::string_view line) { out.emplace_back(line); });
+    return out;
+  }
+
+  // The value of the first such key in the first section of that name.
+  std::optional<std::string_view> value(std::string_view sectionName, std::string_view key) const {
+    for (const Section& section : sections) {
+      if (!sameName(section.name, sectionName)) continue;
+      std::optional<std::string_view> found;
+      const std::string_view body(content.data() + section.bodyBegin, section.bodyEnd - section.bodyBegin);
+      forEachLine(body, [&](std::string_view line) {
+        if (found) return;
+        auto entry = entryOf(line);
+        if (entry && sameName(entry->key, key)) found = unquote(entry->value);
+      });
+      return found;
     }
     return std::nullopt;
   }
 
-  std::optional<std::size_t> find(std::string_view sectionName, std::string_view key) const {
-    auto range = section(sectionName);
-    if (!range) return std::nullopt;
-    for (std::size_t i = range->first; i < range->second; ++i) {
-      auto e = entryOf(lines[i]);
-      if (e && sameName(e->key, key)) return i;
-    }
-    return std::nullopt;
-  }
-
-  void set(std::string_view sectionName, std::string_view key, std::string_view value) {
+  // The write rules work on lines of their own; the result becomes the content.
+  static void set(std::vector<std::string>& lines, std::string_view sectionName, std::string_view key,
+                  std::string_view value) {
     sectionName = singleLine(sectionName);
     key = singleLine(key);
     value = singleLine(value);
-    if (auto at = find(sectionName, key)) {
+    auto range = findSection(lines, sectionName);
+    if (auto at = range ? findKey(lines, *range, key) : std::nullopt) {
       std::string written(entryOf(lines[*at])->key);
       lines[*at] = written + "=" + std::string(value);
       return;
     }
     std::string line = std::string(key) + "=" + std::string(value);
-    if (auto range = section(sectionName)) {
+    if (range) {
       // After the section's last non-blank line, so the blank line before the next
       // section stays where it was.
       std::size_t at = range->second;
@@ -181,7 +238,8 @@ struct IniFile::Impl {
     lines.push_back(std::move(line));
   }
 
-  void replace(const std::function<bool(std::string_view)>& remove, const std::vector<std::string>& added) {
+  static void replace(std::vector<std::string>& lines, const std::function<bool(std::string_view)>& remove,
+                      const std::vector<std::string>& added) {
     auto removed = [&](std::size_t i) {
       auto name = sectionOf(lines[i]);
       return name && remove(*name);
@@ -215,13 +273,25 @@ struct IniFile::Impl {
     lines = std::move(kept);
   }
 
-  void save() const {
-    std::string content;
-    for (const std::string& line : lines) {
-      content += line;
-      content += lineEnd;
+  // Reads the file as it is on disk now, so that a write keeps whatever others wrote
+  // since this object read it, applies `edit` to its lines and replaces the file. A file
+  // that exists but cannot be read is left alone; on failure the content stays as read.
+  void rewrite(const std::function<void(std::vector<std::string>&)>& edit) {
+    const std::string failure = "Unable to write to " + path;
+    if (!load()) throw IniWriteError(failure);
+    std::vector<std::string> edited = lines();
+    edit(edited);
+    std::string written;
+    for (const std::string& line : edited) {
+      written += line;
+      written += lineEnd;
     }
-    writeFileAtomically(path, content);
+    try {
+      writeFileAtomically(path, written);
+    } catch (const InOutError&) {
+      throw IniWriteError(failure);
+    }
+    take(std::move(written));
   }
 };
 
@@ -235,45 +305,22 @@ IniFile::~IniFile() { delete impl_; }
 const std::string& IniFile::path() const { return impl_->path; }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
-  auto at = impl_->find(section, key);
-  if (!at) return std::string(def.substr(0, kMaxValueLength));
-  std::string_view value = unquote(entryOf(impl_->lines[*at])->value);
-  return std::string(value.substr(0, kMaxValueLength));
+  return std::string(impl_->value(section, key).value_or(def).substr(0, kMaxValueLength));
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int def) const {
-  auto at = impl_->find(section, key);
-  if (!at) return def;
-  return parseInteger(unquote(entryOf(impl_->lines[*at])->value)).value_or(def);
+  auto value = impl_->value(section, key);
+  if (!value) return def;
+  return parseInteger(*value).value_or(def);
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-  // The write works on the file as it is on disk now, so that it keeps whatever others
-  // wrote since this object read it. A file that exists but cannot be read is left alone.
-  std::string failure = "Unable to write to " + impl_->path;
-  if (!impl_->load()) throw IniWriteError(failure);
-  std::vector<std::string> before = impl_->lines;
-  impl_->set(section, key, value);
-  try {
-    impl_->save();
-  } catch (const InOutError&) {
-    impl_->lines = std::move(before);
-    throw IniWriteError(failure);
-  }
+  impl_->rewrite([&](std::vector<std::string>& lines) { Impl::set(lines, section, key, value); });
 }
 
 void IniFile::replaceSections(const std::function<bool(std::string_view)>& remove,
                               const std::vector<std::string>& lines) {
-  std::string failure = "Unable to write to " + impl_->path;
-  if (!impl_->load()) throw IniWriteError(failure);
-  std::vector<std::string> before = impl_->lines;
-  impl_->replace(remove, lines);
-  try {
-    impl_->save();
-  } catch (const InOutError&) {
-    impl_->lines = std::move(before);
-    throw IniWriteError(failure);
-  }
+  impl_->rewrite([&](std::vector<std::string>& edited) { Impl::replace(edited, remove, lines); });
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {

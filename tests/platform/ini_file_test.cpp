@@ -56,6 +56,41 @@ TEST(IniFile, KeysAndSectionsFollowTheProfileRules) {
   EXPECT_EQ(ini.readString("Chybi", "Barva", "default"), "default");
 }
 
+// A header is any line whose first character after blanks is "["; a "[" elsewhere is text.
+TEST(IniFile, HeadersAreTheLinesThatBeginWithABracket) {
+  TempFolder folder;
+  IniFile ini(makeFile(folder,
+                       "[First]\n"
+                       "Key=a [Second] in a value\n"
+                       "odd line [Second]\n"
+                       "Other=[not a header]\n"
+                       " \t[Second]\r"                      // blanks before, a lone CR after
+                       "Key=second\r\n"
+                       "[]\r\n"
+                       "Key=unnamed\r\n"
+                       "[first]\r\n"
+                       "Key=later duplicate\r\n"
+                       "Extra=never read\r\n"
+                       "[Tail"));
+  EXPECT_EQ(ini.readString("FIRST", "Key", "d"), "a [Second] in a value");
+  EXPECT_EQ(ini.readString("First", "Other", "d"), "[not a header]");
+  EXPECT_EQ(ini.readString("First", "Extra", "d"), "d");  // only the first section of a name
+  EXPECT_EQ(ini.readString("second", "key", "d"), "second");
+  EXPECT_EQ(ini.readString("", "Key", "d"), "unnamed");
+  EXPECT_EQ(ini.readString("Tail", "Key", "d"), "d");
+
+  // Thousands of sections, as in the readings index: each answers with its own keys.
+  std::string many;
+  for (int day = 1; day <= 3000; ++day)
+    many += "[" + std::to_string(day) + ".1.2027]\r\nCteni1=r" + std::to_string(day) + "\r\n\r\n";
+  IniFile index(makeFile(folder, many + "[1.1.2027]\r\nCteni2=late\r\n"));
+  EXPECT_EQ(index.readString("1.1.2027", "Cteni1", ""), "r1");
+  EXPECT_EQ(index.readString("1.1.2027", "Cteni2", "none"), "none");
+  EXPECT_EQ(index.readString("2999.1.2027", "Cteni1", ""), "r2999");
+  EXPECT_EQ(index.readString("3000.1.2027", "Cteni1", ""), "r3000");
+  EXPECT_EQ(index.readString("3001.1.2027", "Cteni1", "none"), "none");
+}
+
 TEST(IniFile, MissingOrUnreadableFileReadsAsEmpty) {
   TempFolder folder;
   IniFile missing(folder.file("none.ini"));

@@ -20,11 +20,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "app/companion_windows.h"
 #include "app/core/date_cursor.h"
 #include "app/core/day_document.h"
 #include "app/core/day_state.h"
@@ -620,6 +622,48 @@ TEST_F(MainFormTest, AboutMenuShowsTheCompanionWindowsModally) {
   // The information windows read their documents from the current folder at creation.
   EXPECT_FALSE(form1.html->DocumentFile().empty());
   EXPECT_FALSE(program.html->DocumentFile().empty());
+}
+
+// The dialog that `action` shows modally, closed again at once.
+QWidget* modalShownBy(QAction* action) {
+  QWidget* modal = nullptr;
+  QTimer::singleShot(0, action, [&modal] {
+    modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+  });
+  action->trigger();
+  return modal;
+}
+
+TEST_F(MainFormTest, CompanionWindowsAreMadeOnceTheFirstPaintIsOver) {
+  TMainForm& form = create();
+  auto* companions = new CompanionWindows(form, programFolder());
+  form.show();
+  EXPECT_FALSE(companions->made());  // not on the way to the first paint
+  ASSERT_TRUE(waitUntil([&] { return companions->made(); }));
+  ASSERT_NE(companions->Form1, nullptr);
+  ASSERT_NE(companions->OProgramu, nullptr);
+  ASSERT_NE(companions->Autor, nullptr);
+  for (QWidget* window : std::initializer_list<QWidget*>{companions->Form1, companions->OProgramu, companions->Autor})
+    EXPECT_EQ(window->parent(), &form);
+  // Each read its document as it was made, whether or not it is ever shown.
+  EXPECT_FALSE(companions->Form1->html->DocumentFile().empty());
+  EXPECT_FALSE(companions->OProgramu->html->DocumentFile().empty());
+  EXPECT_EQ(modalShownBy(form.Autoi1), companions->Autor);
+}
+
+TEST_F(MainFormTest, ACommandBeforeTheFirstPaintMakesTheCompanionWindowsAtOnce) {
+  TMainForm& form = create();
+  auto* companions = new CompanionWindows(form, programFolder());
+  EXPECT_EQ(modalShownBy(form.Pout1), companions->OProgramu);
+  EXPECT_NE(companions->OProgramu, nullptr);
+  EXPECT_EQ(modalShownBy(form.OTavrech), companions->Form1);
+  EXPECT_NE(companions->Form1, nullptr);
+  // The first paint that follows makes no second set.
+  const QObjectList before = form.children();
+  form.show();
+  QTest::qWait(50);
+  EXPECT_EQ(form.children(), before);
 }
 
 TEST_F(MainFormTest, ACompanionWindowThatCouldNotBeBuiltIsReportedInCzech) {
