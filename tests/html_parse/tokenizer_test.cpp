@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "html_parse/tokenizer_test_util.h"
+#include "platform/unicode.h"
 
 using namespace tavra;
 using tavra::test::Token;
@@ -56,7 +57,7 @@ TEST(Tokenizer, TextFoldsWhiteSpaceOutsidePreformattedText) {
   tavra::test::start(t, "a  \r\n b");
   t.InPre = true;
   t.NextSymbol();
-  EXPECT_EQ(t.TokenText, "a  \r b");
+  EXPECT_EQ(utf16ToUtf8(t.TokenText), "a  \r b");
 
   // Runs are at most 100 characters long.
   std::vector<Token> runs = tokens(std::string(250, 'x'));
@@ -264,7 +265,7 @@ TEST(Tokenizer, TextAreaContent) {
   for (int i = 0; i < 50; ++i) {
     t.NextTextAreaSymbol();
     if (t.CurrentSymbol == tagTextareaEnd || t.CurrentSymbol == symEndOfFile) break;
-    content.push_back({t.CurrentSymbol, t.TokenText});
+    content.push_back({t.CurrentSymbol, utf16ToUtf8(t.TokenText)});
   }
   EXPECT_EQ(t.CurrentSymbol, tagTextareaEnd);
   EXPECT_EQ(content, (std::vector<Token>{{symText, "one"},
@@ -275,7 +276,7 @@ TEST(Tokenizer, TextAreaContent) {
                                          {symText, " y"}}));
   t.SkipPastTagEnd();
   t.NextSymbol();
-  EXPECT_EQ(t.TokenText, "after");
+  EXPECT_EQ(utf16ToUtf8(t.TokenText), "after");
 
   tavra::test::start(t, "no end");
   t.NextTextAreaSymbol();
@@ -291,7 +292,7 @@ TEST(Tokenizer, ScriptContent) {
   for (int i = 0; i < 50; ++i) {
     t.NextScriptSymbol();
     if (t.CurrentSymbol == tagScriptEnd || t.CurrentSymbol == symEndOfFile) break;
-    content.push_back({t.CurrentSymbol, t.TokenText});
+    content.push_back({t.CurrentSymbol, utf16ToUtf8(t.TokenText)});
   }
   EXPECT_EQ(t.CurrentSymbol, tagScriptEnd);
   EXPECT_EQ(content, (std::vector<Token>{{symText, "if (a"},
@@ -309,7 +310,7 @@ TEST(Tokenizer, ScriptContent) {
   content.clear();
   for (int i = 0; i < 5; ++i) {
     t.NextScriptSymbol();
-    content.push_back({t.CurrentSymbol, t.TokenText});
+    content.push_back({t.CurrentSymbol, utf16ToUtf8(t.TokenText)});
   }
   EXPECT_EQ(content, (std::vector<Token>{{symOtherTag, "<scriptx"},
                                          {symText, "y>"},
@@ -372,10 +373,10 @@ TEST(Tokenizer, TwoDocumentsSideBySide) {
   second.NextSymbol();
   first.NextSymbol();
   second.NextSymbol();
-  EXPECT_EQ(first.TokenText, "one");
-  EXPECT_EQ(second.TokenText, "two ");
+  EXPECT_EQ(utf16ToUtf8(first.TokenText), "one");
+  EXPECT_EQ(utf16ToUtf8(second.TokenText), "two ");
   second.NextSymbol();
-  EXPECT_EQ(second.TokenText, "&");
+  EXPECT_EQ(utf16ToUtf8(second.TokenText), "&");
   first.NextSymbol();
   EXPECT_EQ(first.CurrentSymbol, tagBEnd);
 }
