@@ -532,8 +532,8 @@ char32_t HtmlTokenizer::readEntity(std::string& asWritten) {
       asWritten += char(CurrentChar);
       GetCh();
     }
-    // Past this many digits no number is a character: the rest is text as written.
-    constexpr std::size_t kMaxDigits = 8;
+    // At this many digits no number is a character: the rest is text as written.
+    constexpr std::size_t kMaxDigits = 9;
     const std::size_t first = asWritten.size();
     std::uint32_t code = 0;
     while (hex ? isHexDigit(UpperChar) : isDigit(CurrentChar)) {
@@ -551,7 +551,7 @@ char32_t HtmlTokenizer::readEntity(std::string& asWritten) {
     return 0;
   }
 
-  constexpr std::size_t kMaxName = 8;
+  constexpr std::size_t kMaxName = 9;  // one more than the longest name
   while (isLetter(UpperChar) || isDigit(UpperChar)) {
     asWritten += char(CurrentChar);
     GetCh();
