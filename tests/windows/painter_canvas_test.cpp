@@ -221,5 +221,43 @@ TEST(PainterCanvas, SampleDocumentRendersToPng) {
   }
 }
 
+// The serif face has no snowman; a face that has one draws it, and what follows it stands
+// exactly where its measured width ends.
+TEST(PainterCanvas, ACharacterTheFaceLacksIsDrawnAndMeasuredInAFaceThatHasIt) {
+  FontPtr font = toolkitFonts().createFont(FontSpec{"Times New Roman", 16, 0});
+  auto qt = std::dynamic_pointer_cast<const QtFont>(font);
+  ASSERT_TRUE(qt);
+  ASSERT_FALSE(qt->rawFont().supportsCharacter(U'\u2603'));
+  const QtFont::Glyph snowman = qt->glyph(U'\u2603');
+  ASSERT_GE(snowman.face, 0) << "a second face with the character must be installed";
+  EXPECT_TRUE(qt->rawFont(snowman.face).supportsCharacter(U'\u2603'));
+  EXPECT_EQ(qt->glyph(U'a').face, -1);
+  EXPECT_GT(font->textWidth(u"\u2603"), 0);
+
+  auto draw = [&](auto paint) {
+    QImage image = blank(120, 40);
+    QPainter p(&image);
+    PainterCanvas c(p, 120, 40);
+    c.setFont(font);
+    c.setBkMode(BkMode::Transparent);
+    paint(c);
+    return image;
+  };
+  const QImage together = draw([](Canvas& c) { c.textOut(10, 30, u"\u2603|\u2603"); });
+  const QImage apart = draw([&](Canvas& c) {
+    c.textOut(10, 30, u"\u2603");
+    c.textOut(10 + font->textWidth(u"\u2603"), 30, u"|");
+    c.textOut(10 + font->textWidth(u"\u2603|"), 30, u"\u2603");
+  });
+  EXPECT_EQ(together, apart);
+  // Not the box of a character no face has.
+  const QImage box = draw([](Canvas& c) { c.textOut(10, 30, u"\uE000"); });
+  const QImage one = draw([](Canvas& c) { c.textOut(10, 30, u"\u2603"); });
+  EXPECT_NE(one, box);
+  auto [left, right] = inkColumns(one);
+  EXPECT_GE(left, 10 - 1);
+  EXPECT_LE(right, 10 + font->textWidth(u"\u2603") + 1);
+}
+
 }  // namespace
 }  // namespace tavra

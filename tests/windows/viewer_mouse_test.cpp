@@ -1,5 +1,7 @@
 // Selection by dragging and by double click, auto-scrolling, hover and link clicks.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "windows/viewer_fixture.h"
@@ -54,6 +56,9 @@ TEST_F(ViewerTest, DoubleClickSelectsAWordOfWordCharacters) {
   EXPECT_EQ(viewer.SelStart(), lucky);
   EXPECT_EQ(viewer.SelEnd(), lucky + 7);
   EXPECT_EQ(viewer.SelectedText(), u"\u0160\u0165astn\u00FD");
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(&viewer, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Šťastný"));
 
   doubleClick(pointOf(dash));
   EXPECT_GE(viewer.SelStart(), viewer.SelEnd()) << "a hyphen selects nothing";
