@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev
-  fonts-liberation fontconfig
+  fonts-liberation fonts-dejavu-core fontconfig
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
 )

@@ -20,7 +20,8 @@ class InlineControl;
 class TFormControlObj;
 class TSectionBase;
 
-// A form's submission: the form's attributes and its name=value entries.
+// A form's submission: the form's attributes and its name=value entries, the entries in
+// the document's character set as a server of the page expects them.
 struct FormSubmission {
   std::string Action;
   std::string Target;

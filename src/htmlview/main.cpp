@@ -29,7 +29,7 @@
 #include "html/qt/viewer.h"
 #include "html/tables/table.h"
 #include "html/document/text_section.h"
-#include "platform/codepage.h"
+#include "platform/unicode.h"
 #include "platform/qt/painter_canvas.h"
 
 using namespace tavra;
@@ -157,17 +157,17 @@ const char* blockName(const TSectionBase& block) {
 }
 
 std::string lineText(const TSection& section, const LineRec& line) {
-  std::string text;
+  std::u16string text;
   for (int i = line.Start; i < line.Start + line.Ln && i < int(section.Text.size()); ++i) {
-    char c = section.Text[std::size_t(i)];
+    const char16_t c = section.Text[std::size_t(i)];
     if (c == ImageMarker)
-      text += "[image]";
+      text += u"[image]";
     else if (c == ControlMarker)
-      text += "[control]";
-    else if (static_cast<unsigned char>(c) >= 32)
-      text += cp1250::toUtf8(std::string_view(&c, 1));
+      text += u"[control]";
+    else if (c >= 32)
+      text += c;
   }
-  return text;
+  return utf16ToUtf8(text);
 }
 
 void dumpCell(const TCell& cell, int level);

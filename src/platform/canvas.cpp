@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/fixed_canvas.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -76,17 +77,38 @@ void Canvas::restore() {
   saved_.pop_back();
 }
 
-int Canvas::textWidth(std::string_view text) const {
+int CanvasFont::textWidth(const char16_t* text, int count) const {
+  int w = 0;
+  for (int i = 0; i < count; ++i) w += unitAdvance(text, i, count);
+  return count > 0 ? w + metrics_.overhang : 0;
+}
+
+int CanvasFont::surrogateAdvance(const char16_t* text, int i, int count) const {
+  const char16_t u = text[i];
+  if (isHighSurrogate(u) && i + 1 < count && isLowSurrogate(text[i + 1]))
+    return advance(0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
+  if (isLowSurrogate(u) && i > 0 && isHighSurrogate(text[i - 1])) return 0;
+  return advance(u);
+}
+
+int CanvasFont::pagedAdvance(char32_t c) const {
+  const std::size_t index = c >> 8;
+  if (index >= pages_.size()) pages_.resize(index + 1);
+  if (!pages_[index]) {
+    pages_[index] = std::make_unique<Page>();
+    pages_[index]->fill(UnreadAdvance);
+  }
+  int& a = (*pages_[index])[c & 0xFF];
+  if (a < 0) a = readAdvance(c);
+  return a;
+}
+
+int Canvas::textWidth(std::u16string_view text) const {
   ensureFont();
   return state_.font->textWidth(text);
 }
 
-int Canvas::textWidth(const char* text, int count) const {
-  ensureFont();
-  return state_.font->textWidth(text, count);
-}
-
-void Canvas::textOut(int x, int y, std::string_view text) {
+void Canvas::textOut(int x, int y, std::u16string_view text) {
   ensureFont();
   if (state_.bkMode == BkMode::Opaque && !text.empty()) {
     const FontMetrics& m = state_.font->metrics();
@@ -97,7 +119,7 @@ void Canvas::textOut(int x, int y, std::string_view text) {
   doText(x - state_.orgX, y - state_.orgY, text, nullptr);
 }
 
-void Canvas::extTextOut(int x, int y, unsigned options, const Rect& rect, std::string_view text) {
+void Canvas::extTextOut(int x, int y, unsigned options, const Rect& rect, std::u16string_view text) {
   ensureFont();
   Rect device = rect.translated(-state_.orgX, -state_.orgY);
   bool clipped = options & etoClipped;

@@ -1,8 +1,7 @@
 #pragma once
 // The drawing seam: everything the HTML engine, the pictures and the labels draw goes
 // through `Canvas`, in the terms of the platform the engine was designed on (fonts with
-// text metrics, baseline text, pens and brushes, raster operations). Text is single-byte
-// Windows-1250; implementations convert it where they meet a toolkit.
+// text metrics, baseline text, pens and brushes, raster operations). Text is UTF-16.
 
 #include <array>
 #include <cstdint>
@@ -32,7 +31,7 @@ enum FontStyle : unsigned {
 // What a font is asked for. `size` is in points at 96 pixels per inch, so the character
 // (em) height in pixels is size * 96 / 72 rounded.
 struct FontSpec {
-  std::string name = "Times New Roman";  // Windows-1250
+  std::string name = "Times New Roman";  // UTF-8
   int size = 12;
   unsigned style = 0;  // FontStyle bits
   std::uint8_t charset = 1;
@@ -50,36 +49,49 @@ struct FontMetrics {
   int aveCharWidth = 0;
 };
 
-// A realised font: its metrics and one advance per byte, each read once, so that measuring
-// is a table walk.
+// A realised font: its metrics and the advance of each character, each read once, so
+// that measuring is a table walk. Advances are kept in pages of 256 characters, made when
+// a character of the page is first measured: a document uses few of them.
 class CanvasFont {
  public:
   virtual ~CanvasFont() = default;
 
   const FontSpec& face() const { return spec_; }
   const FontMetrics& metrics() const { return metrics_; }
-  int advance(unsigned char c) const {
-    const int a = advances_[c];
-    return a >= 0 ? a : (advances_[c] = readAdvance(c));
+  int advance(char32_t c) const {
+    if (c < 256) {
+      const int a = firstPage_[c];
+      return a >= 0 ? a : (firstPage_[c] = readAdvance(c));
+    }
+    return pagedAdvance(c);
   }
-  // Sum of the advances plus the overhang, as the original platform reports an extent.
-  int textWidth(const char* text, int count) const {
-    int w = 0;
-    for (int i = 0; i < count; ++i) w += advance(static_cast<unsigned char>(text[i]));
-    return count > 0 ? w + metrics_.overhang : 0;
+  // The advance of the unit at `i` of `count` units: a surrogate pair counts at its first
+  // unit and nothing at its second, so that a sum over units is the text's width.
+  int unitAdvance(const char16_t* text, int i, int count) const {
+    const char16_t u = text[i];
+    return (u & 0xF800) == 0xD800 ? surrogateAdvance(text, i, count) : advance(u);
   }
-  int textWidth(std::string_view text) const { return textWidth(text.data(), static_cast<int>(text.size())); }
+  // Sum of the advances plus the overhang, as the original platform reports an extent. A
+  // surrogate pair counts as its one character.
+  int textWidth(const char16_t* text, int count) const;
+  int textWidth(std::u16string_view text) const { return textWidth(text.data(), static_cast<int>(text.size())); }
 
  protected:
-  CanvasFont() = default;
+  CanvasFont() { firstPage_.fill(UnreadAdvance); }
   // Entries left at UnreadAdvance are read on first use: reading a toolkit font's advances
-  // loads its glyphs, and most fonts of a document use few of the 256 bytes.
+  // loads its glyphs, and most fonts of a document use few characters.
   static constexpr int UnreadAdvance = -1;
-  virtual int readAdvance(unsigned char) const { return 0; }
+  virtual int readAdvance(char32_t) const { return 0; }
 
   FontSpec spec_;
   FontMetrics metrics_;
-  mutable std::array<int, 256> advances_{};
+
+ private:
+  using Page = std::array<int, 256>;
+  int pagedAdvance(char32_t c) const;
+  int surrogateAdvance(const char16_t* text, int i, int count) const;
+  mutable Page firstPage_;
+  mutable std::vector<std::unique_ptr<Page>> pages_;  // by c / 256; the first is firstPage_
 };
 
 using FontPtr = std::shared_ptr<const CanvasFont>;
@@ -144,10 +156,9 @@ class Canvas {
   virtual int surfaceHeight() const = 0;
 
   // --- text (current font; the baseline is at y)
-  int textWidth(std::string_view text) const;
-  int textWidth(const char* text, int count) const;
-  void textOut(int x, int y, std::string_view text);
-  void extTextOut(int x, int y, unsigned options, const Rect& rect, std::string_view text);
+  int textWidth(std::u16string_view text) const;
+  void textOut(int x, int y, std::u16string_view text);
+  void extTextOut(int x, int y, unsigned options, const Rect& rect, std::u16string_view text);
 
   // --- shapes: outline with the pen, interior with the brush
   void fillRect(const Rect& r, ColorRef color);
@@ -192,7 +203,7 @@ class Canvas {
   Rect deviceClip() const;
 
   // Implementations draw in device coordinates, inside deviceClip(); colours resolved.
-  virtual void doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) = 0;
+  virtual void doText(int x, int baseline, std::u16string_view text, const Rect* opaqueRect) = 0;
   virtual void doFillRect(const Rect& r, std::uint32_t rgb) = 0;
   virtual void doLine(Point from, Point to) = 0;
   virtual void doRectangle(const Rect& r) = 0;

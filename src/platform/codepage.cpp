@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/unicode.h"
+
 namespace tavra::cp1250 {
 namespace {
 
@@ -37,19 +39,6 @@ struct ReverseTable {
 const ReverseTable& reverse() {
   static const ReverseTable table;
   return table;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += char(c);
-  } else if (c < 0x800) {
-    out += char(0xC0 | (c >> 6));
-    out += char(0x80 | (c & 0x3F));
-  } else {
-    out += char(0xE0 | (c >> 12));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
-  }
 }
 
 }  // namespace
@@ -138,24 +127,6 @@ std::string fromUtf16(std::u16string_view text, char replacement) {
 
 namespace {
 
-// The other case of a Unicode letter of the blocks the code page draws from.
-char32_t otherCase(char32_t u, bool toUpperCase) {
-  if (u < 0x80) {
-    if (toUpperCase) return u >= 'a' && u <= 'z' ? u - 32 : u;
-    return u >= 'A' && u <= 'Z' ? u + 32 : u;
-  }
-  if (toUpperCase) {
-    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return u - 0x20;
-    if ((u >= 0x100 && u <= 0x137) || (u >= 0x14A && u <= 0x177)) return u & ~char32_t(1);
-    if ((u >= 0x139 && u <= 0x148) || (u >= 0x179 && u <= 0x17E)) return (u & 1) ? u : u - 1;
-    return u;
-  }
-  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return u + 0x20;
-  if ((u >= 0x100 && u <= 0x137) || (u >= 0x14A && u <= 0x177)) return u | 1;
-  if ((u >= 0x139 && u <= 0x148) || (u >= 0x179 && u <= 0x17E)) return (u & 1) ? u + 1 : u;
-  return u;
-}
-
 struct CaseTables {
   std::uint8_t lower[256];
   std::uint8_t upper[256];
@@ -163,9 +134,9 @@ struct CaseTables {
     for (int b = 0; b < 256; ++b) {
       const char32_t u = toUnicode(std::uint8_t(b));
       std::uint8_t out = std::uint8_t(b);
-      lower[b] = fromUnicode(otherCase(u, false), out) ? out : std::uint8_t(b);
+      lower[b] = fromUnicode(foldCase(u), out) ? out : std::uint8_t(b);
       out = std::uint8_t(b);
-      upper[b] = fromUnicode(otherCase(u, true), out) ? out : std::uint8_t(b);
+      upper[b] = fromUnicode(upperCase(u), out) ? out : std::uint8_t(b);
     }
   }
 };

@@ -1,7 +1,7 @@
 #pragma once
-// Windows-1250, the code page of every data file and of all text inside the engine.
-// This is the one conversion table of the program; text becomes Unicode only at the
-// toolkit boundary.
+// Windows-1250, the code page of every data file of the program (settings, readings, year
+// files, the day's text) and the default of HTML documents. The one table of the code
+// page; charsets.h builds the document sets on it.
 
 #include <cstdint>
 #include <string>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/unicode.h"
+
 namespace tavra {
 
 namespace {
@@ -34,8 +36,9 @@ FixedFont::FixedFont(const FontSpec& face) {
   metrics_.externalLeading = p / 8;
   metrics_.overhang = (face.style & fsItalic) ? p / 8 : 0;
   metrics_.aveCharWidth = p / 2;
-  advances_.fill(p / 2);
 }
+
+int FixedFont::readAdvance(char32_t) const { return metrics_.aveCharWidth; }
 
 FontPtr FixedFontEngine::createFont(const FontSpec& face) {
   return cache_.find(face, [&]() -> FontPtr { return std::make_shared<FixedFont>(face); });
@@ -61,17 +64,19 @@ void FixedCanvas::fill(const Rect& r, std::uint32_t rgb) {
     for (int x = d.left; x < d.right; ++x) image_.at(x, y) = rgb;
 }
 
-void FixedCanvas::doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) {
+void FixedCanvas::doText(int x, int baseline, std::u16string_view text, const Rect* opaqueRect) {
   const CanvasFont& f = *font();
   std::uint32_t fg = pixelFromColor(textColor());
-  TextRecord rec{x, baseline, std::string(text), resolveColor(textColor()), f.face(), opaqueRect != nullptr,
+  TextRecord rec{x, baseline, utf16ToUtf8(text), resolveColor(textColor()), f.face(), opaqueRect != nullptr,
                  resolveColor(bkColor())};
   texts_.push_back(std::move(rec));
   if (opaqueRect) fill(*opaqueRect, pixelFromColor(bkColor()));
   const FontMetrics& m = f.metrics();
   int pen = x;
-  for (char ch : text) {
-    int adv = f.advance(static_cast<unsigned char>(ch));
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char32_t ch = nextUtf16(text, i);
+    const int adv = f.advance(ch);
     if (ch != ' ' && adv > 1) fill({pen, baseline - m.ascent, pen + adv - 1, baseline}, fg);
     pen += adv;
   }

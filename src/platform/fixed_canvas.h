@@ -20,6 +20,9 @@ namespace tavra {
 class FixedFont : public CanvasFont {
  public:
   explicit FixedFont(const FontSpec& face);
+
+ protected:
+  int readAdvance(char32_t c) const override;
 };
 
 class FixedFontEngine : public FontEngine {
@@ -36,7 +39,7 @@ class FixedCanvas : public Canvas {
   struct TextRecord {
     int x = 0;
     int baseline = 0;
-    std::string text;
+    std::string text;  // UTF-8
     ColorRef color = 0;  // resolved
     FontSpec font;
     bool opaque = false;
@@ -56,7 +59,7 @@ class FixedCanvas : public Canvas {
   void clearRecords() { texts_.clear(); }
 
  protected:
-  void doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) override;
+  void doText(int x, int baseline, std::u16string_view text, const Rect* opaqueRect) override;
   void doFillRect(const Rect& r, std::uint32_t rgb) override;
   void doLine(Point from, Point to) override;
   void doRectangle(const Rect& r) override;

@@ -17,7 +17,7 @@ namespace {
 // One line of a caption after accelerator marks are resolved: its bytes and the index of
 // the underlined accelerator character (-1 when none).
 struct CaptionLine {
-  std::string text;
+  std::u16string text;
   int accel = -1;
 };
 
@@ -25,7 +25,7 @@ struct CaptionLine {
 int tabStop(const CanvasFont& font) { return std::max(1, 8 * font.metrics().aveCharWidth); }
 
 // Width of `text` as drawn from `x0`, tabs moving to the next stop when expanded.
-int lineWidth(const CanvasFont& font, std::string_view text, bool expandTabs) {
+int lineWidth(const CanvasFont& font, std::u16string_view text, bool expandTabs) {
   if (!expandTabs) return font.textWidth(text);
   int x = 0, stop = tabStop(font);
   std::size_t start = 0;
@@ -39,7 +39,7 @@ int lineWidth(const CanvasFont& font, std::string_view text, bool expandTabs) {
 }
 
 // Resolves accelerator marks: "&&" is a plain "&", "&x" underlines x, a final "&" is dropped.
-CaptionLine resolvePrefixes(std::string_view text) {
+CaptionLine resolvePrefixes(std::u16string_view text) {
   CaptionLine line;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '&') {
@@ -53,33 +53,33 @@ CaptionLine resolvePrefixes(std::string_view text) {
 
 // Splits the caption into lines at explicit breaks and, with word breaking, at blanks so
 // that each line fits `width`. A word wider than `width` keeps a line of its own.
-std::vector<CaptionLine> layoutLines(const CanvasFont& font, std::string_view caption, unsigned flags, int width) {
+std::vector<CaptionLine> layoutLines(const CanvasFont& font, std::u16string_view caption, unsigned flags, int width) {
   bool prefixes = !(flags & dtNoPrefix), tabs = flags & dtExpandTabs;
   std::vector<CaptionLine> lines;
   std::size_t start = 0;
   while (start <= caption.size()) {
-    std::size_t end = caption.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = caption.size();
-    std::string_view paragraph = caption.substr(start, end - start);
-    auto measure = [&](std::string_view s) {
-      return lineWidth(font, prefixes ? std::string_view(resolvePrefixes(s).text) : s, tabs);
+    std::size_t end = caption.find_first_of(u"\r\n", start);
+    if (end == std::u16string_view::npos) end = caption.size();
+    std::u16string_view paragraph = caption.substr(start, end - start);
+    auto measure = [&](std::u16string_view s) {
+      return lineWidth(font, prefixes ? std::u16string_view(resolvePrefixes(s).text) : s, tabs);
     };
     while (true) {
       std::size_t cut = paragraph.size();
       if ((flags & dtWordBreak) && measure(paragraph) > width) {
-        std::size_t fit = std::string_view::npos;
+        std::size_t fit = std::u16string_view::npos;
         for (std::size_t i = 0; i < paragraph.size(); ++i)
           if (paragraph[i] == ' ' && measure(paragraph.substr(0, i)) <= width) fit = i;
-        if (fit == std::string_view::npos) {
+        if (fit == std::u16string_view::npos) {
           fit = paragraph.find(' ');
-          if (fit == std::string_view::npos) fit = paragraph.size();
+          if (fit == std::u16string_view::npos) fit = paragraph.size();
         }
         cut = fit;
       }
-      std::string_view piece = paragraph.substr(0, cut);
-      lines.push_back(prefixes ? resolvePrefixes(piece) : CaptionLine{std::string(piece), -1});
+      std::u16string_view piece = paragraph.substr(0, cut);
+      lines.push_back(prefixes ? resolvePrefixes(piece) : CaptionLine{std::u16string(piece), -1});
       std::size_t next = paragraph.find_first_not_of(' ', cut);
-      if (cut >= paragraph.size() || next == std::string_view::npos) break;
+      if (cut >= paragraph.size() || next == std::u16string_view::npos) break;
       paragraph = paragraph.substr(next);
     }
     if (end == caption.size()) break;
@@ -93,10 +93,10 @@ void drawLine(Canvas& canvas, const CaptionLine& line, int x, int baseline, bool
   const CanvasFont& font = *canvas.font();
   int stop = tabStop(font), pen = x;
   std::size_t start = 0;
-  std::string_view text = line.text;
+  std::u16string_view text = line.text;
   for (std::size_t i = 0; i <= text.size(); ++i) {
     if (i < text.size() && !(expandTabs && text[i] == '\t')) continue;
-    std::string_view segment = text.substr(start, i - start);
+    std::u16string_view segment = text.substr(start, i - start);
     if (!segment.empty()) canvas.textOut(pen, baseline, segment);
     pen += font.textWidth(segment);
     if (i < text.size()) pen = x + ((pen - x) / stop + 1) * stop;
@@ -104,7 +104,7 @@ void drawLine(Canvas& canvas, const CaptionLine& line, int x, int baseline, bool
   }
   if (line.accel >= 0) {
     int left = x + lineWidth(font, text.substr(0, line.accel), expandTabs);
-    int right = left + font.advance(static_cast<unsigned char>(text[line.accel]));
+    int right = left + font.advance(text[line.accel]);
     canvas.fillRect({left, baseline + 1, right, baseline + 2}, canvas.textColor());
   }
 }
@@ -242,8 +242,8 @@ void TmyLabel3d::Paint(Canvas& canvas) {
 }
 
 void TmyLabel3d::DrawCaptionText(Canvas& canvas, Rect& rect, unsigned flags) {
-  std::string text = Caption_;
-  if (((flags & dtCalcRect) && text.empty()) || (ShowAccelChar_ && text == "&")) text = " ";
+  std::u16string text = cp1250::toUtf16(Caption_);
+  if (((flags & dtCalcRect) && text.empty()) || (ShowAccelChar_ && text == u"&")) text = u" ";
   if (!ShowAccelChar_) flags |= dtNoPrefix;
   canvas.setFont(canvas.fonts().createFont(Font_.face));
   std::vector<CaptionLine> lines = layoutLines(*canvas.font(), text, flags, rect.width());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "layout_fixtures.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 namespace {
@@ -116,9 +117,9 @@ TEST(BlockElements, SpacersAndRulesCopyAsEmptyLines) {
   f.text("ef");
   FixedCanvas c(200, 100);
   f.layout(c, 200);
-  std::string copied;
+  std::u16string copied;
   f.doc.CopySelectedText(1, 5, copied);
-  EXPECT_EQ(copied, "b\r\n\r\ncd\r\n\r\ne");
+  EXPECT_EQ(utf16ToUtf8(copied), "b\r\n\r\ncd\r\n\r\ne");
 }
 
 }  // namespace

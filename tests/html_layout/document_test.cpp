@@ -127,7 +127,7 @@ TEST(Document, ControlsStandWhereLayoutPlacedThemWhileTheyAreInView) {
   DocFixture f;
   FakeControl inText(40, 20), elsewhere(30, 10);
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
-  block->AppendText("ab");
+  block->AppendText(u"ab");
   block->AddControl(&inText);
   TSection& s = f.add(std::move(block));
   f.doc.FormControls = {&inText, &elsewhere};
@@ -166,20 +166,20 @@ TEST(Document, ControlsStandWhereLayoutPlacedThemWhileTheyAreInView) {
 TEST(Document, DocumentFontsRefreshEveryRun) {
   DocFixture f;
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
-  block->AppendText("plain ");
+  block->AppendText(u"plain ");
   TMyFont red = f.font;
   red.SetColor(0x0000FF);
   TUrlTarget link;
   link.Assign("x.htm", "");
   block->ChangeLink(attrHref, f.doc, red, link);
-  block->AppendText("link");
+  block->AppendText(u"link");
   block->ChangeFont(f.doc, red);
   TSection& s = f.add(std::move(block));
   TMyFont fixed = f.font;
   fixed.Fixed = true;
   fixed.NormalSize = 24;
   s.ChangeFont(f.doc, fixed);
-  s.AppendText("big");
+  s.AppendText(u"big");
 
   f.host.BackgroundChanges = 0;
   f.doc.SetDocumentFonts("Arial", std::string(40, 'C'), 10, 0x111111, 0x222222, 0x333333);

@@ -54,11 +54,11 @@ TEST(FixedCanvas, ClipOriginAndSaveRestore) {
 TEST(FixedCanvas, TextMetricsAndClippedOpaqueOutput) {
   FixedCanvas c(40, 20);
   c.setFont(c.fonts().createFont(FontSpec{"Arial", 12, fsUnderline}));
-  EXPECT_EQ(c.textWidth("abc"), 24);
+  EXPECT_EQ(c.textWidth(u"abc"), 24);
   EXPECT_EQ(c.fontMetrics().ascent, 12);
   c.setTextColor(0x0000FF);
   c.setBkColor(0x00FF00);
-  c.extTextOut(0, 14, etoOpaque | etoClipped, {0, 0, 12, 20}, "abc");
+  c.extTextOut(0, 14, etoOpaque | etoClipped, {0, 0, 12, 20}, u"abc");
   EXPECT_EQ(c.pixel(1, 13), ColorRef(0x0000FF));
   EXPECT_EQ(c.pixel(7, 13), ColorRef(0x00FF00));
   EXPECT_EQ(c.pixel(11, 15), ColorRef(0x0000FF));  // underline
@@ -68,8 +68,8 @@ TEST(FixedCanvas, TextMetricsAndClippedOpaqueOutput) {
   EXPECT_EQ(c.texts()[0].font.name, "Arial");
 
   FontSpec italic{"Arial", 12, fsItalic};
-  EXPECT_EQ(fixedFontEngine().createFont(italic)->textWidth("ab"), 16 + 2);
-  EXPECT_EQ(fixedFontEngine().createFont(italic)->textWidth(""), 0);
+  EXPECT_EQ(fixedFontEngine().createFont(italic)->textWidth(u"ab"), 16 + 2);
+  EXPECT_EQ(fixedFontEngine().createFont(italic)->textWidth(u""), 0);
   EXPECT_EQ(fixedFontEngine().createFont(italic), fixedFontEngine().createFont(italic));
 }
 

@@ -10,7 +10,7 @@ TEST(FontRuns, ChangeFontWithoutTextBetweenKeepsOneRun) {
   TSection s(0, alLeft, nullptr, f.font, fsItalic);
   EXPECT_EQ(s.FontRuns[0].TheFont->Style(), unsigned(fsItalic));
   EXPECT_EQ(s.NumberFont->Style(), unsigned(fsItalic));
-  s.AppendText("abc");
+  s.AppendText(u"abc");
   TMyFont small = f.font;
   small.SetSize(8);
   s.ChangeFont(f.doc, f.font);
@@ -25,9 +25,9 @@ TEST(FontRuns, ChangeFontWithoutTextBetweenKeepsOneRun) {
   int descent = 0;
   EXPECT_EQ(s.FontRuns[1].GetHeight(descent), 12);
   EXPECT_EQ(descent, 2);
-  s.AppendText("defg");
+  s.AppendText(u"defg");
   s.ChangeFont(f.doc, f.font);
-  s.AppendText("h");
+  s.AppendText(u"h");
 
   int overhang = -1, index = -1;
   EXPECT_EQ(s.FontRuns.FontAtPos(3, overhang)->face().size, 8);
@@ -49,7 +49,7 @@ TEST(FontRuns, SizesFollowTheDocumentSizeAndScriptModes) {
   EXPECT_EQ(big.NormalSize, 24);
   EXPECT_EQ(big.Size(), 20);
   TSection s(0, alLeft, nullptr, f.font);
-  s.AppendText("x");
+  s.AppendText(u"x");
   s.ChangeFont(f.doc, big, 0, smSuperscript);
   EXPECT_EQ(s.FontRuns.Last().TheFont->NormalSize, 18);
   EXPECT_EQ(s.FontRuns.Last().TheFont->Size(), 15);

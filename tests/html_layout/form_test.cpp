@@ -7,6 +7,7 @@
 
 #include "html/images/image_obj.h"
 #include "html_layout/form_fixture.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 namespace {
@@ -15,10 +16,10 @@ using Results = std::vector<std::string>;
 
 TEST(FormControls, ControlsAndPicturesAfterTheTextLimitAreStillPlaced) {
   FormFixture f;
-  std::string words;
-  for (int i = 0; i < 10001; ++i) words += "x ";
+  std::u16string words;
+  for (int i = 0; i < 10001; ++i) words += u"x ";
   f.block->AppendText(words);
-  f.block->AppendText("dropped");
+  f.block->AppendText(u"dropped");
   f.form();
   auto& edit = f.input("text", "e", "v");
   auto& picture = f.add<TImageFormControlObj>(
@@ -28,7 +29,7 @@ TEST(FormControls, ControlsAndPicturesAfterTheTextLimitAreStillPlaced) {
   // The text stops at the limit; the two controls stand on the last line, after it
   // (12-point lines are 18 high).
   constexpr int kLine12 = 18;
-  EXPECT_EQ(f.block->Text.find("dropped"), std::string::npos);
+  EXPECT_EQ(f.block->Text.find(u"dropped"), std::u16string::npos);
   ASSERT_EQ(f.block->ControlRuns.size(), 1u);
   ASSERT_EQ(f.block->ImageRuns.Count(), 1);
   ASSERT_NE(picture.Image, nullptr);
@@ -76,21 +77,21 @@ TEST(FormControls, InputTypesAndEditWidths) {
 
 TEST(FormControls, EachTagMakesItsClassAndMarker) {
   FormFixture f;
-  f.block->AppendText("x");
+  f.block->AppendText(u"x");
   f.form();
   EXPECT_NE(dynamic_cast<TButtonFormControlObj*>(&f.input("submit", "")), nullptr);
   EXPECT_NE(dynamic_cast<TButtonFormControlObj*>(&f.input("RESET", "")), nullptr);
   EXPECT_NE(dynamic_cast<TButtonFormControlObj*>(&f.input("button", "")), nullptr);
   EXPECT_NE(dynamic_cast<TRadioButtonFormControlObj*>(&f.input("radio", "")), nullptr);
   EXPECT_NE(dynamic_cast<TCheckBoxFormControlObj*>(&f.input("checkbox", "")), nullptr);
-  std::string before = f.block->Text;
+  std::u16string before = f.block->Text;
   EXPECT_NE(dynamic_cast<THiddenFormControlObj*>(&f.input("hidden", "h")), nullptr);
   EXPECT_EQ(f.block->Text, before) << "a hidden input adds nothing to the text";
   auto* image = dynamic_cast<TImageFormControlObj*>(&f.input("image", "map"));
   ASSERT_NE(image, nullptr);
   f.add<TTextAreaFormControlObj>(tagTextarea, {});
 
-  EXPECT_EQ(f.block->Text, std::string("x\2\2\2\2\2") + char(ImageMarker) + "\2");
+  EXPECT_EQ(utf16ToUtf8(f.block->Text), std::string("x\2\2\2\2\2") + char(ImageMarker) + "\2");
   ASSERT_NE(image->Image, nullptr);
   EXPECT_EQ(image->Image->FormControl, image);
   EXPECT_EQ(image->Image->Pos, 6);
@@ -110,7 +111,7 @@ TEST(FormControls, ControlsAndImagesAreFoundByTheirPositions) {
   f.form();
   std::vector<int> controls, images;
   for (int i = 0; i < 40; ++i) {
-    f.block->AppendText(i % 3 ? "ab" : "c");
+    f.block->AppendText(i % 3 ? u"ab" : u"c");
     if (i % 4 == 3) {
       f.input("image", "map");
       images.push_back(f.block->CharCount - 1);
@@ -489,7 +490,7 @@ TEST(FormControls, ControlListLookups) {
 
 TEST(FormControls, PlacedInTheLineAndKeptReachableWhenFocused) {
   FormFixture f;
-  f.block->AppendText("ab");
+  f.block->AppendText(u"ab");
   f.form();
   auto& edit = f.input("text", "e");
   auto& box = f.input("checkbox", "b");

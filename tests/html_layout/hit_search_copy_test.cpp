@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "layout_fixtures.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 namespace {
@@ -8,13 +9,13 @@ namespace {
 TEST(TextHits, LinkAtPointFindsTheRunUnderThePoint) {
   DocFixture f;
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
-  block->AppendText("hello ");
+  block->AppendText(u"hello ");
   TUrlTarget link;
   link.Assign("a.htm", "main");
   block->ChangeLink(attrHref, f.doc, f.font, link);
-  block->AppendText("world");
+  block->AppendText(u"world");
   block->ChangeLink(attrName, f.doc, f.font, link);
-  block->AppendText(" end");
+  block->AppendText(u" end");
   TSection& s = f.add(std::move(block));
   FixedCanvas c(400, 40);
   f.layout(c, 400);
@@ -81,7 +82,7 @@ TEST(TextHits, PositionsRoundTripBetweenPointsAndCharacters) {
     // Past the middle of the character the caret goes after it.
     EXPECT_EQ(f.doc.PointToCharPos(c, x + 5, y + 1, inside, lineHeight, lineTop, caretX, cell), pos + 1);
     EXPECT_EQ(caretX, x + kAdvance12);
-    char ch = 0;
+    char16_t ch = 0;
     TSectionBase* block = nullptr;
     ASSERT_TRUE(f.doc.CharAtPos(pos, ch, block));
     EXPECT_EQ(ch, s.Text[std::size_t(pos - s.FirstCharPos)]);
@@ -103,40 +104,41 @@ TEST(TextHits, PositionsRoundTripBetweenPointsAndCharacters) {
   EXPECT_EQ(f.doc.PointToCharPos(c, 5, 3 * kLine12, inside, lineHeight, lineTop, caretX, cell), -1);
 }
 
-TEST(TextSearch, CaseInsensitiveForWindows1250LettersAndNeverAcrossBlocks) {
+TEST(TextSearch, CaseInsensitiveForEuropeanLettersAndNeverAcrossBlocks) {
   DocFixture f;
   TSection& first = f.text("Hello World");
-  // "Žluťoučký kůň" in Windows-1250.
-  TSection& second = f.text("\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2");
+  TSection& second = f.text("Žluťoučký kůň Ωμέγα Жук");
   FixedCanvas c(400, 60);
   f.layout(c, 400);
   ASSERT_EQ(second.FirstCharPos, first.CharCount);
-  EXPECT_EQ(f.doc.SearchText(0, "world", false), 6);
-  EXPECT_EQ(f.doc.SearchText(0, "world", true), -1);
-  EXPECT_EQ(f.doc.SearchText(0, "World", true), 6);
-  EXPECT_EQ(f.doc.SearchText(7, "world", false), -1);
-  EXPECT_EQ(f.doc.SearchText(0, "K\xD9\xD2", false), second.FirstCharPos + 10);
-  EXPECT_EQ(f.doc.SearchText(0, "K\xD9\xD2", true), -1);
-  EXPECT_EQ(f.doc.SearchText(0, "\x9ELU\x8D", false), second.FirstCharPos);
-  EXPECT_EQ(f.doc.SearchText(0, "World\x8E", false), -1);
-  EXPECT_EQ(f.doc.SearchText(0, "o", false), 4);
-  EXPECT_EQ(f.doc.SearchText(5, "o", false), 7);
-  EXPECT_EQ(f.doc.SearchText(8, "O", false), second.FirstCharPos + 4);
-  EXPECT_EQ(f.doc.SearchText(second.FirstCharPos + second.CharCount, "k", false), -1);
+  EXPECT_EQ(f.doc.SearchText(0, u"world", false), 6);
+  EXPECT_EQ(f.doc.SearchText(0, u"world", true), -1);
+  EXPECT_EQ(f.doc.SearchText(0, u"World", true), 6);
+  EXPECT_EQ(f.doc.SearchText(7, u"world", false), -1);
+  EXPECT_EQ(f.doc.SearchText(0, u"KŮŇ", false), second.FirstCharPos + 10);
+  EXPECT_EQ(f.doc.SearchText(0, u"KŮŇ", true), -1);
+  EXPECT_EQ(f.doc.SearchText(0, u"žLUŤ", false), second.FirstCharPos);
+  EXPECT_EQ(f.doc.SearchText(0, u"ΩΜΈΓΑ", false), second.FirstCharPos + 14);
+  EXPECT_EQ(f.doc.SearchText(0, u"жук", false), second.FirstCharPos + 20);
+  EXPECT_EQ(f.doc.SearchText(0, u"WorldŽ", false), -1);
+  EXPECT_EQ(f.doc.SearchText(0, u"o", false), 4);
+  EXPECT_EQ(f.doc.SearchText(5, u"o", false), 7);
+  EXPECT_EQ(f.doc.SearchText(8, u"O", false), second.FirstCharPos + 4);
+  EXPECT_EQ(f.doc.SearchText(second.FirstCharPos + second.CharCount, u"k", false), -1);
 }
 
 TEST(TextCopy, SelectedLinesWithIndentSpacesAndLineEnds) {
   DocFixture f;
   auto& item = f.add(std::make_unique<TUListItem>(2, nullptr, f.font));
-  item.AppendText("abc");
+  item.AppendText(u"abc");
   f.text("aaaa bbbb cccc");
   FixedCanvas c(200, 100);
   f.layout(c, 10 * kAdvance12 + 70);
   ASSERT_EQ(item.Lines[0].LineIndent, 70);
   auto copy = [](const DocFixture& d, int from, int to) {
-    std::string out;
+    std::u16string out;
     d.doc.CopySelectedText(from, to, out);
-    return out;
+    return utf16ToUtf8(out);
   };
   EXPECT_EQ(copy(f, 0, 3), "      abc\r\n");
 

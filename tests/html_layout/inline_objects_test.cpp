@@ -8,9 +8,9 @@ namespace {
 TEST(InlineObjects, ImageAlignmentMakesRoomAboveOrBelowTheText) {
   DocFixture f;
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
-  block->AppendText("a");
+  block->AppendText(u"a");
   block->AddImage(std::make_unique<FakeImage>(10, 40, iaTop), &f.doc);
-  block->AppendText(" b");
+  block->AppendText(u" b");
   block->AddImage(std::make_unique<FakeImage>(10, 31, iaMiddle), &f.doc);
   TSection& s = f.add(std::move(block));
   FixedCanvas c(200, 100);
@@ -65,7 +65,7 @@ TEST(InlineObjects, FloatsAtTheLineStartAreDrawnBesideTheirLine) {
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
   auto* left = static_cast<FakeImage*>(block->AddImage(std::make_unique<FakeImage>(20, 30, iaLeft), &f.doc));
   auto* right = static_cast<FakeImage*>(block->AddImage(std::make_unique<FakeImage>(20, 30, iaRight), &f.doc));
-  block->AppendText("text");
+  block->AppendText(u"text");
   TSection& s = f.add(std::move(block));
   FixedCanvas c(200, 60);
   f.layout(c, 200);

@@ -12,6 +12,7 @@
 #include "html/document/text_section.h"
 #include "common/recording_host.h"
 #include "platform/fixed_canvas.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 
@@ -77,7 +78,7 @@ struct DocFixture {
   }
   TSection& text(const std::string& s, int alignment = alLeft, int level = 0) {
     auto block = std::make_unique<TSection>(level, alignment, nullptr, font);
-    block->AppendText(s);
+    block->AppendText(utf8ToUtf16(s));
     return add(std::move(block));
   }
   int layout(Canvas& canvas, int width, int* scrollWidth = nullptr) {
@@ -95,7 +96,7 @@ struct DocFixture {
 
 inline std::string lineText(const TSection& s, int i) {
   const LineRec& l = s.Lines[std::size_t(i)];
-  return s.Text.substr(std::size_t(l.Start), std::size_t(l.Ln));
+  return utf16ToUtf8(s.Text.substr(std::size_t(l.Start), std::size_t(l.Ln)));
 }
 
 }  // namespace tavra::testing

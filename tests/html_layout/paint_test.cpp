@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "layout_fixtures.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 namespace {
@@ -42,15 +43,15 @@ TEST(TextPaint, RunsAreDrawnWithTheirFontsOverhangAndScriptOffsets) {
   TMyFont italic = f.font;
   italic.SetStyle(fsItalic);
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, italic);
-  block->AppendText("ab");
+  block->AppendText(u"ab");
   TMyFont small = f.font;
   small.SetSize(10);
   block->ChangeFont(f.doc, small, fsBold);
-  block->AppendText("cd");
+  block->AppendText(u"cd");
   block->ChangeFont(f.doc, f.font, 0, smSuperscript);
-  block->AppendText("e");
+  block->AppendText(u"e");
   block->ChangeFont(f.doc, f.font, 0, smSubscript);
-  block->AppendText("f");
+  block->AppendText(u"f");
   TSection& s = f.add(std::move(block));
   FixedCanvas c(200, 40);
   f.layout(c, 200);
@@ -78,16 +79,16 @@ TEST(TextPaint, RunsAreDrawnWithTheirFontsOverhangAndScriptOffsets) {
 TEST(TextPaint, ListMarkersAreNumbersRightOfTheIndentAndColouredBullets) {
   DocFixture f;
   auto& numbered = f.add(std::make_unique<TOListItem>(1, nullptr, f.font, 'I', 4));
-  numbered.AppendText("one");
+  numbered.AppendText(u"one");
   auto& bullet1 = f.add(std::make_unique<TUListItem>(1, nullptr, f.font));
-  bullet1.AppendText("two");
+  bullet1.AppendText(u"two");
   auto& bullet2 = f.add(std::make_unique<TUListItem>(2, nullptr, f.font));
-  bullet2.AppendText("three");
+  bullet2.AppendText(u"three");
   auto& none = f.add(std::make_unique<TUListItem>(1, nullptr, f.font));
   none.NoBullet = true;
-  none.AppendText("four");
+  none.AppendText(u"four");
   auto& definition = f.add(std::make_unique<TDListItem>(1, nullptr, f.font));
-  definition.AppendText("five");
+  definition.AppendText(u"five");
   FixedCanvas c(300, 120);
   f.layout(c, 300);
   f.paint(c);
@@ -114,7 +115,7 @@ TEST(TextPaint, ListMarkersAreNumbersRightOfTheIndentAndColouredBullets) {
   g.doc.BackgroundColor = 0x00C0FF;
   g.doc.FontColor = 0x0000FF;
   auto& item = g.add(std::make_unique<TUListItem>(1, nullptr, g.font));
-  item.AppendText("x");
+  item.AppendText(u"x");
   FixedCanvas d(100, 40);
   g.layout(d, 100);
   g.paint(d);
@@ -125,7 +126,7 @@ TEST(TextPaint, ListMarkersAreNumbersRightOfTheIndentAndColouredBullets) {
 TEST(TextPaint, PreformattedLinesNeverWrapAndWidenTheDocument) {
   DocFixture f;
   auto pre = std::make_unique<TPreFormated>(0, alLeft, nullptr, f.font);
-  pre->AppendText(std::string(30, 'p') + " " + std::string(10, 'q'));
+  pre->AppendText(std::u16string(30, u'p') + u" " + std::u16string(10, u'q'));
   TPreFormated& p = f.add(std::move(pre));
   f.add(std::make_unique<TPreFormated>(0, alLeft, nullptr, f.font));
   FixedCanvas c(100, 60);
@@ -138,7 +139,7 @@ TEST(TextPaint, PreformattedLinesNeverWrapAndWidenTheDocument) {
   p.MeasureWidths(c, mn, mx);
   EXPECT_EQ(mx, 41 * kAdvance12);
   EXPECT_EQ(mn, 41 * kAdvance12);
-  p.AppendText(std::string(100, 'r'));
+  p.AppendText(std::u16string(100, u'r'));
   p.MeasureWidths(c, mn, mx);
   EXPECT_EQ(mn, 500);
 }

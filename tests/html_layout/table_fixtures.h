@@ -10,6 +10,7 @@
 #include "html/parse/attributes.h"
 #include "html/tables/table.h"
 #include "html_layout/layout_fixtures.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 
@@ -56,7 +57,7 @@ struct TableFixture : DocFixture {
 
   TSection& AddText(TCell& cell, const std::string& text, int alignment = alLeft) {
     auto block = std::make_unique<TSection>(0, alignment, nullptr, font);
-    block->AppendText(text);
+    block->AppendText(utf8ToUtf16(text));
     TSection& ref = *block;
     cell.AddSection(std::move(block));
     return ref;

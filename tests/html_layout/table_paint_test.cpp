@@ -6,6 +6,7 @@
 #include <string>
 
 #include "html_layout/table_fixtures.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 namespace {
@@ -144,7 +145,7 @@ struct HitFixture : TableFixture {
     Cell(r1, "ef");
     TCellObj& linked = Cell(r1, "");
     auto block = std::make_unique<TSection>(0, alLeft, &link, font);
-    block->AppendText("gh");
+    block->AppendText(u"gh");
     linked.Cell->AddSection(std::move(block));
     table = &AddTable(std::move(t));
     layout(canvas, 100);
@@ -191,7 +192,7 @@ TEST(TableHitTest, CharacterOperationsGoCaptionCellsInOrder) {
     ASSERT_EQ(t.CharCount, 11);
     int cells = top ? 3 : 0, caption = top ? 0 : 8;
 
-    char ch = 0;
+    char16_t ch = 0;
     TSectionBase* block = nullptr;
     EXPECT_TRUE(t.CharAtPos(cells + 4, ch, block));
     EXPECT_EQ(ch, 'e');
@@ -200,20 +201,20 @@ TEST(TableHitTest, CharacterOperationsGoCaptionCellsInOrder) {
     EXPECT_FALSE(t.CharAtPos(11, ch, block));
     EXPECT_FALSE(t.CharAtPos(-1, ch, block));
 
-    EXPECT_EQ(t.SearchText(0, "gh", true), cells + 6);
-    EXPECT_EQ(t.SearchText(0, "c", true), top ? 0 : cells + 2);
-    EXPECT_EQ(t.SearchText(0, "CAP", false), caption);
-    EXPECT_EQ(t.SearchText(0, "zz", true), -1);
+    EXPECT_EQ(t.SearchText(0, u"gh", true), cells + 6);
+    EXPECT_EQ(t.SearchText(0, u"c", true), top ? 0 : cells + 2);
+    EXPECT_EQ(t.SearchText(0, u"CAP", false), caption);
+    EXPECT_EQ(t.SearchText(0, u"zz", true), -1);
 
     int y = 0, x = 0;
     EXPECT_TRUE(t.CharPosToPoint(f.canvas, cells + 4, y, x));
     EXPECT_EQ(y, (top ? kLine12 : 0) + 22 + 3);
     EXPECT_FALSE(t.CharPosToPoint(f.canvas, 11, y, x));
 
-    std::string copied;
+    std::u16string copied;
     t.CopySelectedText(0, 11, copied);
     std::string cellsText = "ab\r\ncd\r\nef\r\ngh\r\n";
-    EXPECT_EQ(copied, top ? "cap\r\n" + cellsText : cellsText + "cap\r\n");
+    EXPECT_EQ(utf16ToUtf8(copied), top ? "cap\r\n" + cellsText : cellsText + "cap\r\n");
   }
 }
 

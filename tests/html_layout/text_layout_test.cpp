@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "layout_fixtures.h"
+#include "platform/unicode.h"
 
 namespace tavra::testing {
 namespace {
@@ -8,38 +9,38 @@ namespace {
 TEST(TextBuilding, SpacesAtJoinsAreDroppedAndEmptyBlocksGetOneSpace) {
   DocFixture f;
   TSection s(0, alLeft, nullptr, f.font);
-  s.AppendText(" a ");
-  s.AppendText(" b");
-  EXPECT_EQ(s.Text, "a b");
+  s.AppendText(u" a ");
+  s.AppendText(u" b");
+  EXPECT_EQ(utf16ToUtf8(s.Text), "a b");
   EXPECT_EQ(s.CharCount, 3);
-  s.AppendText("");
+  s.AppendText(u"");
   EXPECT_EQ(s.CharCount, 3);
 
   TSection floats(0, alLeft, nullptr, f.font);
   floats.AddImage(std::make_unique<FakeImage>(20, 20, iaLeft), &f.doc);
-  floats.AppendText(" text");
-  EXPECT_EQ(floats.Text, std::string(1, ImageMarker) + "text");
+  floats.AppendText(u" text");
+  EXPECT_EQ(utf16ToUtf8(floats.Text), std::string(1, ImageMarker) + "text");
 
   TSection inlineImage(0, alLeft, nullptr, f.font);
   inlineImage.AddImage(std::make_unique<FakeImage>(20, 20), &f.doc);
-  inlineImage.AppendText(" text");
-  EXPECT_EQ(inlineImage.Text, std::string(1, ImageMarker) + " text");
+  inlineImage.AppendText(u" text");
+  EXPECT_EQ(utf16ToUtf8(inlineImage.Text), std::string(1, ImageMarker) + " text");
 
   TSection empty(0, alCenter, nullptr, f.font);
   EXPECT_EQ(empty.CloseSection(), alCenter);
-  EXPECT_EQ(empty.Text, " ");
+  EXPECT_EQ(utf16ToUtf8(empty.Text), " ");
   EXPECT_EQ(empty.CharCount, 1);
 
   TSection big(0, alLeft, nullptr, f.font);
-  big.AppendText(std::string(20000, 'x'));
-  big.AppendText("yy");  // the block reaches past the limit once
+  big.AppendText(std::u16string(20000, u'x'));
+  big.AppendText(u"yy");  // the block reaches past the limit once
   EXPECT_EQ(big.CharCount, 20002);
-  big.AppendText("zz");
+  big.AppendText(u"zz");
   EXPECT_EQ(big.CharCount, 20002);
 
   TPreFormated pre(0, alLeft, nullptr, f.font);
-  pre.AppendText("  keep");
-  EXPECT_EQ(pre.Text, "  keep");
+  pre.AppendText(u"  keep");
+  EXPECT_EQ(utf16ToUtf8(pre.Text), "  keep");
 }
 
 TEST(TextLayout, LinesBreakAtSpacesWithinTheWidth) {
@@ -85,9 +86,9 @@ TEST(TextLayout, WordWiderThanTheLineOverflowsOnALineOfItsOwn) {
 TEST(TextLayout, BreakFallsBeforeAnImageThatDoesNotFit) {
   DocFixture f;
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
-  block->AppendText("abc");
+  block->AppendText(u"abc");
   block->AddImage(std::make_unique<FakeImage>(40, 30), &f.doc);
-  block->AppendText("de");
+  block->AppendText(u"de");
   TSection& s = f.add(std::move(block));
   FixedCanvas c(200, 100);
   f.layout(c, 50);
@@ -118,7 +119,7 @@ TEST(TextLayout, LeftFloatIndentsTextAndClearMovesBelowIt) {
   DocFixture f;
   auto first = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
   auto* image = static_cast<FakeImage*>(first->AddImage(std::make_unique<FakeImage>(50, 40, iaLeft), &f.doc));
-  first->AppendText("xxx");
+  first->AppendText(u"xxx");
   TSection& s1 = f.add(std::move(first));
   TSection& beside = f.text("yyy");
   TSection& cleared = f.text("zzz");
@@ -152,9 +153,9 @@ TEST(TextLayout, LeftFloatIndentsTextAndClearMovesBelowIt) {
 TEST(TextLayout, FloatInTheMiddleOfALineIsPlacedBelowIt) {
   DocFixture f;
   auto block = std::make_unique<TSection>(0, alLeft, nullptr, f.font);
-  block->AppendText("ab ");
+  block->AppendText(u"ab ");
   auto* image = static_cast<FakeImage*>(block->AddImage(std::make_unique<FakeImage>(50, 40, iaRight), &f.doc));
-  block->AppendText("cd");
+  block->AppendText(u"cd");
   TSection& s = f.add(std::move(block));
   TSection& after = f.text("e");
   FixedCanvas c(300, 200);
@@ -172,9 +173,9 @@ TEST(TextLayout, ListItemsIndent35PixelsPerLevel) {
   DocFixture f;
   TSection& top = f.text("top");
   auto& one = f.add(std::make_unique<TUListItem>(1, nullptr, f.font));
-  one.AppendText("one");
+  one.AppendText(u"one");
   auto& two = f.add(std::make_unique<TOListItem>(2, nullptr, f.font, 'a', 3));
-  two.AppendText("two");
+  two.AppendText(u"two");
   TSection& back = f.text("back");
   FixedCanvas c(300, 200);
   f.layout(c, 300);
@@ -189,19 +190,19 @@ TEST(TextLayout, ListItemsIndent35PixelsPerLevel) {
 }
 
 TEST(TextLayout, ListMarkersNumberInFiveStyles) {
-  EXPECT_EQ(TSection::ItemLabel(7, '1'), "7.");
-  EXPECT_EQ(TSection::ItemLabel(3, 'a'), "c.");
-  EXPECT_EQ(TSection::ItemLabel(30, 'A'), "Z.");
-  EXPECT_EQ(TSection::ItemLabel(25, 'i'), "xx.");
-  EXPECT_EQ(TSection::ItemLabel(4, 'I'), "IV.");
-  EXPECT_EQ(TSection::ItemLabel(14, 'i'), "xiv.");
-  EXPECT_EQ(TSection::ItemLabel(12, 'x'), "12.");
+  EXPECT_EQ(TSection::ItemLabel(7, '1'), u"7.");
+  EXPECT_EQ(TSection::ItemLabel(3, 'a'), u"c.");
+  EXPECT_EQ(TSection::ItemLabel(30, 'A'), u"Z.");
+  EXPECT_EQ(TSection::ItemLabel(25, 'i'), u"xx.");
+  EXPECT_EQ(TSection::ItemLabel(4, 'I'), u"IV.");
+  EXPECT_EQ(TSection::ItemLabel(14, 'i'), u"xiv.");
+  EXPECT_EQ(TSection::ItemLabel(12, 'x'), u"12.");
 }
 
 TEST(TextLayout, MeasureWidthsGivesLongestWordAndWholeText) {
   DocFixture f;
   auto block = std::make_unique<TSection>(1, alLeft, nullptr, f.font);
-  block->AppendText("ab abcde a");
+  block->AppendText(u"ab abcde a");
   block->AddImage(std::make_unique<FakeImage>(30, 10, iaLeft), &f.doc);
   TSection& s = f.add(std::move(block));
   FixedCanvas c(10, 10);

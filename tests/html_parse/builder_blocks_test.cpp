@@ -4,6 +4,7 @@
 
 #include "builder_fixture.h"
 #include "html/parse/colors.h"
+#include "platform/unicode.h"
 
 namespace tavra::test {
 namespace {
@@ -69,7 +70,7 @@ TEST(BuilderHeadings, FullFontStackMakesHeadingsPlain) {
 TEST(BuilderStyles, StyleBitsOnAndOffInRuns) {
   Parsed p("<b>b<i>bi</b>i</i><u>u</u><strike>s</strike>n");
   const TSection& s = p.block<TSection>(0);
-  ASSERT_EQ(s.Text, "bbiiusn");
+  ASSERT_EQ(utf16ToUtf8(s.Text), "bbiiusn");
   auto styleAt = [&](int pos) {
     int index = 0;
     return s.FontRuns.RunAtPos(pos, index).TheFont->Style();
@@ -114,7 +115,7 @@ TEST(BuilderFonts, SizeClampedInsideAndOutsidePre) {
   EXPECT_EQ(s.FontRuns.RunAtPos(0, index).TheFont->NormalSize, 36);
   EXPECT_EQ(s.FontRuns.RunAtPos(1, index).TheFont->NormalSize, 8);
   const TPreFormated& pre = p.block<TPreFormated>(1);
-  ASSERT_EQ(pre.Text, "z");
+  ASSERT_EQ(utf16ToUtf8(pre.Text), "z");
   EXPECT_EQ(pre.FontRuns.RunAtPos(0, index).TheFont->NormalSize, 30);
 }
 
@@ -137,7 +138,7 @@ TEST(BuilderFonts, ColourFaceAndFixedPitch) {
 TEST(BuilderFonts, BigAndSmallStepThroughTheTable) {
   Parsed p("<big>a<big>b</big></big><small>c<small>d<small>e</small>g</small>h</small>f");
   const TSection& s = p.block<TSection>(0);
-  ASSERT_EQ(s.Text, "abcdeghf");
+  ASSERT_EQ(utf16ToUtf8(s.Text), "abcdeghf");
   int index = 0;
   auto size = [&](int pos) { return s.FontRuns.RunAtPos(pos, index).TheFont->NormalSize; };
   EXPECT_EQ(size(0), 14);
@@ -262,7 +263,7 @@ TEST(BuilderPre, TagsInsidePre) {
   Parsed p("<pre>&lt;<b>b</b> <x>c <i>i</i> < d<a href=h.htm>l</a></pre>");
   const TPreFormated& pre = p.block<TPreFormated>(1);
   // Unknown tags and a lone `<` are dropped; references are resolved.
-  EXPECT_EQ(pre.Text, "<b c i  dl");
+  EXPECT_EQ(utf16ToUtf8(pre.Text), "<b c i  dl");
   int index = 0;
   EXPECT_TRUE(pre.FontRuns.RunAtPos(1, index).TheFont->Style() & fsBold);
   EXPECT_FALSE(pre.FontRuns.RunAtPos(2, index).TheFont->Style() & fsBold);
@@ -325,7 +326,7 @@ TEST(BuilderAnchors, NamesAndLinks) {
   EXPECT_EQ(p.anchors.at("TOP"), &p.block<TSection>(0));
   EXPECT_EQ(p.anchors.at("SEC"), &p.block<TSection>(2));
   const TSection& s = p.block<TSection>(2);
-  ASSERT_EQ(s.Text, "link after");
+  ASSERT_EQ(utf16ToUtf8(s.Text), "link after");
   int index = 0;
   const TFontObj& link = s.FontRuns.RunAtPos(0, index);
   EXPECT_EQ(link.UrlTarget.URL, "s.htm");

@@ -10,6 +10,7 @@
 #include "html/document/section_list.h"
 #include "html/tables/table.h"
 #include "common/recording_host.h"
+#include "platform/unicode.h"
 
 namespace tavra::test {
 
@@ -22,15 +23,15 @@ inline std::string describe(const TCell& cell) {
     const TSectionBase& b = cell[i];
     std::string token;
     if (auto* pre = dynamic_cast<const TPreFormated*>(&b)) {
-      token = "F'" + pre->Text + "'";
+      token = "F'" + utf16ToUtf8(pre->Text) + "'";
     } else if (auto* ol = dynamic_cast<const TOListItem*>(&b)) {
-      token = "O'" + ol->Text + "'";
+      token = "O'" + utf16ToUtf8(ol->Text) + "'";
     } else if (auto* dl = dynamic_cast<const TDListItem*>(&b)) {
-      token = "D'" + dl->Text + "'";
+      token = "D'" + utf16ToUtf8(dl->Text) + "'";
     } else if (auto* ul = dynamic_cast<const TUListItem*>(&b)) {
-      token = "U'" + ul->Text + "'";
+      token = "U'" + utf16ToUtf8(ul->Text) + "'";
     } else if (auto* text = dynamic_cast<const TSection*>(&b)) {
-      token = "T'" + text->Text + "'";
+      token = "T'" + utf16ToUtf8(text->Text) + "'";
     } else if (dynamic_cast<const TParagraphSpace*>(&b)) {
       token = "P";
     } else if (auto* heading = dynamic_cast<const THeadingSpace*>(&b)) {

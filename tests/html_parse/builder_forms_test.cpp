@@ -5,6 +5,7 @@
 #include "builder_fixture.h"
 #include "html/forms/form_controls.h"
 #include "html/images/image_obj.h"
+#include "platform/unicode.h"
 
 namespace tavra::test {
 namespace {
@@ -50,7 +51,7 @@ TEST(BuilderForms, OptionTextIsCutAndTextOutsideOptionsIgnored) {
   ASSERT_EQ(list->Options.size(), 2u);
   EXPECT_EQ(list->Options[0].first, "a");
   EXPECT_EQ(list->Options[1].first, std::string(80, 'x'));
-  EXPECT_EQ(p.block<TSection>(0).Text, "\x02" "after");
+  EXPECT_EQ(utf16ToUtf8(p.block<TSection>(0).Text), "\x02" "after");
 }
 
 TEST(BuilderForms, UnclosedTextAreaTakesTheRest) {

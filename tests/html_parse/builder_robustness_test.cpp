@@ -12,6 +12,7 @@
 #include "html/parse/builder_state.h"
 #include "platform/file_system.h"
 #include "platform/fixed_canvas.h"
+#include "platform/unicode.h"
 
 namespace tavra::test {
 namespace {
@@ -99,7 +100,7 @@ TEST(BuilderFiles, HtmlFileAcrossBufferBoundariesAndPlainText) {
   std::remove(path.c_str());
   EXPECT_EQ(f.results.ParsedTitle, "T");
   ASSERT_EQ(f.doc.Count(), 1 + 2 * 500);
-  EXPECT_EQ(f.block<TSection>(2 * 500).Text, "para 499");
+  EXPECT_EQ(utf16ToUtf8(f.block<TSection>(2 * 500).Text), "para 499");
 
   Parsed t;
   path = writeTemp("builder_plain.txt", "line <b>1</b> &amp;\r\n\n\tend");

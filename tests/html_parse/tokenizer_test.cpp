@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "html_parse/tokenizer_test_util.h"
+#include "platform/unicode.h"
 
 using namespace tavra;
 using tavra::test::Token;
@@ -45,7 +46,7 @@ TEST(Tokenizer, UpperCharIsTheAsciiUpperCaseOfTheCurrentCharacter) {
   EXPECT_EQ(t.CurrentChar, 'a');
   EXPECT_EQ(t.UpperChar, 'A');
   t.GetCh();
-  EXPECT_EQ(t.UpperChar, '\xE1');  // Windows-1250 letters keep their byte
+  EXPECT_EQ(t.UpperChar, U'\u00E1');  // letters past ASCII keep their case
   t.GetCh();
   EXPECT_EQ(t.CurrentChar, 'Z');
 }
@@ -56,7 +57,7 @@ TEST(Tokenizer, TextFoldsWhiteSpaceOutsidePreformattedText) {
   tavra::test::start(t, "a  \r\n b");
   t.InPre = true;
   t.NextSymbol();
-  EXPECT_EQ(t.TokenText, "a  \r b");
+  EXPECT_EQ(utf16ToUtf8(t.TokenText), "a  \r b");
 
   // Runs are at most 100 characters long.
   std::vector<Token> runs = tokens(std::string(250, 'x'));
@@ -79,15 +80,19 @@ TEST(Tokenizer, NamedReferences) {
   EXPECT_EQ(text("&ampx"), "&ampx");           // not a reference: stays as written
   EXPECT_EQ(text("&AMP;"), "&AMP;");           // names are case-sensitive
   EXPECT_EQ(text("&lt;&gt;&quot;"), "<>\"");
-  EXPECT_EQ(text("&nbsp;"), "\xA0");
-  EXPECT_EQ(text("&yuml;"), "\xFF");
-  EXPECT_EQ(text("&frac12;&Ccedil;&times;&szlig;"), "\xBD\xC7\xD7\xDF");
-  EXPECT_EQ(text("&eacute;&Eacute;"), "\xE9\xC9");  // the two letter cases are two names
+  EXPECT_EQ(text("&nbsp;"), "\u00A0");
+  EXPECT_EQ(text("&yuml;"), "\u00FF");
+  EXPECT_EQ(text("&frac12;&Ccedil;&times;&szlig;"), "\u00BD\u00C7\u00D7\u00DF");
+  EXPECT_EQ(text("&eacute;&Eacute;"), "\u00E9\u00C9");  // the two letter cases are two names
+  // Latin-1 letters are themselves, not the Windows-1250 letters of the same bytes.
+  EXPECT_EQ(text("&ntilde; &aring; &oslash; &egrave;"), "\u00F1 \u00E5 \u00F8 \u00E8");
+  EXPECT_EQ(text("&mdash;&ldquo;&hellip;&rdquo;&euro;&OElig;&alpha;&Omega;&thetasym;&rArr;&ne;&hearts;"),
+            "\u2014\u201C\u2026\u201D\u20AC\u0152\u03B1\u03A9\u03D1\u21D2\u2260\u2665");
   EXPECT_EQ(tokens("& x"), (std::vector<Token>{{symText, "&"}, {symText, " x"}}));
   EXPECT_EQ(text("&unknown;"), "&unknown;");
-  // Seven characters are more than any name holds: no lookup, the rest is text.
-  EXPECT_EQ(tokens("&abcdefgh;"), (std::vector<Token>{{symText, "&abcdefg"}, {symText, "h;"}}));
-  EXPECT_EQ(text("&iquest"), "\xBF");  // no semicolon at the end of the input
+  // Nine characters are more than any name holds: no lookup, the rest is text.
+  EXPECT_EQ(tokens("&abcdefghij;"), (std::vector<Token>{{symText, "&abcdefghi"}, {symText, "j;"}}));
+  EXPECT_EQ(text("&iquest"), "\u00BF");  // no semicolon at the end of the input
 }
 
 TEST(Tokenizer, NumericReferences) {
@@ -95,14 +100,21 @@ TEST(Tokenizer, NumericReferences) {
   EXPECT_EQ(text("&#65x"), "Ax");
   EXPECT_EQ(text("&#9;"), " ");
   EXPECT_EQ(text("&#10;"), "\n");
-  EXPECT_EQ(text("&#32;&#255;"), " \xFF");
+  EXPECT_EQ(text("&#32;&#255;"), " \u00FF");
   EXPECT_EQ(text("&#7;"), "&#7;");
-  EXPECT_EQ(text("&#300;"), "&#300;");
+  EXPECT_EQ(text("&#300;&#8212;&#x20AC;&#X3a9;&#x1F600;"), "\u012C\u2014\u20AC\u03A9\U0001F600");
+  EXPECT_EQ(text("&#1114111;"), "\U0010FFFF");
+  // The values below U+00A0 that are no characters stand for Windows-1250's.
+  EXPECT_EQ(text("&#150;&#138;"), "\u2013\u0160");
+  // What is no character stays as written.
+  EXPECT_EQ(text("&#1114112;"), "&#1114112;");
+  EXPECT_EQ(text("&#xD800;"), "&#xD800;");
+  EXPECT_EQ(text("&#0;"), "&#0;");
+  EXPECT_EQ(text("&#x;"), "&#x;");
   EXPECT_EQ(text("&#31"), "&#31");
   EXPECT_EQ(text("&#;"), "&#;");
-  EXPECT_EQ(tokens("&#000065;"), (std::vector<Token>{{symText, "&#000065"}, {symText, ";"}}));
-  EXPECT_EQ(text("&#00065;"), "A");  // five digits are still read
-  EXPECT_EQ(tokens("&#x41;"), (std::vector<Token>{{symText, "&#"}, {symText, "x41;"}}));
+  EXPECT_EQ(text("&#00000065;"), "A");  // eight digits are still read
+  EXPECT_EQ(tokens("&#0000000065;"), (std::vector<Token>{{symText, "&#000000006"}, {symText, "5;"}}));
 }
 
 TEST(Tokenizer, CommentsAndDeclarationsVanish) {
@@ -264,7 +276,7 @@ TEST(Tokenizer, TextAreaContent) {
   for (int i = 0; i < 50; ++i) {
     t.NextTextAreaSymbol();
     if (t.CurrentSymbol == tagTextareaEnd || t.CurrentSymbol == symEndOfFile) break;
-    content.push_back({t.CurrentSymbol, t.TokenText});
+    content.push_back({t.CurrentSymbol, utf16ToUtf8(t.TokenText)});
   }
   EXPECT_EQ(t.CurrentSymbol, tagTextareaEnd);
   EXPECT_EQ(content, (std::vector<Token>{{symText, "one"},
@@ -275,7 +287,7 @@ TEST(Tokenizer, TextAreaContent) {
                                          {symText, " y"}}));
   t.SkipPastTagEnd();
   t.NextSymbol();
-  EXPECT_EQ(t.TokenText, "after");
+  EXPECT_EQ(utf16ToUtf8(t.TokenText), "after");
 
   tavra::test::start(t, "no end");
   t.NextTextAreaSymbol();
@@ -291,7 +303,7 @@ TEST(Tokenizer, ScriptContent) {
   for (int i = 0; i < 50; ++i) {
     t.NextScriptSymbol();
     if (t.CurrentSymbol == tagScriptEnd || t.CurrentSymbol == symEndOfFile) break;
-    content.push_back({t.CurrentSymbol, t.TokenText});
+    content.push_back({t.CurrentSymbol, utf16ToUtf8(t.TokenText)});
   }
   EXPECT_EQ(t.CurrentSymbol, tagScriptEnd);
   EXPECT_EQ(content, (std::vector<Token>{{symText, "if (a"},
@@ -309,7 +321,7 @@ TEST(Tokenizer, ScriptContent) {
   content.clear();
   for (int i = 0; i < 5; ++i) {
     t.NextScriptSymbol();
-    content.push_back({t.CurrentSymbol, t.TokenText});
+    content.push_back({t.CurrentSymbol, utf16ToUtf8(t.TokenText)});
   }
   EXPECT_EQ(content, (std::vector<Token>{{symOtherTag, "<scriptx"},
                                          {symText, "y>"},
@@ -372,10 +384,10 @@ TEST(Tokenizer, TwoDocumentsSideBySide) {
   second.NextSymbol();
   first.NextSymbol();
   second.NextSymbol();
-  EXPECT_EQ(first.TokenText, "one");
-  EXPECT_EQ(second.TokenText, "two ");
+  EXPECT_EQ(utf16ToUtf8(first.TokenText), "one");
+  EXPECT_EQ(utf16ToUtf8(second.TokenText), "two ");
   second.NextSymbol();
-  EXPECT_EQ(second.TokenText, "&");
+  EXPECT_EQ(utf16ToUtf8(second.TokenText), "&");
   first.NextSymbol();
   EXPECT_EQ(first.CurrentSymbol, tagBEnd);
 }

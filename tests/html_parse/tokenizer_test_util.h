@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "html/parse/tokenizer.h"
+#include "platform/unicode.h"
 
 namespace tavra::test {
 
@@ -30,7 +31,7 @@ inline std::vector<Token> readAll(HtmlTokenizer& t, std::size_t limit = 100000) 
   for (std::size_t i = 0; i < limit; ++i) {
     t.NextSymbol();
     if (t.CurrentSymbol == symEndOfFile) break;
-    out.push_back(Token{t.CurrentSymbol, t.TokenText});
+    out.push_back(Token{t.CurrentSymbol, utf16ToUtf8(t.TokenText)});
   }
   return out;
 }

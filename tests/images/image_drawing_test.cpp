@@ -31,7 +31,7 @@ TEST(ImageDrawing, AlternateTextWrapsAtBlanksWhileLinesFit) {
   FixedCanvas canvas(100, 100);
   // 11-pixel font: every character 5 wide, line height 11, ascent 9; the box holds 8.
   canvas.setFont(canvas.fonts().createFont({"Arial", 8}));
-  WrapTextInRect(canvas, 10, 20, 50, 50, "  one two three four");
+  WrapTextInRect(canvas, 10, 20, 50, 50, u"  one two three four");
   ASSERT_EQ(canvas.texts().size(), 2u);
   EXPECT_EQ(canvas.texts()[0].text, "one two");
   EXPECT_EQ(canvas.texts()[0].x, 10);
@@ -40,14 +40,14 @@ TEST(ImageDrawing, AlternateTextWrapsAtBlanksWhileLinesFit) {
   EXPECT_EQ(canvas.texts()[1].baseline, 40);
 
   canvas.clearRecords();
-  WrapTextInRect(canvas, 10, 20, 50, 60, "one two three four");
+  WrapTextInRect(canvas, 10, 20, 50, 60, u"one two three four");
   ASSERT_EQ(canvas.texts().size(), 3u);
   EXPECT_EQ(canvas.texts()[2].text, "four");
   EXPECT_EQ(canvas.texts()[2].baseline, 51);
 
   // A word longer than the box stands on its own line, clipped.
   canvas.clearRecords();
-  WrapTextInRect(canvas, 0, 0, 20, 50, "unbreakable x");
+  WrapTextInRect(canvas, 0, 0, 20, 50, u"unbreakable x");
   ASSERT_EQ(canvas.texts().size(), 2u);
   EXPECT_EQ(canvas.texts()[0].text, "unbreakable");
   EXPECT_EQ(canvas.image().at(22, 3), 0xFFFFFFu);

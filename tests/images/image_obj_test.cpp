@@ -8,6 +8,7 @@
 #include "html/document/section_list.h"
 #include "images/encoders.h"
 #include "platform/fixed_canvas.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 namespace {
@@ -50,7 +51,7 @@ TEST_F(InlineImages, AttributesAsWritten) {
                                  {attrIsmap, ""}, {attrTransp, ""}}));
   EXPECT_EQ(image.Pos, 7);
   EXPECT_EQ(image.Source, "a.gif");
-  EXPECT_EQ(image.AltText, "Logo");
+  EXPECT_EQ(utf16ToUtf8(image.AltText), "Logo");
   EXPECT_EQ(image.ImgAlign, iaMiddle);
   EXPECT_TRUE(image.NoBorder);
   EXPECT_TRUE(image.WidthIsPercent);

@@ -10,6 +10,7 @@
 #include "common/recording_host.h"
 #include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 namespace {
@@ -37,7 +38,7 @@ std::pair<int, int> inkColumns(const QImage& image) {
 
 TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
   // "Příliš žluťoučký kůň" in Windows-1250.
-  const std::string text = cp1250::fromUtf8("Příliš žluťoučký kůň úpěl");
+  const std::u16string text = utf8ToUtf16("Příliš žluťoučký kůň úpěl");
   for (const char* face : {"Times New Roman", "Arial", "Courier New"}) {
     FontPtr font = toolkitFonts().createFont(FontSpec{face, 12, 0});
     EXPECT_GT(font->metrics().ascent, 0);
@@ -57,7 +58,7 @@ TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
       PainterCanvas c(p, 400, 40);
       c.setFont(font);
       c.setBkMode(BkMode::Transparent);
-      std::string head = text.substr(0, 9), tail = text.substr(9);
+      std::u16string head = text.substr(0, 9), tail = text.substr(9);
       c.textOut(10, 30, head);
       c.textOut(10 + c.textWidth(head), 30, tail);
     }
@@ -76,19 +77,19 @@ TEST(PainterCanvas, DrawnTextIsExactlyAsWideAsMeasured) {
     PainterCanvas c(p, 200, 40);
     c.setFont(underlined);
     c.setBkMode(BkMode::Transparent);
-    c.textOut(10, 20, "abc");
+    c.textOut(10, 20, u"abc");
   }
   QImage below = line.copy(0, 21, 200, 19);
   auto [uLeft, uRight] = inkColumns(below);
   EXPECT_EQ(uLeft, 10);
-  EXPECT_EQ(uRight, 10 + underlined->textWidth("abc") - 1);
+  EXPECT_EQ(uRight, 10 + underlined->textWidth(u"abc") - 1);
   EXPECT_EQ(QtFont::familyFor("Arial"), "Liberation Sans");
   EXPECT_EQ(QtFont::familyFor("Courier New"), "Liberation Mono");
 }
 
 TEST(PainterCanvas, FamiliesPastTheBoundGetTheSerifFaceWithoutAMatchOfTheirOwn) {
   QtFontEngine engine;
-  const std::string text = "Wave 1999";
+  const std::u16string text = u"Wave 1999";
   for (int i = 0; i < 200; ++i) engine.createFont(FontSpec{"Family" + std::to_string(i), 12, 0});
   EXPECT_LE(engine.faceCount(), 132u);
   FontPtr late = engine.createFont(FontSpec{"Arial", 12, 0});
@@ -100,7 +101,7 @@ TEST(PainterCanvas, FamiliesPastTheBoundGetTheSerifFaceWithoutAMatchOfTheirOwn) 
 // A size copied from the first face of a family must measure and draw like that size asked
 // of the toolkit directly.
 TEST(PainterCanvas, OtherSizesOfAFaceMatchTheFaceAskedForDirectly) {
-  const std::string text = cp1250::fromUtf8("Žluťoučký kůň, WAVE 1999");
+  const std::u16string text = utf8ToUtf16("Žluťoučký kůň, WAVE 1999");
   for (unsigned style : {0u, unsigned(fsBold), unsigned(fsItalic)}) {
     QtFontEngine first, direct;
     first.createFont(FontSpec{"Times New Roman", 9, style});
@@ -132,7 +133,7 @@ TEST(PainterCanvas, OpaqueTextClipAndRasterOperations) {
     c.setFont(toolkitFonts().createFont(FontSpec{"Arial", 12, 0}));
     c.setTextColor(clWhite);
     c.setBkColor(0x0000FF);
-    c.extTextOut(0, 20, etoOpaque | etoClipped, {0, 5, 30, 25}, "WWWWWWWW");
+    c.extTextOut(0, 20, etoOpaque | etoClipped, {0, 5, 30, 25}, u"WWWWWWWW");
     Bitmap src(2, 2, 0x00F0F0F0);
     c.fillRect({50, 0, 60, 10}, 0x0F0F0F);
     c.drawBitmap(50, 0, src, SRCPAINT);
@@ -164,28 +165,28 @@ TEST(PainterCanvas, SampleDocumentRendersToPng) {
     return raw;
   };
   add(std::make_unique<THeadingSpace>(1));
-  add(std::make_unique<TSection>(0, alCenter, nullptr, heading))->AppendText(cp1250::fromUtf8("Denní texty"));
+  add(std::make_unique<TSection>(0, alCenter, nullptr, heading))->AppendText(utf8ToUtf16("Denní texty"));
   add(std::make_unique<THeadingSpace>(1));
   auto* para = add(std::make_unique<TSection>(0, alLeft, nullptr, base));
-  para->AppendText(cp1250::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy. Text se láme podle šířky okna, "));
+  para->AppendText(utf8ToUtf16("Příliš žluťoučký kůň úpěl ďábelské ódy. Text se láme podle šířky okna, "));
   TMyFont link = base;
   link.SetStyle(fsUnderline);
   link.SetColor(0xFF0000);
   TUrlTarget target;
   target.Assign("info.htm", "");
   para->ChangeLink(attrHref, doc, link, target);
-  para->AppendText("odkaz");
+  para->AppendText(u"odkaz");
   para->ChangeLink(attrName, doc, base, target);
-  para->AppendText(cp1250::fromUtf8(" a pokračuje obyčejným písmem, "));
+  para->AppendText(utf8ToUtf16(" a pokračuje obyčejným písmem, "));
   para->ChangeFont(doc, base, fsItalic);
-  para->AppendText(cp1250::fromUtf8("kurzívou"));
+  para->AppendText(utf8ToUtf16("kurzívou"));
   para->ChangeFont(doc, base, fsBold);
-  para->AppendText(cp1250::fromUtf8(" a tučně."));
+  para->AppendText(utf8ToUtf16(" a tučně."));
   add(std::make_unique<TParagraphSpace>());
   for (int i = 1; i <= 3; ++i)
-    add(std::make_unique<TOListItem>(1, nullptr, base, 'I', i))->AppendText(cp1250::fromUtf8("Číslovaná položka"));
-  add(std::make_unique<TUListItem>(2, nullptr, base))->AppendText(cp1250::fromUtf8("Vnořená odrážka"));
-  add(std::make_unique<TUListItem>(1, nullptr, base))->AppendText(cp1250::fromUtf8("Odrážka první úrovně"));
+    add(std::make_unique<TOListItem>(1, nullptr, base, 'I', i))->AppendText(utf8ToUtf16("Číslovaná položka"));
+  add(std::make_unique<TUListItem>(2, nullptr, base))->AppendText(utf8ToUtf16("Vnořená odrážka"));
+  add(std::make_unique<TUListItem>(1, nullptr, base))->AppendText(utf8ToUtf16("Odrážka první úrovně"));
   TAttributeList ruleAttrs;
   ruleAttrs.Add(attrWidth, 80, "80%");
   add(std::make_unique<THorzLine>(ruleAttrs));
@@ -193,8 +194,8 @@ TEST(PainterCanvas, SampleDocumentRendersToPng) {
   fixed.Fixed = true;
   fixed.SetName("Courier New");
   fixed.SetHtmlSize(doc, 10);
-  add(std::make_unique<TPreFormated>(0, alLeft, nullptr, fixed))->AppendText("int main() { return 0; }");
-  add(std::make_unique<TSection>(0, alRight, nullptr, base))->AppendText(cp1250::fromUtf8("Vpravo zarovnaný řádek"));
+  add(std::make_unique<TPreFormated>(0, alLeft, nullptr, fixed))->AppendText(u"int main() { return 0; }");
+  add(std::make_unique<TSection>(0, alRight, nullptr, base))->AppendText(utf8ToUtf16("Vpravo zarovnaný řádek"));
 
   const int width = 420, height = 400;
   QImage image = blank(width, height);
@@ -218,6 +219,44 @@ TEST(PainterCanvas, SampleDocumentRendersToPng) {
   if (!shot.isEmpty()) {
     EXPECT_TRUE(image.save(QString::fromLocal8Bit(shot)));
   }
+}
+
+// The serif face has no snowman; a face that has one draws it, and what follows it stands
+// exactly where its measured width ends.
+TEST(PainterCanvas, ACharacterTheFaceLacksIsDrawnAndMeasuredInAFaceThatHasIt) {
+  FontPtr font = toolkitFonts().createFont(FontSpec{"Times New Roman", 16, 0});
+  auto qt = std::dynamic_pointer_cast<const QtFont>(font);
+  ASSERT_TRUE(qt);
+  ASSERT_FALSE(qt->rawFont().supportsCharacter(U'\u2603'));
+  const QtFont::Glyph snowman = qt->glyph(U'\u2603');
+  ASSERT_GE(snowman.face, 0) << "a second face with the character must be installed";
+  EXPECT_TRUE(qt->rawFont(snowman.face).supportsCharacter(U'\u2603'));
+  EXPECT_EQ(qt->glyph(U'a').face, -1);
+  EXPECT_GT(font->textWidth(u"\u2603"), 0);
+
+  auto draw = [&](auto paint) {
+    QImage image = blank(120, 40);
+    QPainter p(&image);
+    PainterCanvas c(p, 120, 40);
+    c.setFont(font);
+    c.setBkMode(BkMode::Transparent);
+    paint(c);
+    return image;
+  };
+  const QImage together = draw([](Canvas& c) { c.textOut(10, 30, u"\u2603|\u2603"); });
+  const QImage apart = draw([&](Canvas& c) {
+    c.textOut(10, 30, u"\u2603");
+    c.textOut(10 + font->textWidth(u"\u2603"), 30, u"|");
+    c.textOut(10 + font->textWidth(u"\u2603|"), 30, u"\u2603");
+  });
+  EXPECT_EQ(together, apart);
+  // Not the box of a character no face has.
+  const QImage box = draw([](Canvas& c) { c.textOut(10, 30, u"\uE000"); });
+  const QImage one = draw([](Canvas& c) { c.textOut(10, 30, u"\u2603"); });
+  EXPECT_NE(one, box);
+  auto [left, right] = inkColumns(one);
+  EXPECT_GE(left, 10 - 1);
+  EXPECT_LE(right, 10 + font->textWidth(u"\u2603") + 1);
 }
 
 }  // namespace

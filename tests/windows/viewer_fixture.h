@@ -19,6 +19,7 @@
 #include "common/message_capture.h"
 #include "platform/qt/painter_canvas.h"
 #include "platform/temp_folder.h"
+#include "platform/unicode.h"
 
 namespace tavra::test {
 
@@ -57,7 +58,7 @@ class ViewerTest : public ::testing::Test {
     return QPoint(viewer.MarginWidth() + x + 2 - viewer.GetHScrollPos(), y - viewer.GetVScrollPos() + 6);
   }
 
-  int find(const std::string& text) { return viewer.Document().SearchText(0, text, true); }
+  int find(const std::string& text) { return viewer.Document().SearchText(0, utf8ToUtf16(text), true); }
 
   // Mouse events as the platform delivers them to the document surface, also outside it
   // while a button is held.

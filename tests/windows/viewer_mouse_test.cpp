@@ -1,5 +1,7 @@
 // Selection by dragging and by double click, auto-scrolling, hover and link clicks.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "windows/viewer_fixture.h"
@@ -37,10 +39,11 @@ TEST_F(ViewerTest, DraggingSelectsAndAClickAfterADragFollowsNoLink) {
 }
 
 TEST_F(ViewerTest, DoubleClickSelectsAWordOfWordCharacters) {
-  // 0xE8 and 0xE1 are letters of the code page (c with caron, a acute); 0x9A is s with
-  // caron, which does not count as a word character.
-  viewer.LoadFromFile(write("words.htm", "<p>alpha beta-gamma ko\xE8ka \x9A x\xE1</p>"));
-  const int beta = find("beta"), dash = find("-"), cat = find("ko"), caron = find("\x9A");
+  // A Windows-1250 page: 0xE8 is c with caron, 0x8A and 0x9D are S and t with caron (the
+  // letters the code page keeps below 192 count like every other letter), 0xD7 is the
+  // multiplication sign.
+  viewer.LoadFromFile(write("words.htm", "<p>alpha beta-gamma ko\xE8ka \x8A\x9D" "astn\xFD 3\xD7" "4</p>"));
+  const int beta = find("beta"), dash = find("-"), cat = find("ko"), lucky = find("\u0160"), times = find("\u00D7");
   doubleClick(pointOf(beta + 1));
   EXPECT_EQ(viewer.SelStart(), beta);
   EXPECT_EQ(viewer.SelEnd(), beta + 4);
@@ -49,10 +52,18 @@ TEST_F(ViewerTest, DoubleClickSelectsAWordOfWordCharacters) {
   EXPECT_EQ(viewer.SelStart(), cat);
   EXPECT_EQ(viewer.SelEnd(), cat + 5);
 
+  doubleClick(pointOf(lucky + 3));
+  EXPECT_EQ(viewer.SelStart(), lucky);
+  EXPECT_EQ(viewer.SelEnd(), lucky + 7);
+  EXPECT_EQ(viewer.SelectedText(), u"\u0160\u0165astn\u00FD");
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(&viewer, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Šťastný"));
+
   doubleClick(pointOf(dash));
   EXPECT_GE(viewer.SelStart(), viewer.SelEnd()) << "a hyphen selects nothing";
-  doubleClick(pointOf(caron));
-  EXPECT_GE(viewer.SelStart(), viewer.SelEnd()) << "the byte 0x9A selects nothing";
+  doubleClick(pointOf(times));
+  EXPECT_GE(viewer.SelStart(), viewer.SelEnd()) << "a multiplication sign selects nothing";
 
   // Past the end of the line, the caret would stand on no character of this line.
   doubleClick(QPoint(390, pointOf(beta).y()));

@@ -13,19 +13,19 @@ namespace {
 
 int documentFontSize(const TSectionBase& block) { return block.Document ? block.Document->FontSize : 12; }
 
-void copyEmptyLine(const TSectionBase& block, int selFrom, int selTo, std::string& out) {
-  if (selFrom <= block.FirstCharPos && block.FirstCharPos < selTo) out += "\r\n";
+void copyEmptyLine(const TSectionBase& block, int selFrom, int selTo, std::u16string& out) {
+  if (selFrom <= block.FirstCharPos && block.FirstCharPos < selTo) out += u"\r\n";
 }
 
 }  // namespace
 
-void TParagraphSpace::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+void TParagraphSpace::CopySelectedText(int selFrom, int selTo, std::u16string& out) const {
   copyEmptyLine(*this, selFrom, selTo, out);
 }
 
 void TParagraphSpace::RecalcFixedHeight() { ContentHeight = MulDiv(14, documentFontSize(*this), 12); }
 
-void THeadingSpace::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+void THeadingSpace::CopySelectedText(int selFrom, int selTo, std::u16string& out) const {
   copyEmptyLine(*this, selFrom, selTo, out);
 }
 
@@ -78,7 +78,7 @@ THorzLine::THorzLine(const TAttributeList& attributes) {
   }
 }
 
-void THorzLine::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+void THorzLine::CopySelectedText(int selFrom, int selTo, std::u16string& out) const {
   copyEmptyLine(*this, selFrom, selTo, out);
 }
 
@@ -124,7 +124,7 @@ TPreFormated::TPreFormated(int listLevel, int alignment, const TUrlTarget* linkT
   NoWrap = true;
 }
 
-void TPreFormated::AppendText(std::string_view text) {
+void TPreFormated::AppendText(std::u16string_view text) {
   if (text.empty() || CharCount > MaxChars) return;
   std::size_t length = Text.size() + text.size();
   if (Text.capacity() < length + 1) Text.reserve(length + 100);

@@ -13,7 +13,7 @@ namespace tavra {
 // Spacers and rules append an empty line when copied inside the selection.
 class TParagraphSpace : public TSectionBase {
  public:
-  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
+  void CopySelectedText(int selFrom, int selTo, std::u16string& out) const override;
   void RecalcFixedHeight() override;
 };
 
@@ -21,7 +21,7 @@ class THeadingSpace : public TSectionBase {
  public:
   explicit THeadingSpace(unsigned level) : Level(level) {}
   unsigned Level;
-  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
+  void CopySelectedText(int selFrom, int selTo, std::u16string& out) const override;
   void RecalcFixedHeight() override;
 };
 
@@ -41,7 +41,7 @@ class THorzLine : public TSectionBase {
   int RoomLeft = 0;
   int RoomRight = 0;
 
-  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
+  void CopySelectedText(int selFrom, int selTo, std::u16string& out) const override;
   int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) override;
   int PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const override;
   void RecalcFixedHeight() override;
@@ -53,7 +53,7 @@ class TPreFormated : public TSection {
   TPreFormated(int listLevel, int alignment, const TUrlTarget* linkTarget, const TMyFont& font,
                std::uint8_t extraFontStyles = 0);
 
-  void AppendText(std::string_view text) override;
+  void AppendText(std::u16string_view text) override;
   int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) override;
   void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth) override;
 };

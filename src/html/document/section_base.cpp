@@ -15,7 +15,7 @@ int TSectionBase::LayoutSection(Canvas&, int y, IndentManager& indents, int& max
   return ContentHeight;
 }
 
-void TSectionBase::CopySelectedText(int, int, std::string&) const {}
+void TSectionBase::CopySelectedText(int, int, std::u16string&) const {}
 
 int TSectionBase::PaintSection(const PaintContext&, Canvas&, int, int, int y) const {
   return y + ContentHeight;
@@ -27,17 +27,17 @@ bool TSectionBase::ImageAtPoint(int, int, InlineImage*&, int&, int&) { return fa
 
 int TSectionBase::PointToCharPos(Canvas&, int, int, bool&, int&, int&, int&) { return -1; }
 
-int TSectionBase::SearchText(int, std::string_view, bool) { return -1; }
+int TSectionBase::SearchText(int, std::u16string_view, bool) { return -1; }
 
 bool TSectionBase::CharPosToPoint(Canvas&, int, int&, int&) { return false; }
 
-bool TSectionBase::CharAtPos(int, char&, TSectionBase*&) { return false; }
+bool TSectionBase::CharAtPos(int, char16_t&, TSectionBase*&) { return false; }
 
 void TSectionBase::MeasureWidths(Canvas&, int& minWidth, int& maxWidth) { minWidth = maxWidth = 0; }
 
 void TCell::AddSection(std::unique_ptr<TSectionBase> block) {
   if (!block) return;
-  if (auto* pre = dynamic_cast<TPreFormated*>(block.get()); pre && pre->CharCount == 0) pre->AppendText(" ");
+  if (auto* pre = dynamic_cast<TPreFormated*>(block.get()); pre && pre->CharCount == 0) pre->AppendText(u" ");
   block->Document = Document;
   block->RecalcFixedHeight();
   Add(std::move(block));
@@ -146,7 +146,7 @@ int TCell::PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& l
   return pos;
 }
 
-int TCell::SearchText(int start, std::string_view text, bool matchCase) {
+int TCell::SearchText(int start, std::u16string_view text, bool matchCase) {
   for (auto& block : items_) {
     int pos = block->SearchText(start, text, matchCase);
     if (pos >= 0) return pos;
@@ -160,14 +160,14 @@ bool TCell::CharPosToPoint(Canvas& canvas, int pos, int& y, int& x) {
   return false;
 }
 
-bool TCell::CharAtPos(int pos, char& ch, TSectionBase*& block) {
+bool TCell::CharAtPos(int pos, char16_t& ch, TSectionBase*& block) {
   if (pos < CellFirstCharPos || pos > CellFirstCharPos + CellCharCount) return false;
   for (auto& b : items_)
     if (b->CharAtPos(pos, ch, block)) return true;
   return false;
 }
 
-void TCell::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+void TCell::CopySelectedText(int selFrom, int selTo, std::u16string& out) const {
   if (selFrom >= selTo) return;
   for (const auto& block : items_) {
     if (block->FirstCharPos >= selTo) break;

@@ -57,7 +57,7 @@ class TSectionBase {
   int CharCount = 0;
 
   // Appends the text of the block that lies in selFrom..selTo (character positions).
-  virtual void CopySelectedText(int selFrom, int selTo, std::string& out) const;
+  virtual void CopySelectedText(int selFrom, int selTo, std::u16string& out) const;
   virtual int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos);
   // After layout: where the block's lines, pictures and controls stand across, with the
   // block's cell starting at x (document coordinates). Hit tests and invalidation use it.
@@ -70,9 +70,9 @@ class TSectionBase {
   virtual bool ImageAtPoint(int x, int y, InlineImage*& image, int& imageX, int& imageY);
   virtual int PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& lineHeight, int& lineTop,
                              int& caretX);
-  virtual int SearchText(int start, std::string_view text, bool matchCase);
+  virtual int SearchText(int start, std::u16string_view text, bool matchCase);
   virtual bool CharPosToPoint(Canvas& canvas, int pos, int& y, int& x);
-  virtual bool CharAtPos(int pos, char& ch, TSectionBase*& block);
+  virtual bool CharAtPos(int pos, char16_t& ch, TSectionBase*& block);
   virtual void RefreshFonts() { RecalcFixedHeight(); }
   virtual void RecalcFixedHeight() {}
   virtual void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth);
@@ -106,10 +106,10 @@ class TCell : public TFreeList<TSectionBase> {
   // `cell` is set to this cell when a position is found and no cell was reported yet.
   int PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& lineHeight, int& lineTop, int& caretX,
                      TCell*& cell);
-  int SearchText(int start, std::string_view text, bool matchCase);
+  int SearchText(int start, std::u16string_view text, bool matchCase);
   bool CharPosToPoint(Canvas& canvas, int pos, int& y, int& x);
-  bool CharAtPos(int pos, char& ch, TSectionBase*& block);
-  void CopySelectedText(int selFrom, int selTo, std::string& out) const;
+  bool CharAtPos(int pos, char16_t& ch, TSectionBase*& block);
+  void CopySelectedText(int selFrom, int selTo, std::u16string& out) const;
   void RefreshFonts();
   bool Contains(const TSectionBase* block) const;
   // A block whose layout failed is reported and removed; the document hears of it first,

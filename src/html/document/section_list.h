@@ -12,6 +12,7 @@
 #include "html/links/map_item.h"
 #include "html/document/section_base.h"
 #include "platform/bitmap.h"
+#include "platform/charsets.h"
 #include "platform/timer.h"
 
 namespace tavra {
@@ -45,7 +46,9 @@ class TSectionList : public TCell {
   std::string PreFontName = "Courier New";
   ColorRef FontColor = clBlack;
   ColorRef LinkColor = 0xFF0000;
-  std::uint8_t Charset = 1;
+  std::uint8_t Charset = 1;  // of the fonts
+  // What the document's bytes were read in; its forms submit in it.
+  tavra::Charset DocumentCharset = tavra::Charset::Windows1250;
   ColorRef BackgroundColor = clWindow;
   const Bitmap* BackgroundBitmap = nullptr;
   std::string BackgroundImageName;  // empty: none

@@ -5,7 +5,7 @@
 
 #include "html/document/section_list.h"
 #include "platform/ascii.h"
-#include "platform/codepage.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -40,7 +40,7 @@ TSection::TSection(int listLevel, int alignment, const TUrlTarget* linkTarget, c
 
 // ---------------------------------------------------------------- building
 
-void TSection::AppendText(std::string_view text) {
+void TSection::AppendText(std::u16string_view text) {
   if (text.empty() || CharCount > MaxChars) return;
   if (text.front() == ' ') {
     bool onlyFloats = CharCount > 0 && OnlyFloatsBefore(0, CharCount);
@@ -108,7 +108,7 @@ void TSection::ApplyClear(const TAttributeList& attributes) {
 
 int TSection::CloseSection() {
   if (CharCount == 0) {
-    Text = " ";
+    Text = u" ";
     CharCount = 1;
   }
   return Alignment;
@@ -139,7 +139,7 @@ InlineControl* TSection::ControlAtPos(int pos) const {
 
 bool TSection::IsMarker(int pos) const {
   if (pos < 0 || pos >= CharCount) return false;
-  char c = Text[std::size_t(pos)];
+  char16_t c = Text[std::size_t(pos)];
   if (c == ImageMarker) return ImageRuns.ImageAtCharPos(pos) != nullptr;
   if (c == ControlMarker) return ControlAtPos(pos) != nullptr;
   return false;
@@ -178,7 +178,7 @@ int TSection::TextWidth(int start, int count, bool trimTrailingSpaces) const {
     int n = TextStretch(i, end);
     int index = 0;
     const FontPtr& font = FontRuns.RunAtPos(i, index).Font();
-    for (int k = i; k < i + n; ++k) width += font->advance(static_cast<unsigned char>(Text[std::size_t(k)]));
+    for (int k = i; k < i + n; ++k) width += font->unitAdvance(Text.data(), k, CharCount);
     i += n;
   }
   return width;
@@ -191,7 +191,7 @@ int TSection::FitChars(FitState& state, int available, int start, int maxCount) 
   int consumed = 0;
   while (consumed < maxCount) {
     int pos = start + consumed;
-    char c = Text[std::size_t(pos)];
+    char16_t c = Text[std::size_t(pos)];
     if (c == ImageMarker) {
       if (InlineImage* image = ImageRuns.ImageAtCharPos(pos)) {
         if (!image->IsFloat()) {
@@ -229,7 +229,7 @@ int TSection::FitChars(FitState& state, int available, int start, int maxCount) 
     const FontPtr& font = FontRuns.RunAtPos(pos, index).Font();
     int fit = 0;
     while (fit < n) {
-      int advance = font->advance(static_cast<unsigned char>(Text[std::size_t(pos + fit)]));
+      int advance = font->unitAdvance(Text.data(), pos + fit, CharCount);
       if (used + advance > available) break;
       used += advance;
       ++fit;
@@ -403,7 +403,7 @@ void TSection::FinishLine(IndentManager& indents, int start, int count, int& y, 
 
 // ---------------------------------------------------------------- painting
 
-std::string TSection::ItemLabel(int number, char style) {
+std::u16string TSection::ItemLabel(int number, char style) {
   std::string label;
   if (style == 'A' || style == 'a') {
     int n = std::clamp(number - 1, 0, 25);
@@ -415,7 +415,8 @@ std::string TSection::ItemLabel(int number, char style) {
   } else {
     label = std::to_string(number);
   }
-  return label + ".";
+  label += '.';
+  return std::u16string(label.begin(), label.end());
 }
 
 void TSection::PaintListMarker(const PaintContext& context, Canvas& canvas, const LineRec& line, int x,
@@ -423,7 +424,7 @@ void TSection::PaintListMarker(const PaintContext& context, Canvas& canvas, cons
   int mx = FirstLineLeft + x;
   int scroll = context.ScrollOffset;
   if (ListKind == lkNumbered) {
-    std::string label = ItemLabel(ItemNumber, NumberingStyle());
+    const std::u16string label = ItemLabel(ItemNumber, NumberingStyle());
     canvas.setFont(NumberFont->Fonts().createFont(NumberFont->Face()));
     canvas.setTextColor(NumberFont->Color());
     canvas.setBkMode(BkMode::Transparent);
@@ -454,7 +455,7 @@ void TSection::PlaceContents(int x) {
     for (int i = line.Start; i < end;) {
       int index = 0;
       const TFontObj& run = FontRuns.RunAtPos(i, index);
-      char c = Text[std::size_t(i)];
+      char16_t c = Text[std::size_t(i)];
       if (c == ImageMarker) {
         if (InlineImage* image = ImageRuns.ImageAtCharPos(i)) {
           if (!image->IsFloat()) {
@@ -497,7 +498,7 @@ void TSection::PaintLine(const PaintContext& context, Canvas& canvas, int clipWi
   for (int i = line.Start; i < end;) {
     int index = 0;
     const TFontObj& run = FontRuns.RunAtPos(i, index);
-    char c = Text[std::size_t(i)];
+    char16_t c = Text[std::size_t(i)];
     if (c == ImageMarker) {
       if (InlineImage* image = ImageRuns.ImageAtCharPos(i)) {
         if (!image->IsFloat()) {
@@ -537,7 +538,7 @@ void TSection::PaintLine(const PaintContext& context, Canvas& canvas, int clipWi
     int shift = run.ScriptMode == smSuperscript ? -run.FontHeight / 3
                 : run.ScriptMode == smSubscript ? run.Descent / 2 + 1
                                                 : 0;
-    std::string_view stretch(Text.data() + i, std::size_t(n));
+    std::u16string_view stretch(Text.data() + i, std::size_t(n));
     int drawX = pen - run.Overhang / 2;
     int drawY = baseline + shift - scroll;
     if (NoWrap) {
@@ -674,7 +675,7 @@ bool TSection::CharPosToPoint(Canvas&, int pos, int& y, int& x) {
   return false;
 }
 
-bool TSection::CharAtPos(int pos, char& ch, TSectionBase*& block) {
+bool TSection::CharAtPos(int pos, char16_t& ch, TSectionBase*& block) {
   if (pos < FirstCharPos || pos >= FirstCharPos + CharCount) return false;
   ch = Text[std::size_t(pos - FirstCharPos)];
   block = this;
@@ -683,7 +684,7 @@ bool TSection::CharAtPos(int pos, char& ch, TSectionBase*& block) {
 
 // ---------------------------------------------------------------- search and copy
 
-int TSection::SearchText(int start, std::string_view text, bool matchCase) {
+int TSection::SearchText(int start, std::u16string_view text, bool matchCase) {
   if (CharCount == 0 || text.empty() || start >= FirstCharPos + CharCount) return -1;
   int from = std::max(start, FirstCharPos) - FirstCharPos;
   if (matchCase) {
@@ -691,29 +692,24 @@ int TSection::SearchText(int start, std::string_view text, bool matchCase) {
     return found == std::string::npos ? -1 : FirstCharPos + int(found);
   }
   int length = int(std::min<std::size_t>(text.size(), 255));
-  auto first = static_cast<unsigned char>(text[0]);
-  unsigned char lower = cp1250::toLower(first);
   for (int i = from; i + length <= CharCount; ++i) {
-    if (cp1250::toLower(static_cast<unsigned char>(Text[std::size_t(i)])) != lower) continue;
-    int k = 1;
-    while (k < length && cp1250::toLower(static_cast<unsigned char>(Text[std::size_t(i + k)])) ==
-                             cp1250::toLower(static_cast<unsigned char>(text[std::size_t(k)])))
-      ++k;
+    int k = 0;
+    while (k < length && foldCase(Text[std::size_t(i + k)]) == foldCase(text[std::size_t(k)])) ++k;
     if (k == length) return FirstCharPos + i;
   }
   return -1;
 }
 
-void TSection::CopySelectedText(int selFromPos, int selToPos, std::string& out) const {
+void TSection::CopySelectedText(int selFromPos, int selToPos, std::u16string& out) const {
   int selFrom = selFromPos - FirstCharPos, selTo = selToPos - FirstCharPos;
   for (const LineRec& line : Lines) {
     int lineEnd = line.Start + line.Ln;
     if (line.Ln == 0 || line.Start >= selTo || lineEnd <= selFrom) continue;
     int a = std::max(line.Start, selFrom), b = std::min(lineEnd, selTo);
     if (a == line.Start)
-      for (int n = line.LineIndent / LevelStep; n > 0; --n) out += "   ";
+      for (int n = line.LineIndent / LevelStep; n > 0; --n) out += u"   ";
     out.append(Text, std::size_t(a), std::size_t(b - a));
-    if (selTo >= lineEnd) out += "\r\n";
+    if (selTo >= lineEnd) out += u"\r\n";
   }
 }
 

@@ -42,7 +42,7 @@ class TSection : public TSectionBase {
   TSection(int listLevel, int alignment, const TUrlTarget* linkTarget, const TMyFont& font,
            std::uint8_t extraFontStyles = 0);
 
-  std::string Text;
+  std::u16string Text;
   TFontList FontRuns;
   TImageObjList ImageRuns;
   std::vector<InlineControl*> ControlRuns;
@@ -57,7 +57,7 @@ class TSection : public TSectionBase {
   int FirstLineLeft = 0;
 
   // --- building
-  virtual void AppendText(std::string_view text);
+  virtual void AppendText(std::u16string_view text);
   void ChangeFont(TSectionList& document, const TMyFont& font, std::uint8_t extraFontStyles = 0,
                   std::uint8_t scriptMode = smNormal);
   void ChangeLink(Symbol symbol, TSectionList& document, const TMyFont& font, const TUrlTarget& target,
@@ -70,7 +70,7 @@ class TSection : public TSectionBase {
   int CloseSection();
 
   // --- document operations
-  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
+  void CopySelectedText(int selFrom, int selTo, std::u16string& out) const override;
   int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) override;
   void PlaceContents(int x) override;
   int PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const override;
@@ -78,9 +78,9 @@ class TSection : public TSectionBase {
   bool ImageAtPoint(int x, int y, InlineImage*& image, int& imageX, int& imageY) override;
   int PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& lineHeight, int& lineTop,
                      int& caretX) override;
-  int SearchText(int start, std::string_view text, bool matchCase) override;
+  int SearchText(int start, std::u16string_view text, bool matchCase) override;
   bool CharPosToPoint(Canvas& canvas, int pos, int& y, int& x) override;
-  bool CharAtPos(int pos, char& ch, TSectionBase*& block) override;
+  bool CharAtPos(int pos, char16_t& ch, TSectionBase*& block) override;
   void RefreshFonts() override;
   void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth) override;
 
@@ -97,7 +97,7 @@ class TSection : public TSectionBase {
   bool IsMarker(int pos) const;
 
   // The marker text of a numbered item: "1.", "C.", "xiv." ...
-  static std::string ItemLabel(int number, char style);
+  static std::u16string ItemLabel(int number, char style);
 
  protected:
   // Read by the painting of list markers; list items override them.

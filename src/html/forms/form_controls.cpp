@@ -5,6 +5,7 @@
 #include "html/images/image_obj.h"
 #include "html/document/text_section.h"
 #include "platform/ascii.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -17,7 +18,7 @@ int windowSize(long long pixels) { return int(std::clamp(pixels, 0LL, MaxWindowS
 
 int widthOfA(Canvas& canvas, FontEngine& fonts, const FontSpec& font) {
   canvas.setFont(fonts.createFont(font));
-  return canvas.textWidth("A");
+  return canvas.textWidth(u"A");
 }
 
 int heightOfA(Canvas& canvas, FontEngine& fonts, const FontSpec& font) {
@@ -104,7 +105,7 @@ void TButtonFormControlObj::SetHeightWidth(Canvas& canvas) {
   if (!WinControl) return;
   canvas.setFont(Document->Host().Fonts().createFont(WinControl->Font()));
   int height = canvas.fontMetrics().height + 8;
-  int width = windowSize(static_cast<long long>(canvas.textWidth(Value)) + 20);
+  int width = windowSize(static_cast<long long>(canvas.textWidth(utf8ToUtf16(Value))) + 20);
   WinControl->SetBounds(WinControl->Left(), WinControl->Top(), width, height);
 }
 
@@ -297,7 +298,7 @@ void TComboFormControlObj::SetHeightWidth(Canvas& canvas) {
   if (!WinControl) return;
   FormWidgetFactory* widgets = Widgets();
   FontEngine& fonts = Document->Host().Fonts();
-  int w = widgets ? fonts.createFont(widgets->ScreenFont())->textWidth("A") : widthOfA(canvas, fonts, WinControl->Font());
+  int w = widgets ? fonts.createFont(widgets->ScreenFont())->textWidth(u"A") : widthOfA(canvas, fonts, WinControl->Font());
   WinControl->SetClientSize(windowSize(static_cast<long long>(w) * LongestOption + 30), -1);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The window controls of HTML forms as the engine sees them. The engine stays free of any
 // toolkit: the viewer hands the forms a factory of real widgets on its document surface,
-// tests hand them widgets of fixed sizes. Text crosses this seam in Windows-1250.
+// tests hand them widgets of fixed sizes. Text crosses this seam in UTF-8.
 
 #include <functional>
 #include <memory>

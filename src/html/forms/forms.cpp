@@ -4,6 +4,7 @@
 
 #include "html/forms/form_controls.h"
 #include "platform/ascii.h"
+#include "platform/charsets.h"
 
 namespace tavra {
 
@@ -140,7 +141,7 @@ void ThtmlForm::SubmitForm(const std::string& extra) {
   for (auto& control : Controls) {
     std::string text;
     for (int index = 0; control->GetSubmission(index, text); ++index) {
-      if (!text.empty()) results.push_back(text);
+      if (!text.empty()) results.push_back(encodeText(text, Document->DocumentCharset));
       text.clear();
     }
   }

@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <new>
 
-#include "platform/codepage.h"
 #include "platform/ascii.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
 std::string ImageCacheKey(const std::string& source) {
-  std::string key(ascii::trimmed(source));
-  for (char& c : key) c = static_cast<char>(cp1250::toUpper(static_cast<std::uint8_t>(c)));
-  return key;
+  return upperCaseUtf8(ascii::trimmed(source));
 }
 
 int TStringBitmapList::lowerBound(const std::string& key) const {

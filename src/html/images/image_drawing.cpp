@@ -17,30 +17,30 @@ void DrawTransparentBitmap(Canvas& canvas, const Bitmap& picture, const Mask& ma
   canvas.restore();
 }
 
-void WrapTextInRect(Canvas& canvas, int left, int top, int right, int bottom, const std::string& text) {
+void WrapTextInRect(Canvas& canvas, int left, int top, int right, int bottom, const std::u16string& text) {
   const int lineHeight = canvas.fontMetrics().height;
   const int ascent = canvas.fontMetrics().ascent;
   const Rect box{left, top, right, bottom};
-  auto drawLine = [&](std::string line, int y) {
+  auto drawLine = [&](std::u16string line, int y) {
     while (!line.empty() && line.back() == ' ') line.pop_back();
     canvas.extTextOut(left, y + ascent, etoClipped, box, line);
   };
   std::size_t pos = 0;
-  std::string line;
+  std::u16string line;
   int y = top;
   for (;;) {
-    while (pos < text.size() && static_cast<unsigned char>(text[pos]) <= ' ') ++pos;
+    while (pos < text.size() && text[pos] <= ' ') ++pos;
     if (pos >= text.size()) break;
     std::size_t blank = text.find(' ', pos);
-    std::string word = text.substr(pos, blank == std::string::npos ? std::string::npos : blank - pos);
-    pos = blank == std::string::npos ? text.size() : blank;
+    std::u16string word = text.substr(pos, blank == std::u16string::npos ? std::u16string::npos : blank - pos);
+    pos = blank == std::u16string::npos ? text.size() : blank;
     if (!line.empty() && canvas.textWidth(line + word) > right - left) {
       drawLine(line, y);
       y += lineHeight;
-      line = word + " ";
+      line = word + u" ";
       if (y + lineHeight > bottom) return;
     } else {
-      line += word + " ";
+      line += word + u" ";
     }
   }
   if (!line.empty() && y + lineHeight <= bottom) drawLine(line, y);

@@ -15,7 +15,7 @@ void DrawTransparentBitmap(Canvas& canvas, const Bitmap& picture, const Mask& ma
 
 // Word-wraps `text` at blanks into the box in the canvas's current font and colour, one
 // line per height of "A", as many lines as fit; lines are clipped to the box.
-void WrapTextInRect(Canvas& canvas, int left, int top, int right, int bottom, const std::string& text);
+void WrapTextInRect(Canvas& canvas, int left, int top, int right, int bottom, const std::u16string& text);
 
 // One-pixel frame just inside left..right, top..bottom (right and bottom exclusive).
 // Raised: top and left edges light, right and bottom dark; sunken: the reverse. The

@@ -8,6 +8,7 @@
 #include "html/images/placeholder_images.h"
 #include "html/document/section_list.h"
 #include "platform/ascii.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -44,7 +45,7 @@ TImageObj::TImageObj(int position, const TAttributeList& attributes) {
   for (const TAttribute& a : attributes) {
     switch (a.Sym) {
       case attrSrc: Source = a.Text; break;
-      case attrAlt: AltText = a.Text; break;
+      case attrAlt: AltText = utf8ToUtf16(a.Text); break;
       case attrAlign: {
         std::string align = ImageCacheKey(a.Text);
         ImgAlign = align == "TOP"                              ? iaTop

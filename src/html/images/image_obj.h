@@ -29,7 +29,7 @@ class TImageObj : public InlineImage, public AnimatedPicture {
   int ImageWidth = 0;
   bool SizeFixed = false;
   std::string Source;
-  std::string AltText;
+  std::u16string AltText;
   bool NoBorder = false;
   std::uint8_t Transparent = 0;  // 0 opaque, 1 corner colour, 2 GIF, 3 PNG
   TSectionList* Document = nullptr;

@@ -24,20 +24,46 @@ void replaceAll(std::string& text, char from, char to) { std::replace(text.begin
 
 bool isDrivePath(const std::string& path) { return path.size() >= 2 && path[1] == ':'; }
 
+bool isUtf8(std::string_view bytes) {
+  std::size_t pos = 0;
+  char32_t c;
+  while (pos < bytes.size())
+    if (!cp1250::nextUtf8(bytes, pos, c)) return false;
+  return true;
+}
+
+// Escaped bytes of a path: a run of them that is not UTF-8 is Windows-1250, as every
+// path of the program's own documents was written.
+std::string decodeEscapes(const std::string& text) {
+  std::string result;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::string bytes;
+    std::size_t p = i;
+    for (; p < text.size() && text[p] == '%' && p > 0 && p + 2 < text.size(); p += 3) {
+      int high = hexDigit(text[p + 1]), low = hexDigit(text[p + 2]);
+      // A zero byte would cut the path short wherever it meets the file system.
+      if (high < 0 || low < 0 || (high == 0 && low == 0)) break;
+      bytes += char(high * 16 + low);
+    }
+    if (!bytes.empty()) {
+      result += isUtf8(bytes) ? bytes : cp1250::toUtf8(bytes);
+      i = p;
+    } else if (text[i] == '%') {
+      return result + text.substr(i);  // an escape that is none ends the decoding
+    } else {
+      result += text[i++];
+    }
+  }
+  return result;
+}
+
 }  // namespace
 
 std::string TrimControls(const std::string& text) { return std::string(ascii::trimmed(text)); }
 
 std::string UrlToLocalPath(const std::string& text) {
-  std::string result = text;
-  for (;;) {
-    std::size_t p = result.find('%');
-    if (p == std::string::npos || p == 0 || p + 2 >= result.size()) break;
-    int high = hexDigit(result[p + 1]), low = hexDigit(result[p + 2]);
-    // A zero byte would cut the path short wherever it meets the file system.
-    if (high < 0 || low < 0 || (high == 0 && low == 0)) break;
-    result.replace(p, 3, 1, char(high * 16 + low));
-  }
+  std::string result = decodeEscapes(text);
   if (result.find('/') != std::string::npos) {
     std::transform(result.begin(), result.end(), result.begin(), ascii::toLower);
     std::size_t p = result.find("file:///");
@@ -58,7 +84,7 @@ std::string UrlToLocalPath(const std::string& text) {
 std::string NativePath(const std::string& path) {
   std::string result = isDrivePath(path) ? path.substr(2) : path;
   replaceAll(result, '\\', '/');
-  return cp1250::toUtf8(result);
+  return result;
 }
 
 std::string ExpandFileName(const std::string& path) {

@@ -13,13 +13,14 @@ namespace tavra {
 std::string TrimControls(const std::string& text);
 
 // A link in the home platform's path form: percent escapes decoded (never a "%" that
-// stands first), and a URL (any text with "/") lower-cased, its "file:///" or "file://"
-// removed, "|" turned into ":" and "/" into "\". A file URL without a drive
-// ("file:///tmp/a.htm") keeps the slash that roots its path.
+// stands first; escaped bytes that are not UTF-8 read as Windows-1250), and a URL (any
+// text with "/") lower-cased, its "file:///" or "file://" removed, "|" turned into ":"
+// and "/" into "\". A file URL without a drive ("file:///tmp/a.htm") keeps the slash that
+// roots its path.
 std::string UrlToLocalPath(const std::string& text);
 
-// A path of the home platform's form as a path of this machine. Engine text is
-// Windows-1250 and becomes the file system's UTF-8; relative paths stay relative.
+// A path of the home platform's form as a path of this machine (names are UTF-8, as the
+// file system takes them); relative paths stay relative.
 std::string NativePath(const std::string& path);
 
 // The absolute, normalised form of a path of this machine (relative to the current folder).

@@ -88,6 +88,7 @@ HtmlBuilder::HtmlBuilder(TSectionList& document, TAnchorNames& anchorNames)
 }
 
 void HtmlBuilder::Run(bool plainText) {
+  doc_.DocumentCharset = tok.DocumentCharset();
   auto finish = [this] {
     tok.Attributes.Clear();
     addCurrentSection();

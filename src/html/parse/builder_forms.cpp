@@ -3,6 +3,7 @@
 #include "html/parse/builder_state.h"
 #include "html/forms/form_controls.h"
 #include "platform/ascii.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -11,9 +12,12 @@ namespace {
 constexpr std::size_t kMaxOptionText = 80;
 
 
-void appendCut(std::string& to, const std::string& text, std::size_t max) {
-  if (to.size() < max) to.append(text, 0, max - to.size());
+// Counted in characters of UTF-16 text, so that a cut never halves a character's bytes.
+void appendCut(std::u16string& to, std::u16string_view text, std::size_t max) {
+  if (to.size() < max) to.append(text.substr(0, max - to.size()));
 }
+
+std::string trimmedUtf8(std::u16string_view text) { return std::string(ascii::trimmed(utf16ToUtf8(text))); }
 
 }  // namespace
 
@@ -26,7 +30,7 @@ void HtmlBuilder::DoTextArea(TFormControlObj* control) {
       if (area) area->AddLine(text);
       text.clear();
     } else {
-      text += tok.TokenText;
+      text += utf16ToUtf8(tok.TokenText);
     }
     tok.NextTextAreaSymbol();
   }
@@ -39,27 +43,27 @@ void HtmlBuilder::DoSelect(TFormControlObj* control) {
   auto* list = dynamic_cast<TListBoxFormControlObj*>(control);
   next();
   bool collecting = false;
-  std::string text, value;
+  std::u16string text, value;
   bool selected = false;
   while (sym() != tagSelectEnd && sym() != symEndOfFile) {
     if (sym() == symText) {
       if (collecting) appendCut(text, tok.TokenText, kMaxOptionText);
     } else if (sym() == tagOption || sym() == tagOptionEnd) {
-      std::string option(ascii::trimmed(text));
-      if (!option.empty() && collecting && list) list->AddOption(option, value, selected);
+      const std::string option = trimmedUtf8(text);
+      if (!option.empty() && collecting && list) list->AddOption(option, utf16ToUtf8(value), selected);
       text.clear();
       value.clear();
       selected = false;
       collecting = sym() == tagOption;
       if (collecting) {
         selected = attributes().Find(attrSelected) != nullptr;
-        if (const TAttribute* v = attributes().Find(attrValue)) appendCut(value, v->Text, kMaxOptionText);
+        if (const TAttribute* v = attributes().Find(attrValue)) appendCut(value, utf8ToUtf16(v->Text), kMaxOptionText);
       }
     }
     next();
   }
-  std::string option(ascii::trimmed(text));
-  if (collecting && !option.empty() && list) list->AddOption(option, value, selected);
+  const std::string option = trimmedUtf8(text);
+  if (collecting && !option.empty() && list) list->AddOption(option, utf16ToUtf8(value), selected);
   if (control) control->ResetToValue();
 }
 

@@ -2,6 +2,7 @@
 
 #include "html/parse/builder_state.h"
 #include "html/document/section_list.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -51,8 +52,10 @@ void HtmlBuilder::DoScript() {
   buffer.reserve(kScriptBufferStart);
   tok.NextScriptSymbol();
   while (sym() != tagScriptEnd && sym() != symEndOfFile) {
-    std::string_view piece = sym() == symLineEnd ? std::string_view("\r\n") : std::string_view(tok.TokenText);
-    buffer.append(piece);
+    if (sym() == symLineEnd)
+      buffer += "\r\n";
+    else
+      buffer += utf16ToUtf8(tok.TokenText);
     tok.NextScriptSymbol();
   }
   doc_.Host().Script(language, std::move(buffer));
@@ -62,7 +65,7 @@ void HtmlBuilder::DoTitle() {
   Results.ParsedTitle.clear();
   next();
   while (sym() == symText) {
-    Results.ParsedTitle += tok.TokenText;
+    Results.ParsedTitle += utf16ToUtf8(tok.TokenText);
     next();
   }
 }

@@ -5,6 +5,7 @@
 #include "html/forms/forms.h"
 #include "html/images/image_obj.h"
 #include "html/document/section_list.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -28,7 +29,7 @@ bool HtmlBuilder::beginPre(int level) {
   return pushed;
 }
 
-void HtmlBuilder::endPre(std::string& pending, bool pushed) {
+void HtmlBuilder::endPre(std::u16string& pending, bool pushed) {
   flush(pending);
   addCurrentSection();
   tok.InPre = false;
@@ -42,21 +43,21 @@ void HtmlBuilder::startPreLine(int level) {
   scriptMode_ = smNormal;
 }
 
-void HtmlBuilder::newPreLine(int level, std::string& pending) {
+void HtmlBuilder::newPreLine(int level, std::u16string& pending) {
   flush(pending);
   startPreLine(level);
 }
 
-void HtmlBuilder::flush(std::string& pending) {
+void HtmlBuilder::flush(std::u16string& pending) {
   if (currentSection_ && !pending.empty()) currentSection_->AppendText(pending);
   pending.clear();
 }
 
 void HtmlBuilder::DoPre(int level) {
   bool pushed = beginPre(level);
-  std::string pending;
+  std::u16string pending;
   for (;;) {
-    char c = tok.CurrentChar;
+    const char32_t c = tok.CurrentChar;
     if (c == HtmlTokenizer::EndMarker) break;
     if (c == HtmlTokenizer::LineEnd) {
       newPreLine(level, pending);
@@ -67,7 +68,7 @@ void HtmlBuilder::DoPre(int level) {
     } else if (c == '<') {
       if (!doPreTag(level, pending)) break;
     } else {
-      pending += c;
+      appendUtf16(pending, c);
       if (pending.size() > kPreFlushLength) flush(pending);
       tok.GetCh();
     }
@@ -76,7 +77,7 @@ void HtmlBuilder::DoPre(int level) {
   next();  // also past the /TD or /TH that ended the block
 }
 
-bool HtmlBuilder::doPreTag(int level, std::string& pending) {
+bool HtmlBuilder::doPreTag(int level, std::u16string& pending) {
   next();
   Symbol s = sym();
   if (isStyleSymbol(s)) {
@@ -145,14 +146,14 @@ bool HtmlBuilder::doPreTag(int level, std::string& pending) {
 
 void HtmlBuilder::DoText() {
   bool pushed = beginPre(0);
-  std::string pending;
+  std::u16string pending;
   for (;;) {
-    char c = tok.CurrentChar;
+    const char32_t c = tok.CurrentChar;
     if (c == HtmlTokenizer::EndMarker) break;
     if (c == HtmlTokenizer::LineEnd) {
       newPreLine(0, pending);
     } else {
-      pending += c;
+      appendUtf16(pending, c);
       if (pending.size() > kPreFlushLength) flush(pending);
     }
     tok.GetCh();

@@ -126,11 +126,11 @@ class HtmlBuilder {
   void DoPre(int level);
   void DoText();
   bool beginPre(int level);
-  void endPre(std::string& pending, bool pushed);
+  void endPre(std::u16string& pending, bool pushed);
   void startPreLine(int level);
-  void newPreLine(int level, std::string& pending);
-  void flush(std::string& pending);
-  bool doPreTag(int level, std::string& pending);
+  void newPreLine(int level, std::u16string& pending);
+  void flush(std::u16string& pending);
+  bool doPreTag(int level, std::u16string& pending);
 
   // --- forms
   void DoTextArea(TFormControlObj* control);

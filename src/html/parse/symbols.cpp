@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "html/parse/entity_names.h"
+
 namespace tavra {
 
 namespace {
@@ -148,22 +150,6 @@ constexpr AttrEntry kAttributes[] = {
 };
 static_assert(std::size(kAttributes) == 57);
 
-// The references: amp, lt, gt, quot, then the Latin-1 names from nbsp (160) to yuml (255).
-constexpr std::string_view kEntityNames[] = {
-    "amp",    "lt",     "gt",     "quot",   "nbsp",   "iexcl",  "cent",   "pound",  "curren",
-    "yen",    "brvbar", "sect",   "uml",    "copy",   "ordf",   "laquo",  "not",    "shy",
-    "reg",    "macr",   "deg",    "plusmn", "sup2",   "sup3",   "acute",  "micro",  "para",
-    "middot", "cedil",  "sup1",   "ordm",   "raquo",  "frac14", "frac12", "frac34", "iquest",
-    "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave",
-    "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde",
-    "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",   "times",  "Oslash", "Ugrave", "Uacute",
-    "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute", "acirc",  "atilde",
-    "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",   "igrave",
-    "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde",
-    "ouml",   "divide", "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",
-    "yuml",
-};
-static_assert(std::size(kEntityNames) == 100);
 
 // An open-addressing hash table from names to small values, filled once. Names are
 // looked up on every tag, attribute and reference, so a probe is a hash and (nearly
@@ -208,7 +194,7 @@ class NameTable {
 struct Tables {
   NameTable<std::uint8_t> tags;  // index into kTags
   NameTable<Symbol> attributes;
-  NameTable<char> entities;
+  NameTable<char32_t> entities;
   std::array<std::string_view, symbolCount> names{};
 
   Tables() {
@@ -220,10 +206,8 @@ struct Tables {
       attributes.insert(a.name, a.sym);
       names[a.sym] = a.name;
     }
-    for (std::size_t i = 0; i < std::size(kEntityNames); ++i) {
-      static constexpr char kFirstFour[] = {'&', '<', '>', '"'};
-      entities.insert(kEntityNames[i], i < 4 ? kFirstFour[i] : char(160 + (i - 4)));
-    }
+    for (std::size_t i = 0; i < std::size(kLatin1Names); ++i) entities.insert(kLatin1Names[i], char32_t(160 + i));
+    for (const EntityEntry& e : kOtherEntities) entities.insert(e.name, e.character);
     names[symText] = "(text)";
     names[symEndOfFile] = "(end of file)";
     names[symOtherTag] = "(other tag)";
@@ -269,8 +253,8 @@ Symbol AttributeSymbol(std::string_view upperName) {
   return tables().attributes.find(upperName, sym) ? sym : symOtherAttr;
 }
 
-bool EntityCharacter(std::string_view name, char& byte) {
-  return tables().entities.find(name, byte);
+bool EntityCharacter(std::string_view name, char32_t& character) {
+  return tables().entities.find(name, character);
 }
 
 bool KeepsAttributes(Symbol tag) { return kKeepAttributes.contains(tag); }

@@ -154,8 +154,8 @@ Symbol TagSymbol(std::string_view upperName, bool endTag);
 // The symbol of an attribute name (upper case); symOtherAttr when it is not in the table.
 Symbol AttributeSymbol(std::string_view upperName);
 
-// The byte of a named character reference (case-sensitive, without `&` and `;`).
-bool EntityCharacter(std::string_view name, char& byte);
+// The character of a named reference (case-sensitive, without `&` and `;`).
+bool EntityCharacter(std::string_view name, char32_t& character);
 
 // Whether a tag's attributes replace the attribute list (the tags whose handlers read them).
 bool KeepsAttributes(Symbol tag);

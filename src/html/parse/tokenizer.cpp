@@ -3,22 +3,43 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "platform/file_system.h"
+#include "html/parse/document_charset.h"
 #include "platform/ascii.h"
+#include "platform/codepage.h"
+#include "platform/file_system.h"
+#include "platform/unicode.h"
 
 namespace tavra {
 
 namespace {
 
-constexpr char kSpace = ' ';
+constexpr char32_t kSpace = ' ';
 
-bool isLetter(char upper) { return upper >= 'A' && upper <= 'Z'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char32_t upper) { return upper >= 'A' && upper <= 'Z'; }
+bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
+bool isHexDigit(char32_t upper) { return isDigit(upper) || (upper >= 'A' && upper <= 'F'); }
+char32_t upperOf(char32_t c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
 
-bool equalsIgnoreCase(const std::string& text, std::string_view lower) {
+bool equalsIgnoreCase(std::u16string_view text, std::string_view lower) {
   if (text.size() != lower.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i)
-    if (ascii::toUpper(text[i]) != ascii::toUpper(lower[i])) return false;
+    if (upperOf(text[i]) != upperOf(char32_t(lower[i]))) return false;
+  return true;
+}
+
+// A numeric reference's character: any scalar value but the controls. The 32 values
+// below U+00A0 that are no characters of their own stand, as they always have in these
+// documents, for the characters of Windows-1250 at those bytes.
+bool referencedCharacter(std::uint32_t code, char32_t& c) {
+  if (code == 9) {
+    c = kSpace;
+  } else if (code >= 0x80 && code < 0xA0) {
+    c = cp1250::toUnicode(std::uint8_t(code));
+  } else if (code == 10 || (code >= 32 && isScalarValue(code))) {
+    c = code;
+  } else {
+    return false;
+  }
   return true;
 }
 
@@ -44,6 +65,10 @@ HtmlTokenizer::~HtmlTokenizer() = default;
 
 void HtmlTokenizer::resetState() {
   pending_ = -1;
+  pendingByte_ = -1;
+  pendingUnit_ = -1;
+  charset_ = Charset::Windows1250;
+  byteTable_ = singleByteTable(charset_);
   ended_ = false;
   constructDepth_ = 0;
   inInclude_ = false;
@@ -69,6 +94,8 @@ void HtmlTokenizer::OpenFile(const std::string& fileName) {
   file_.reset(f);
   fileBytesRead_ = 0;
   if (!fileBuffer_) fileBuffer_ = std::make_unique<char[]>(FileBufferSize);
+  refill();
+  settleCharset();
 }
 
 void HtmlTokenizer::SetText(const char* text, std::size_t length) {
@@ -78,6 +105,16 @@ void HtmlTokenizer::SetText(const char* text, std::size_t length) {
     pos_ = text;
     end_ = text + length;
   }
+  settleCharset();
+}
+
+// From the bytes at hand: the whole memory text, or a file's first block.
+void HtmlTokenizer::settleCharset() {
+  if (!pos_) return;
+  std::size_t bomLength = 0;
+  charset_ = DocumentCharsetOf(std::string_view(pos_, std::size_t(end_ - pos_)), bomLength);
+  byteTable_ = singleByteTable(charset_);
+  pos_ += bomLength;
 }
 
 void HtmlTokenizer::endInput() {
@@ -85,65 +122,134 @@ void HtmlTokenizer::endInput() {
   pos_ = end_ = nullptr;
 }
 
-// The current block is used up: read the file's next block, or leave the included text.
-char HtmlTokenizer::refill() {
-  if (ended_) return EndMarker;
-  if (mode_ == TSourceMode::Include) {
-    mode_ = includeReturn_;
-    pos_ = returnPos_;
-    end_ = returnEnd_;
-    includeText_.clear();
-    return ReadSourceChar();
-  }
-  if (mode_ == TSourceMode::File && file_) {
-    std::size_t want = std::min<std::size_t>(FileBufferSize, MaxDocumentFileBytes - fileBytesRead_);
-    std::size_t n = want > 0 ? std::fread(fileBuffer_.get(), 1, want, file_.get()) : 0;
-    fileBytesRead_ += n;
-    if (n > 0) {
-      pos_ = fileBuffer_.get();
-      end_ = pos_ + n;
-      return ReadSourceChar();
+// The current block is used up: read the file's next block, or go back from the
+// included text to where the directive was. False at the end of the input.
+bool HtmlTokenizer::refill() {
+  while (!ended_) {
+    if (mode_ == TSourceMode::Include) {
+      mode_ = includeReturn_;
+      pos_ = returnPos_;
+      end_ = returnEnd_;
+      includeText_.clear();
+      if (pos_ < end_) return true;
+      continue;
     }
-    if (std::ferror(file_.get())) {
-      int error = errno;
-      throw InOutError::fromErrno(error ? error : EIO);
+    if (mode_ == TSourceMode::File && file_) {
+      std::size_t want = std::min<std::size_t>(FileBufferSize, MaxDocumentFileBytes - fileBytesRead_);
+      std::size_t n = want > 0 ? std::fread(fileBuffer_.get(), 1, want, file_.get()) : 0;
+      fileBytesRead_ += n;
+      if (n > 0) {
+        pos_ = fileBuffer_.get();
+        end_ = pos_ + n;
+        return true;
+      }
+      if (std::ferror(file_.get())) {
+        int error = errno;
+        throw InOutError::fromErrno(error ? error : EIO);
+      }
     }
+    endInput();
   }
-  endInput();
-  return EndMarker;
+  return false;
 }
 
-inline char HtmlTokenizer::ReadSourceChar() {
-  if (pos_ < end_) {
-    char c = *pos_++;
-    if (c == EndMarker) endInput();  // the byte ends the document like the end itself
-    return c;
+inline int HtmlTokenizer::nextByte() {
+  if (pendingByte_ >= 0) {
+    const int b = pendingByte_;
+    pendingByte_ = -1;
+    return b;
   }
-  return refill();
+  if (pos_ < end_ || refill()) return std::uint8_t(*pos_++);
+  return -1;
 }
 
-inline void HtmlTokenizer::setCurrent(char c) {
+inline char32_t HtmlTokenizer::ReadSourceChar() {
+  // Most documents are in a single-byte set: one lookup a character.
+  const char32_t c = byteTable_ && pos_ < end_ && pendingByte_ < 0 ? byteTable_[std::uint8_t(*pos_++)] : decodeChar();
+  if (c == EndMarker) endInput();  // the character ends the document like the end itself
+  return c;
+}
+
+char32_t HtmlTokenizer::decodeChar() {
+  if (charset_ == Charset::Utf16LE || charset_ == Charset::Utf16BE) return decodeUtf16();
+  const int b = nextByte();
+  if (b < 0) return EndMarker;
+  if (byteTable_) return byteTable_[b];
+  return decodeUtf8(b);
+}
+
+// A malformed sequence is one U+FFFD; a byte that cannot continue it starts the next.
+char32_t HtmlTokenizer::decodeUtf8(int lead) {
+  if (lead < 0x80) return char32_t(lead);
+  int extra = 0;
+  char32_t c = 0;
+  char32_t least = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1, c = lead & 0x1F, least = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2, c = lead & 0x0F, least = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3, c = lead & 0x07, least = 0x10000;
+  } else {
+    return kReplacementCharacter;
+  }
+  for (int k = 0; k < extra; ++k) {
+    const int next = nextByte();
+    if (next < 0 || (next & 0xC0) != 0x80) {
+      pendingByte_ = next;
+      return kReplacementCharacter;
+    }
+    c = (c << 6) | char32_t(next & 0x3F);
+  }
+  return c < least || !isScalarValue(c) ? kReplacementCharacter : c;
+}
+
+int HtmlTokenizer::nextUnit() {
+  if (pendingUnit_ >= 0) {
+    const int u = pendingUnit_;
+    pendingUnit_ = -1;
+    return u;
+  }
+  const int a = nextByte();
+  if (a < 0) return -1;
+  const int b = nextByte();
+  if (b < 0) return int(kReplacementCharacter);  // half a unit at the end
+  return charset_ == Charset::Utf16LE ? a | (b << 8) : (a << 8) | b;
+}
+
+char32_t HtmlTokenizer::decodeUtf16() {
+  const int u = nextUnit();
+  if (u < 0) return EndMarker;
+  if (isLowSurrogate(char16_t(u))) return kReplacementCharacter;
+  if (!isHighSurrogate(char16_t(u))) return char32_t(u);
+  const int low = nextUnit();
+  if (low >= 0 && isLowSurrogate(char16_t(low))) return 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(low) - 0xDC00);
+  pendingUnit_ = low;  // an unpaired high surrogate: the unit after it is read again
+  return kReplacementCharacter;
+}
+
+inline void HtmlTokenizer::setCurrent(char32_t c) {
   CurrentChar = c;
-  UpperChar = ascii::toUpper(c);
+  UpperChar = upperOf(c);
   if (c == EndMarker && constructDepth_ > 0) throw EParseError(OpenCommentMessage);
 }
 
 void HtmlTokenizer::ReadChar() {
-  char c;
+  char32_t c;
   if (pending_ >= 0) {
-    c = char(pending_);
+    c = char32_t(pending_);
     pending_ = -1;
   } else {
     c = ReadSourceChar();
   }
-  if (std::uint8_t(c) <= '\r') {
+  if (c <= '\r') {
     if (c == '\n') {
-      char next = ReadSourceChar();
-      if (next != '\r') pending_ = std::uint8_t(next);
+      char32_t next = ReadSourceChar();
+      if (next != '\r') pending_ = int(next);
       c = LineEnd;
     } else if (c == '\r') {
-      char next = ReadSourceChar();
-      if (next != '\n') pending_ = std::uint8_t(next);
+      char32_t next = ReadSourceChar();
+      if (next != '\n') pending_ = int(next);
     } else if (c == '\t') {
       c = kSpace;
     }
@@ -160,9 +266,9 @@ void HtmlTokenizer::GetCh() {
 // with any that follow it directly, so that the character after the last one is current.
 void HtmlTokenizer::removeConstructs() {
   for (;;) {
-    char peek = ReadSourceChar();
+    char32_t peek = ReadSourceChar();
     if (peek != '!') {
-      pending_ = std::uint8_t(peek);
+      pending_ = int(peek);
       return;
     }
     {
@@ -221,7 +327,7 @@ void HtmlTokenizer::DoInclude() {
   GetCh();
   std::string command;
   while (isLetter(UpperChar)) {
-    if (command.size() < std::size_t(MaxTokenText)) command += CurrentChar;
+    if (command.size() < std::size_t(MaxTokenText)) command += char(CurrentChar);
     GetCh();
   }
   std::vector<std::string> params;
@@ -260,7 +366,7 @@ void HtmlTokenizer::NextSymbol() {
     CurrentSymbol = symEndOfFile;
   } else if (!GetTag() && !GetEntity() && !GetText()) {
     CurrentSymbol = symStrayChar;
-    TokenText = CurrentChar;
+    appendUtf16(TokenText, CurrentChar);
     GetCh();
   }
   if (NoParagraphSpace) {
@@ -291,13 +397,13 @@ bool HtmlTokenizer::GetTag() {
     GetCh();
   } else if (!isLetter(UpperChar)) {
     CurrentSymbol = symText;
-    TokenText = "<";
+    TokenText = u"<";
     return true;
   }
 
   name_.clear();
   while (isLetter(UpperChar)) {
-    if (name_.size() < std::size_t(MaxTokenText)) name_ += UpperChar;
+    if (name_.size() < std::size_t(MaxTokenText)) name_ += char(UpperChar);
     GetCh();
   }
   const Symbol sym = TagSymbol(name_, endTag);
@@ -306,7 +412,7 @@ bool HtmlTokenizer::GetTag() {
   SkipWhiteSpace();
   HeadingLevel = 0;
   if ((sym == tagH || sym == tagHEnd) && CurrentChar >= '1' && CurrentChar <= '6') {
-    HeadingLevel = CurrentChar - '0';
+    HeadingLevel = int(CurrentChar - '0');
     GetCh();
   }
 
@@ -324,7 +430,7 @@ bool HtmlTokenizer::getAttrName(std::string& name) {
   if (!isLetter(UpperChar)) return false;
   name.clear();
   while (isLetter(UpperChar) || UpperChar == '-') {
-    if (name.size() < std::size_t(MaxTokenText)) name += UpperChar;
+    if (name.size() < std::size_t(MaxTokenText)) name += char(UpperChar);
     GetCh();
   }
   return true;
@@ -347,16 +453,20 @@ bool HtmlTokenizer::GetAttribute(Symbol& sym, std::string& name, std::string& te
 }
 
 bool HtmlTokenizer::GetQuotedValue(std::string& text, std::int32_t& value) {
-  const char quote = CurrentChar;
+  const char32_t quote = CurrentChar;
   if (quote != '"' && quote != '\'') return false;
   GetCh();
+  std::string asWritten;
   while (CurrentChar != quote && CurrentChar != EndMarker) {
     if (CurrentChar == LineEnd) {
       GetCh();
     } else if (CurrentChar == '&') {
-      readEntity(text);
+      if (const char32_t c = readEntity(asWritten))
+        appendUtf8(text, c);
+      else
+        text += asWritten;
     } else {
-      text += CurrentChar;
+      appendUtf8(text, CurrentChar);
       GetCh();
     }
   }
@@ -379,7 +489,7 @@ bool HtmlTokenizer::GetNumberValue(std::string& text, std::int32_t& value) {
   if (UpperChar != '+' && UpperChar != '-' && !isDigit(UpperChar)) return false;
   while (CurrentChar != kSpace && CurrentChar != LineEnd && CurrentChar != EndMarker &&
          CurrentChar != '%' && CurrentChar != '>' && CurrentChar != '\t') {
-    text += UpperChar;
+    appendUtf8(text, UpperChar);
     GetCh();
   }
   SkipWhiteSpace();
@@ -394,7 +504,7 @@ bool HtmlTokenizer::GetNumberValue(std::string& text, std::int32_t& value) {
 void HtmlTokenizer::GetBareValue(std::string& text) {
   while (CurrentChar != kSpace && CurrentChar != LineEnd && CurrentChar != EndMarker &&
          CurrentChar != '>' && CurrentChar != '\t') {
-    text += CurrentChar;
+    appendUtf8(text, CurrentChar);
     GetCh();
   }
 }
@@ -403,80 +513,66 @@ bool HtmlTokenizer::GetEntity() {
   if (UpperChar != '&') return false;
   CurrentSymbol = symText;
   TokenText.clear();
-  readEntity(TokenText);
+  std::string asWritten;
+  if (const char32_t c = readEntity(asWritten))
+    appendUtf16(TokenText, c);
+  else
+    TokenText.assign(asWritten.begin(), asWritten.end());
   return true;
 }
 
-void HtmlTokenizer::readEntity(std::string& out) {
+char32_t HtmlTokenizer::readEntity(std::string& asWritten) {
+  asWritten = "&";
   GetCh();
   if (CurrentChar == '#') {
+    asWritten += '#';
     GetCh();
-    constexpr int kMaxDigits = 6;
-    char digits[kMaxDigits];
-    int n = 0;
-    while (isDigit(CurrentChar)) {
-      digits[n++] = CurrentChar;
+    const bool hex = UpperChar == 'X';
+    if (hex) {
+      asWritten += char(CurrentChar);
       GetCh();
-      if (n == kMaxDigits) {  // too long to be a character: the text as written
-        out += "&#";
-        out.append(digits, kMaxDigits);
-        return;
-      }
+    }
+    // At this many digits no number is a character: the rest is text as written.
+    constexpr std::size_t kMaxDigits = 9;
+    const std::size_t first = asWritten.size();
+    std::uint32_t code = 0;
+    while (hex ? isHexDigit(UpperChar) : isDigit(CurrentChar)) {
+      const char32_t digit = UpperChar;
+      asWritten += char(CurrentChar);
+      GetCh();
+      code = code * (hex ? 16 : 10) + std::uint32_t(isDigit(digit) ? digit - '0' : digit - 'A' + 10);
+      if (asWritten.size() - first == kMaxDigits) return 0;
     }
     const bool semicolon = CurrentChar == ';';
     if (semicolon) GetCh();
-    if (n > 0) {
-      int code = 0;
-      for (int i = 0; i < n; ++i) code = code * 10 + (digits[i] - '0');
-      if (code == 9) {
-        out += kSpace;
-        return;
-      }
-      if (code == 10 || (code >= 32 && code <= 255)) {
-        out += char(code);
-        return;
-      }
-    }
-    out += "&#";
-    out.append(digits, std::size_t(n));
-    if (semicolon) out += ';';
-    return;
+    char32_t c;
+    if (asWritten.size() > first && referencedCharacter(code, c)) return c;
+    if (semicolon) asWritten += ';';
+    return 0;
   }
 
-  constexpr int kMaxName = 7;
-  char name[kMaxName];
-  int n = 0;
+  constexpr std::size_t kMaxName = 9;  // one more than the longest name
   while (isLetter(UpperChar) || isDigit(UpperChar)) {
-    name[n++] = CurrentChar;
+    asWritten += char(CurrentChar);
     GetCh();
-    if (n == kMaxName) {  // longer than any name: not looked up
-      out += '&';
-      out.append(name, kMaxName);
-      return;
-    }
+    if (asWritten.size() - 1 == kMaxName) return 0;  // longer than any name: not looked up
   }
   const bool semicolon = CurrentChar == ';';
   if (semicolon) GetCh();
-  char byte;
-  if (EntityCharacter(std::string_view(name, std::size_t(n)), byte)) {
-    out += byte;
-    return;
-  }
-  out += '&';
-  out.append(name, std::size_t(n));
-  if (semicolon) out += ';';
+  char32_t c;
+  if (EntityCharacter(std::string_view(asWritten).substr(1), c)) return c;
+  if (semicolon) asWritten += ';';
+  return 0;
 }
 
 bool HtmlTokenizer::GetText() {
-  auto ends = [](char c) {
-    return (std::uint8_t(c) < 32 && c != LineEnd) || c == '&' || c == '<' || c == '>';
-  };
+  auto ends = [](char32_t c) { return (c < 32 && c != LineEnd) || c == '&' || c == '<' || c == '>'; };
   while (TokenText.size() < std::size_t(MaxTextRun) && !ends(CurrentChar)) {
     if (!InPre && (CurrentChar == kSpace || CurrentChar == LineEnd)) {
-      TokenText += kSpace;
+      TokenText += char16_t(kSpace);
       SkipWhiteSpace();
     } else {
-      TokenText += CurrentChar;
+      appendUtf16(TokenText, CurrentChar);
       GetCh();
     }
   }
@@ -493,11 +589,11 @@ void HtmlTokenizer::NextTextAreaSymbol() {
     CurrentSymbol = symLineEnd;
     GetCh();
   } else if (CurrentChar == '<') {
-    TokenText = "<";
+    TokenText = u"<";
     GetCh();
     while (TokenText.size() < std::size_t(MaxTokenText) && CurrentChar != kSpace &&
            CurrentChar != LineEnd && CurrentChar != '>' && CurrentChar != EndMarker) {
-      TokenText += CurrentChar;
+      appendUtf16(TokenText, CurrentChar);
       GetCh();
     }
     CurrentSymbol = equalsIgnoreCase(TokenText, "</textarea") ? tagTextareaEnd : symOtherTag;
@@ -506,7 +602,7 @@ void HtmlTokenizer::NextTextAreaSymbol() {
   } else {
     while (TokenText.size() < std::size_t(MaxTextRun) && CurrentChar != LineEnd &&
            CurrentChar != EndMarker && CurrentChar != '&' && CurrentChar != '<') {
-      TokenText += CurrentChar;
+      appendUtf16(TokenText, CurrentChar);
       GetCh();
     }
     CurrentSymbol = symText;
@@ -521,21 +617,21 @@ void HtmlTokenizer::NextScriptSymbol() {
     CurrentSymbol = symLineEnd;
     GetCh();
   } else if (CurrentChar == '<') {
-    TokenText = "<";
+    TokenText = u"<";
     GetCh();
     for (int i = 0; i < 7 && (CurrentChar == '/' || isLetter(UpperChar)); ++i) {
-      TokenText += CurrentChar;
+      appendUtf16(TokenText, CurrentChar);
       GetCh();
     }
     if (CurrentChar == '>') {
-      TokenText += '>';
+      TokenText += u'>';
       GetCh();
     }
     CurrentSymbol = equalsIgnoreCase(TokenText, "</script>") ? tagScriptEnd : symOtherTag;
   } else {
     while (TokenText.size() < std::size_t(MaxTextRun) && CurrentChar != LineEnd &&
            CurrentChar != EndMarker && CurrentChar != '<') {
-      TokenText += CurrentChar;
+      appendUtf16(TokenText, CurrentChar);
       GetCh();
     }
     CurrentSymbol = symText;

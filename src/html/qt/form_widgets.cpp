@@ -14,15 +14,14 @@
 
 #include <algorithm>
 
-#include "platform/codepage.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
 
 namespace {
 
-QString toQt(const std::string& text) { return QString::fromStdU16String(cp1250::toUtf16(text)); }
-std::string fromQt(const QString& text) { return cp1250::fromUtf16(text.toStdU16String()); }
+QString toQt(const std::string& text) { return QString::fromStdString(text); }
+std::string fromQt(const QString& text) { return text.toStdString(); }
 
 QFont qfontFor(const FontSpec& face) {
   QFont font(QtFont::familyFor(face.name));

@@ -2,7 +2,8 @@
 // The HTML viewer control: a widget that shows one document read from a local file (an
 // HTML file, a plain text file or a single picture), lays it out to its width, paints it
 // double-buffered, scrolls, selects text, follows links between local files and keeps a
-// history of the documents visited.
+// history of the documents visited. Names it hands out (addresses, files, titles, the
+// texts of events) are UTF-8; key presses are Windows-1250 bytes, as they always were.
 
 #include <QScrollBar>
 #include <QWidget>
@@ -223,7 +224,9 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   int SelStart() const { return selFrom_; }
   int SelEnd() const { return selTo_; }
   // The selected text, lines ended by CR LF.
-  std::string SelectedText() const;
+  std::u16string SelectedText() const;
+  // Puts the selected text, if any, on the clipboard (the copy key does too).
+  void CopyToClipboard() const;
   int RefreshDelay() const { return refreshDelay_; }
   const std::string& RefreshURL() const { return refreshUrl_; }
   // Times of the last load's parse and layout, in milliseconds.

@@ -1,7 +1,9 @@
 // The mouse on the document surface: cursors, hover events, selection by dragging and by
 // double click, auto-scrolling while a drag leaves the control, image and right clicks.
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QImage>
@@ -12,6 +14,9 @@
 
 #include "html/forms/form_controls.h"
 #include "html/qt/viewer.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include "platform/message_box.h"
 #include "platform/qt/painter_canvas.h"
 
@@ -28,11 +33,7 @@ struct MeasuringCanvas {
   PainterCanvas canvas{painter, 1, 1};
 };
 
-bool isWordChar(char c) {
-  auto b = static_cast<unsigned char>(c);
-  return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') ||
-         (b >= 192 && b != 215 && b != 247);
-}
+bool isWordChar(char16_t c) { return QChar(c).isLetterOrNumber(); }
 
 const QCursor& handCursor() {
   static const QCursor cursor = HandQCursor();
@@ -237,11 +238,11 @@ void ThtmlViewer::SelectWordAt(int x, int y) {
   // the first position of the next one. Block tops count from the top margin.
   if (!document_->CharPosToPoint(m.canvas, p, caretY, pointX)) return;
   if (caretY - marginHeight_ > lineTop) return;
-  char ch = 0;
+  char16_t ch = 0;
   TSectionBase* block = nullptr;
   if (!document_->CharAtPos(p, ch, block) || !isWordChar(ch)) return;
   auto wordCharAt = [&](int pos) {
-    char c = 0;
+    char16_t c = 0;
     TSectionBase* b = nullptr;
     return document_->CharAtPos(pos, c, b) && b == block && isWordChar(c);
   };
@@ -251,6 +252,17 @@ void ThtmlViewer::SelectWordAt(int x, int y) {
   selFrom_ = first;
   selTo_ = last + 1;
   panel_->update();
+}
+
+std::u16string ThtmlViewer::SelectedText() const {
+  std::u16string text;
+  if (selFrom_ < selTo_) document_->CopySelectedText(selFrom_, selTo_, text);
+  return text;
+}
+
+void ThtmlViewer::CopyToClipboard() const {
+  const std::u16string text = SelectedText();
+  if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdU16String(text));
 }
 
 }  // namespace tavra

@@ -223,6 +223,10 @@ void ThtmlViewer::KeyDown(QKeyEvent* event) {
     char ch = char(byte);
     OnKeyPress(this, ch);
   }
+  if (event->matches(QKeySequence::Copy)) {
+    CopyToClipboard();
+    return;
+  }
   const int old = vBar_->Position;
   int now = old;
   switch (key) {

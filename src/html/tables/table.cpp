@@ -276,7 +276,7 @@ bool ThtmlTable::Contains(const TSectionBase* block) const {
 
 // ---------------------------------------------------------------- character operations
 
-int ThtmlTable::SearchText(int start, std::string_view text, bool matchCase) {
+int ThtmlTable::SearchText(int start, std::u16string_view text, bool matchCase) {
   if (CaptionAtTop) {
     int pos = Caption->Cell->SearchText(start, text, matchCase);
     if (pos >= 0) return pos;
@@ -300,7 +300,7 @@ bool ThtmlTable::CharPosToPoint(Canvas& canvas, int pos, int& y, int& x) {
   return found;
 }
 
-bool ThtmlTable::CharAtPos(int pos, char& ch, TSectionBase*& block) {
+bool ThtmlTable::CharAtPos(int pos, char16_t& ch, TSectionBase*& block) {
   if (pos < FirstCharPos || pos >= FirstCharPos + CharCount) return false;
   if (Caption->Cell->CharAtPos(pos, ch, block)) return true;
   bool found = false;
@@ -310,7 +310,7 @@ bool ThtmlTable::CharAtPos(int pos, char& ch, TSectionBase*& block) {
   return found;
 }
 
-void ThtmlTable::CopySelectedText(int selFrom, int selTo, std::string& out) const {
+void ThtmlTable::CopySelectedText(int selFrom, int selTo, std::u16string& out) const {
   if (CaptionAtTop) Caption->Cell->CopySelectedText(selFrom, selTo, out);
   ForEachContentCell([&](const TCellObj& cell) { cell.Cell->CopySelectedText(selFrom, selTo, out); });
   if (!CaptionAtTop) Caption->Cell->CopySelectedText(selFrom, selTo, out);

@@ -90,7 +90,7 @@ class ThtmlTable : public TSectionBase {
   ColorRef BorderColor = 0;
   TCell* ParentCell;
 
-  void CopySelectedText(int selFrom, int selTo, std::string& out) const override;
+  void CopySelectedText(int selFrom, int selTo, std::u16string& out) const override;
   int LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& maxWidth, int& charPos) override;
   void PlaceContents(int x) override;
   int PaintSection(const PaintContext& context, Canvas& canvas, int clipWidth, int x, int y) const override;
@@ -98,9 +98,9 @@ class ThtmlTable : public TSectionBase {
   bool ImageAtPoint(int x, int y, InlineImage*& image, int& imageX, int& imageY) override;
   int PointToCharPos(Canvas& canvas, int x, int y, bool& insideText, int& lineHeight, int& lineTop,
                      int& caretX) override;
-  int SearchText(int start, std::string_view text, bool matchCase) override;
+  int SearchText(int start, std::u16string_view text, bool matchCase) override;
   bool CharPosToPoint(Canvas& canvas, int pos, int& y, int& x) override;
-  bool CharAtPos(int pos, char& ch, TSectionBase*& block) override;
+  bool CharAtPos(int pos, char16_t& ch, TSectionBase*& block) override;
   void RefreshFonts() override;
   void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth) override;
   bool Contains(const TSectionBase* block) const override;

@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QPen>
 
-#include "platform/codepage.h"
+#include <QTextLayout>
+#include <algorithm>
+
+#include "platform/unicode.h"
 
 namespace tavra {
 
@@ -40,7 +43,7 @@ QImage toQImage(const std::uint32_t* pixels, int width, int height) {
 }  // namespace
 
 QString QtFont::familyFor(const std::string& faceName) {
-  QString name = QString::fromStdU16String(cp1250::toUtf16(faceName)).trimmed();
+  QString name = QString::fromStdString(faceName).trimmed();
   if (name.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0) return "Liberation Serif";
   if (name.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) return "Liberation Sans";
   if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0) return "Liberation Mono";
@@ -68,25 +71,74 @@ QtFont::QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignA
   metrics_.height = metrics_.ascent + metrics_.descent;
   metrics_.overhang = 0;
   strikeOutPosition_ = std::max(1, metrics_.ascent / 3);
-
-  QString chars;
-  for (int b = 0; b < 256; ++b) chars.append(QChar(cp1250::toUnicode(static_cast<std::uint8_t>(b))));
-  QList<quint32> glyphs = raw_.isValid() ? raw_.glyphIndexesForString(chars) : QList<quint32>();
-  for (int b = 0; b < 256; ++b) {
-    glyphs_[b] = b < glyphs.size() ? glyphs[b] : 0;
-    advances_[b] = b < 32 ? 0 : UnreadAdvance;
-  }
 }
 
-// The advance of the glyph that is drawn for the byte, so that what is drawn is exactly
-// as wide as what was measured, even where the font lacks a character. Text is set with
-// the advances the face was designed with, as the toolkit does under light hinting.
-int QtFont::readAdvance(unsigned char c) const {
+const QRawFont& QtFont::rawFont(int face) const {
+  return face < 0 ? raw_ : fallbacks_[std::size_t(face)];
+}
+
+// The face that draws a character the font lacks: the one the toolkit's own text layout
+// falls back to for the family and style, kept with the font for the characters after.
+QtFont::Glyph QtFont::fallbackGlyph(char32_t c) const {
+  QFont font(familyFor(spec_.name));
+  font.setPixelSize(std::max(1, spec_.pixelSize()));
+  font.setBold(spec_.style & fsBold);
+  font.setItalic(spec_.style & fsItalic);
+  QTextLayout layout(QString::fromUcs4(&c, 1), font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QList<quint32> indexes = run.glyphIndexes();
+    if (indexes.isEmpty() || indexes.front() == 0) continue;
+    const QRawFont face = run.rawFont();
+    auto known = std::find(fallbacks_.begin(), fallbacks_.end(), face);
+    if (known == fallbacks_.end()) {
+      // A page of many scripts can want many faces; past a few the box of the font's own
+      // face has to do.
+      if (fallbacks_.size() >= MaxFallbackFaces) break;
+      known = fallbacks_.insert(fallbacks_.end(), face);
+    }
+    return Glyph{indexes.front(), static_cast<int>(known - fallbacks_.begin())};
+  }
+  return Glyph{0, -1};
+}
+
+QtFont::Glyph QtFont::glyph(char32_t c) const {
+  if (c < 256 && firstGlyphs_[c].index != UnknownGlyph) return firstGlyphs_[c];
+  if (c >= 256) {
+    auto known = glyphs_.find(c);
+    if (known != glyphs_.end()) return known->second;
+  }
+  // Lone surrogates and other non-characters are drawn as the replacement character.
+  const char32_t drawn = isScalarValue(c) ? c : kReplacementCharacter;
+  Glyph g{0, -1};
+  if (raw_.isValid()) {
+    quint32 index = 0;
+    int count = 1;
+    const QString text = QString::fromUcs4(&drawn, 1);
+    if (raw_.glyphIndexesForChars(text.constData(), text.size(), &index, &count) && count == 1 && index != 0)
+      g.index = index;
+    else
+      g = fallbackGlyph(drawn);
+  }
+  if (c < 256)
+    firstGlyphs_[c] = g;
+  else
+    glyphs_.emplace(c, g);
+  return g;
+}
+
+// The advance of the glyph that is drawn for the character, so that what is drawn is
+// exactly as wide as what was measured, fallback faces included. Text is set with the
+// advances the face was designed with, as the toolkit does under light hinting.
+int QtFont::readAdvance(char32_t c) const {
+  if (c < 32) return 0;  // control characters have no glyph worth drawing
   if (!raw_.isValid()) return metrics_.aveCharWidth;
-  const quint32 glyph = glyphs_[c];
-  if (designAdvances_) return designAdvances_->advance(glyph, raw_.pixelSize());
+  const Glyph g = glyph(c);
+  if (g.face < 0 && designAdvances_) return designAdvances_->advance(g.index, raw_.pixelSize());
   QPointF advance;
-  if (!raw_.advancesForGlyphIndexes(&glyph, &advance, 1, QRawFont::UseDesignMetrics)) return 0;
+  if (!rawFont(g.face).advancesForGlyphIndexes(&g.index, &advance, 1, QRawFont::UseDesignMetrics)) return 0;
   return qRound(advance.x());
 }
 
@@ -173,34 +225,42 @@ std::shared_ptr<const QtFont> PainterCanvas::qtFont() {
   return std::static_pointer_cast<const QtFont>(toolkitFonts().createFont(font()->face()));
 }
 
-void PainterCanvas::doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) {
+void PainterCanvas::doText(int x, int baseline, std::u16string_view text, const Rect* opaqueRect) {
   prepare();
   if (opaqueRect) painter_.fillRect(qrect(opaqueRect->intersected(deviceClip())), qcolor(pixelFromColor(bkColor())));
   if (text.empty()) return;
-  // Positions follow the advances of the font the text was measured with.
+  // Positions follow the advances of the font the text was measured with; each face the
+  // characters need draws its own run.
   const CanvasFont& measured = *font();
   auto f = qtFont();
-  QList<quint32> glyphs;
-  QList<QPointF> positions;
-  glyphs.reserve(qsizetype(text.size()));
-  positions.reserve(qsizetype(text.size()));
+  struct Run {
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+  };
+  std::vector<Run> runs(1);  // the font's own face first, then its fallback faces
   int pen = x;
-  for (char ch : text) {
-    auto b = static_cast<unsigned char>(ch);
-    // Control characters have no glyph worth drawing.
-    if (b >= 32) {
-      glyphs.append(f->glyph(b));
-      positions.append(QPointF(pen, baseline));
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char32_t c = nextUtf16(text, i);
+    if (c >= 32) {
+      const QtFont::Glyph g = f->glyph(c);
+      const std::size_t run = std::size_t(g.face + 1);
+      if (run >= runs.size()) runs.resize(run + 1);
+      runs[run].glyphs.append(g.index);
+      runs[run].positions.append(QPointF(pen, baseline));
     }
-    pen += measured.advance(b);
+    pen += measured.advance(c);
   }
-  QGlyphRun run;
-  run.setRawFont(f->rawFont());
-  run.setGlyphIndexes(glyphs);
-  run.setPositions(positions);
   QColor colour = qcolor(pixelFromColor(textColor()));
   painter_.setPen(colour);
-  painter_.drawGlyphRun(QPointF(0, 0), run);
+  for (std::size_t r = 0; r < runs.size(); ++r) {
+    if (runs[r].glyphs.isEmpty()) continue;
+    QGlyphRun run;
+    run.setRawFont(f->rawFont(int(r) - 1));
+    run.setGlyphIndexes(runs[r].glyphs);
+    run.setPositions(runs[r].positions);
+    painter_.drawGlyphRun(QPointF(0, 0), run);
+  }
   // Lines are drawn here, over exactly the measured extent.
   unsigned style = f->face().style;
   if (style & fsUnderline)

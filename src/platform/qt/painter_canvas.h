@@ -1,14 +1,16 @@
 #pragma once
 // The canvas over a QPainter (a widget on screen or an offscreen QImage). Fonts are
-// toolkit fonts whose advances are read once into the byte table; text is drawn glyph by
-// glyph at those integer advances, without kerning, so what is drawn is exactly as wide
-// as what was measured.
+// toolkit fonts whose advances are read once per character; text is drawn glyph by glyph
+// at those integer advances, without kerning or shaping, so what is drawn is exactly as
+// wide as what was measured. A character the face lacks is drawn, and measured, in the
+// face the toolkit falls back to.
 
 #include <QRawFont>
 #include <array>
 #include <map>
 #include <memory>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -25,8 +27,13 @@ class QtFont : public CanvasFont {
   // `advances` its design advances, if the face has them.
   QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances);
 
-  const QRawFont& rawFont() const { return raw_; }
-  quint32 glyph(unsigned char c) const { return glyphs_[c]; }
+  // A glyph of the font's own face (face -1) or of its fallback face `face`.
+  struct Glyph {
+    quint32 index = 0;
+    int face = -1;
+  };
+  Glyph glyph(char32_t c) const;
+  const QRawFont& rawFont(int face = -1) const;
   int underlinePosition() const { return underlinePosition_; }
   int strikeOutPosition() const { return strikeOutPosition_; }
   int lineThickness() const { return lineThickness_; }
@@ -36,12 +43,22 @@ class QtFont : public CanvasFont {
   static QString familyFor(const std::string& faceName);
 
  protected:
-  int readAdvance(unsigned char c) const override;
+  int readAdvance(char32_t c) const override;
 
  private:
+  static constexpr quint32 UnknownGlyph = 0xFFFFFFFF;
+  static constexpr std::size_t MaxFallbackFaces = 16;
+  Glyph fallbackGlyph(char32_t c) const;
+
   QRawFont raw_;
   std::shared_ptr<const DesignAdvances> designAdvances_;
-  std::array<quint32, 256> glyphs_{};
+  mutable std::array<Glyph, 256> firstGlyphs_ = [] {
+    std::array<Glyph, 256> unknown;
+    unknown.fill(Glyph{UnknownGlyph, -1});
+    return unknown;
+  }();
+  mutable std::unordered_map<char32_t, Glyph> glyphs_;
+  mutable std::vector<QRawFont> fallbacks_;
   int underlinePosition_ = 1;
   int strikeOutPosition_ = 1;
   int lineThickness_ = 1;
@@ -87,7 +104,7 @@ class PainterCanvas : public Canvas {
   int surfaceHeight() const override { return height_; }
 
  protected:
-  void doText(int x, int baseline, std::string_view text, const Rect* opaqueRect) override;
+  void doText(int x, int baseline, std::u16string_view text, const Rect* opaqueRect) override;
   void doFillRect(const Rect& r, std::uint32_t rgb) override;
   void doLine(Point from, Point to) override;
   void doRectangle(const Rect& r) override;

@@ -1,0 +1,37 @@
+#pragma once
+// Unicode text as the engine holds it: UTF-16 for what is shown, measured and selected
+// (one unit per character for every European script), UTF-8 for names, addresses and
+// what the file system and the toolkit take.
+
+#include <string>
+#include <string_view>
+
+namespace tavra {
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// A scalar value: a code point that is not a surrogate.
+inline bool isScalarValue(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF); }
+inline bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u < 0xDC00; }
+inline bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u < 0xE000; }
+
+// Append one character; anything but a scalar value appends U+FFFD.
+void appendUtf8(std::string& out, char32_t c);
+void appendUtf16(std::u16string& out, char32_t c);
+
+// Malformed UTF-8 and unpaired surrogates become U+FFFD.
+std::u16string utf8ToUtf16(std::string_view utf8);
+std::string utf16ToUtf8(std::u16string_view text);
+
+// The character at `pos` of UTF-16 text, a surrogate pair joined; `pos` moves past it.
+char32_t nextUtf16(std::u16string_view text, std::size_t& pos);
+
+// The lower and the upper case of a letter of the Latin-1 and Latin Extended-A, Greek and
+// Cyrillic alphabets, for comparisons that ignore case; any other character unchanged.
+char32_t foldCase(char32_t c);
+char32_t upperCase(char32_t c);
+
+// UTF-8 text in upper case by the rule above.
+std::string upperCaseUtf8(std::string_view utf8);
+
+}  // namespace tavra
