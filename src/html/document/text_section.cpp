@@ -108,7 +108,7 @@ void TSection::ApplyClear(const TAttributeList& attributes) {
 
 int TSection::CloseSection() {
   if (CharCount == 0) {
-    Text = u" ";
+    Text.assign(1, u' ');
     CharCount = 1;
   }
   return Alignment;
