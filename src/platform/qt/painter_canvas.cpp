@@ -279,6 +279,23 @@ void PainterCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect&
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+void PainterCanvas::doBlendBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src) {
+  // Only the part of the picture that is drawn crosses to the toolkit.
+  const Rect part = src.intersected({0, 0, bitmap.width, bitmap.height});
+  if (part.isEmpty()) return;
+  QImage img(part.width(), part.height(), QImage::Format_ARGB32);
+  if (img.isNull()) return;
+  for (int y = 0; y < part.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+    const std::size_t row = std::size_t(part.top + y) * std::size_t(bitmap.width) + std::size_t(part.left);
+    for (int x = 0; x < part.width(); ++x)
+      line[x] = (QRgb(bitmap.alpha[row + std::size_t(x)]) << 24) | bitmap.pixels[row + std::size_t(x)];
+  }
+  prepare();
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.drawImage(qrect(dest), img, QRect(src.left - part.left, src.top - part.top, src.width(), src.height()));
+}
+
 void PainterCanvas::doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
                            std::uint32_t oneRgb) {
   std::vector<std::uint32_t> pixels(mask.bits.size());
