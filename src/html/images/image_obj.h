@@ -31,7 +31,7 @@ class TImageObj : public InlineImage, public AnimatedPicture {
   std::string Source;
   std::string AltText;
   bool NoBorder = false;
-  std::uint8_t Transparent = 0;  // 0 opaque, 1 corner colour, 2 GIF, 3 PNG
+  std::uint8_t Transparent = 0;  // 0 opaque, 1 corner colour, 2 GIF, 3 its own alpha (PNG, 32-bit BMP)
   TSectionList* Document = nullptr;
 
   // The picture drawn: a bitmap (with its mask) or an animated GIF.
