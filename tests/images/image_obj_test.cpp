@@ -201,9 +201,10 @@ TEST_F(InlineImages, AnimatedGifsAreCopiedForEveryImageButTheFirst) {
 
 TEST_F(InlineImages, APngIsBlendedOverThePageAndCountsItsAlphaInTheBudget) {
   // Opaque white, half transparent black, and transparent red; drawn twice as wide.
-  test::PngSpec spec{.width = 3, .height = 1, .colourType = PNG_COLOR_TYPE_RGB_ALPHA,
-                     .samples = {255, 255, 255, 255, 0, 0, 0, 128, 255, 0, 0, 0}};
-  auto image = sized(attributes({{attrSrc, test::writeScratchFile("blend.png", test::encodePng(spec))}, {attrWidth, "6"}}));
+  test::PngSpec picture{.width = 3, .height = 1, .colourType = PNG_COLOR_TYPE_RGB_ALPHA,
+                        .samples = {255, 255, 255, 255, 0, 0, 0, 128, 255, 0, 0, 0}};
+  const std::string path = test::writeScratchFile("blend.png", test::encodePng(picture));
+  auto image = sized(attributes({{attrSrc, path}, {attrWidth, "6"}}));
   ASSERT_NE(image->PictureBitmap(), nullptr);
   EXPECT_EQ(image->Transparent, trPng);
   EXPECT_EQ(image->PictureMask(), nullptr);
