@@ -280,20 +280,31 @@ void PainterCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect&
 }
 
 void PainterCanvas::doBlendBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src) {
-  // Only the part of the picture that is drawn crosses to the toolkit.
-  const Rect part = src.intersected({0, 0, bitmap.width, bitmap.height});
-  if (part.isEmpty()) return;
-  QImage img(part.width(), part.height(), QImage::Format_ARGB32);
+  // Only the pixels that land inside the clip cross to the toolkit, picked as the fixed
+  // canvas picks them: a large picture shown small, or mostly out of view, costs what is
+  // shown, never a copy of the whole picture.
+  const Rect d = dest.intersected(deviceClip());
+  if (d.isEmpty() || src.isEmpty()) return;
+  QImage img(d.width(), d.height(), QImage::Format_ARGB32);
   if (img.isNull()) return;
-  for (int y = 0; y < part.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-    const std::size_t row = std::size_t(part.top + y) * std::size_t(bitmap.width) + std::size_t(part.left);
-    for (int x = 0; x < part.width(); ++x)
-      line[x] = (QRgb(bitmap.alpha[row + std::size_t(x)]) << 24) | bitmap.pixels[row + std::size_t(x)];
+  img.fill(Qt::transparent);
+  std::vector<int> columns(std::size_t(d.width()));
+  for (int x = d.left; x < d.right; ++x)
+    columns[std::size_t(x - d.left)] = src.left + int(std::int64_t(x - dest.left) * src.width() / dest.width());
+  for (int y = d.top; y < d.bottom; ++y) {
+    const int sy = src.top + int(std::int64_t(y - dest.top) * src.height() / dest.height());
+    if (sy < 0 || sy >= bitmap.height) continue;
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y - d.top));
+    const std::size_t row = std::size_t(sy) * std::size_t(bitmap.width);
+    for (int x = 0; x < d.width(); ++x) {
+      const int sx = columns[std::size_t(x)];
+      if (sx >= 0 && sx < bitmap.width)
+        line[x] = (QRgb(bitmap.alpha[row + std::size_t(sx)]) << 24) | bitmap.pixels[row + std::size_t(sx)];
+    }
   }
   prepare();
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter_.drawImage(qrect(dest), img, QRect(src.left - part.left, src.top - part.top, src.width(), src.height()));
+  painter_.drawImage(QPoint(d.left, d.top), img);
 }
 
 void PainterCanvas::doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
