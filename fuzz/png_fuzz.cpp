@@ -15,7 +15,7 @@ using namespace tavra;
 
 namespace {
 
-constexpr std::int64_t kFuzzPixels = std::int64_t(1) << 22;
+constexpr std::uint64_t kFuzzPixels = std::uint64_t(1) << 22;
 
 std::uint32_t bigEndian32(std::string_view d, std::size_t at) {
   std::uint32_t v = 0;
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   // A few header bytes may ask for the whole picture budget, which is honoured but takes
   // seconds to fill under the sanitizers; the search stays with smaller pictures.
-  if (bytes.size() >= 24 && std::int64_t(bigEndian32(bytes, 16)) * bigEndian32(bytes, 20) > kFuzzPixels) return 0;
+  if (bytes.size() >= 24 && std::uint64_t(bigEndian32(bytes, 16)) * bigEndian32(bytes, 20) > kFuzzPixels) return 0;
 
   auto picture = decodePng(bytes);
   if (picture) {
