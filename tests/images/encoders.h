@@ -82,6 +82,8 @@ struct PngSpec {
   std::size_t chunkBytes = 8192;  // the most picture data in one IDAT chunk
 };
 std::string encodePng(const PngSpec& desc);
+// Samples a pixel of the colour type has.
+int pngChannels(int colourType);
 
 // A fresh folder under the system's temporary folder, removed at the end of the process.
 std::string scratchFolder();

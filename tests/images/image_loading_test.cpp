@@ -102,39 +102,31 @@ TEST(ImageLoading, GifTransparentColourLooksOnlyAtTheFirstBlock) {
 }
 
 TEST(ImageLoading, PngsKeepTheirAlphaAndOpaqueOnesTakeTheCornerMask) {
-  // An opaque red pixel and a half transparent blue one.
+  // An opaque red pixel and a half transparent blue one; an opaque picture, blue in the
+  // lower-left corner and once more.
   const std::string alpha = test::encodePng(
       {.width = 2, .height = 1, .colourType = PNG_COLOR_TYPE_RGB_ALPHA, .samples = {255, 0, 0, 255, 0, 0, 255, 128}});
-  // Blue in the lower-left corner and once more.
   const std::string opaque = test::encodePng(
       {.width = 2, .height = 2, .colourType = PNG_COLOR_TYPE_RGB, .samples = {0, 0, 255, 9, 9, 9, 0, 0, 255, 7, 7, 7}});
-  const std::string alphaPath = writeScratchFile("alpha.png", alpha), opaquePath = writeScratchFile("opaque.png", opaque);
-  for (TransparencyKind wish : {trNone, trCorner}) {
-    TransparencyKind kind = wish;
+  for (bool fromFile : {true, false}) {
+    auto load = [&](const std::string& png, TransparencyKind& kind, std::unique_ptr<Mask>& mask) {
+      std::string stream = png;
+      return fromFile ? LoadImageFromFile(writeScratchFile("load.png", png), kind, mask)
+                      : LoadImageFromStream(&stream, kind, mask);
+    };
+    TransparencyKind kind = trCorner;
     std::unique_ptr<Mask> mask;
-    auto picture = LoadImageFromFile(alphaPath, kind, mask);
+    auto picture = load(alpha, kind, mask);
     ASSERT_TRUE(picture);
     EXPECT_EQ(kind, trPng);
     EXPECT_FALSE(mask);
     EXPECT_EQ(picture->pixels, (std::vector<std::uint32_t>{0xFF0000, 0x0000FF}));
     EXPECT_EQ(picture->alpha, (std::vector<std::uint8_t>{255, 128}));
-    std::string stream = alpha;
-    kind = wish;
-    picture = LoadImageFromStream(&stream, kind, mask);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(kind, trPng);
-    EXPECT_FALSE(mask);
-    EXPECT_EQ(picture->alpha, (std::vector<std::uint8_t>{255, 128}));
-  }
-  for (bool fromFile : {true, false}) {
-    TransparencyKind kind = trCorner;
-    std::unique_ptr<Mask> mask;
-    std::string stream = opaque;
-    auto picture = fromFile ? LoadImageFromFile(opaquePath, kind, mask) : LoadImageFromStream(&stream, kind, mask);
-    ASSERT_TRUE(picture);
+    kind = trCorner;
+    picture = load(opaque, kind, mask);
+    ASSERT_TRUE(picture && mask);
     EXPECT_FALSE(picture->hasAlpha());
     EXPECT_EQ(kind, trCorner);
-    ASSERT_TRUE(mask);
     EXPECT_EQ(mask->bits, (std::vector<std::uint8_t>{1, 0, 1, 0}));
   }
 }

@@ -18,18 +18,9 @@ void appendToString(png_structp png, png_bytep data, png_size_t count) {
 
 void noFlush(png_structp) {}
 
-int channelsOf(int colourType) {
-  switch (colourType) {
-    case PNG_COLOR_TYPE_GRAY_ALPHA: return 2;
-    case PNG_COLOR_TYPE_RGB: return 3;
-    case PNG_COLOR_TYPE_RGB_ALPHA: return 4;
-    default: return 1;
-  }
-}
-
 // One row of samples, big-endian, the most significant bits of a byte first.
 std::string packPngRow(const PngSpec& d, int y) {
-  const std::size_t perRow = std::size_t(channelsOf(d.colourType)) * std::size_t(d.width);
+  const std::size_t perRow = std::size_t(pngChannels(d.colourType)) * std::size_t(d.width);
   std::string row((perRow * std::size_t(d.bitDepth) + 7) / 8, '\0');
   for (std::size_t i = 0; i < perRow; ++i) {
     const unsigned v = d.samples.at(std::size_t(y) * perRow + i);
@@ -70,6 +61,15 @@ bool writeAll(png_structp png, png_infop info, const PngSpec& d, const WritePart
 }
 
 }  // namespace
+
+int pngChannels(int colourType) {
+  switch (colourType) {
+    case PNG_COLOR_TYPE_GRAY_ALPHA: return 2;
+    case PNG_COLOR_TYPE_RGB: return 3;
+    case PNG_COLOR_TYPE_RGB_ALPHA: return 4;
+    default: return 1;
+  }
+}
 
 std::string encodePng(const PngSpec& d) {
   std::vector<std::string> rows;

