@@ -1,4 +1,5 @@
-// Any bytes as a bitmap file, read and given a mask from its lower-left pixel.
+// Any bytes as a bitmap file, read and given a mask from its lower-left pixel unless it
+// brings its own alpha.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TransparencyKind transparency = trCorner;
   std::unique_ptr<Mask> mask;
   auto picture = LoadImageFromStream(&stream, transparency, mask);
-  if (picture && (!mask || mask->width != picture->width || mask->height != picture->height)) __builtin_trap();
+  if (!picture) return 0;
+  // A picture with an alpha plane of its own needs no mask; any other gets one of its size.
+  const bool consistent = picture->hasAlpha()
+                              ? transparency == trPng && !mask
+                              : mask && mask->width == picture->width && mask->height == picture->height;
+  if (!consistent) __builtin_trap();
   return 0;
 }

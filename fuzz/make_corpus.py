@@ -11,6 +11,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 ROOT = os.path.dirname(os.path.abspath(__file__))
 CORPUS = os.path.join(ROOT, "corpus")
@@ -248,6 +249,63 @@ def bmp_corpus():
                 f.write(data[2:])
 
 
+# ---------------------------------------------------------------- PNG
+
+ADAM7 = [(0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2)]
+
+
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+
+def png(width, height, colour_type, depth, samples, interlaced=False, extra=b""):
+    """A PNG of `samples` (one list of channel values per pixel, rows top first)."""
+    def row_bytes(pixels):
+        bits = bytearray()
+        acc, n = 0, 0
+        for px in pixels:
+            for v in px:
+                if depth == 16:
+                    bits += struct.pack(">H", v)
+                elif depth == 8:
+                    bits.append(v)
+                else:
+                    acc, n = (acc << depth) | v, n + depth
+                    if n == 8:
+                        bits.append(acc)
+                        acc, n = 0, 0
+        if n:
+            bits.append(acc << (8 - n))
+        return b"\x00" + bytes(bits)
+
+    rows = [samples[y * width:(y + 1) * width] for y in range(height)]
+    raw = bytearray()
+    if interlaced:
+        for x0, y0, dx, dy in ADAM7:
+            for y in range(y0, height, dy):
+                part = rows[y][x0::dx]
+                if part:
+                    raw += row_bytes(part)
+    else:
+        for r in rows:
+            raw += row_bytes(r)
+    header = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, 1 if interlaced else 0)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) + extra +
+            png_chunk(b"IDAT", zlib.compress(bytes(raw))) + png_chunk(b"IEND", b""))
+
+
+def png_corpus():
+    write("png", "grey8.png", png(7, 5, 0, 8, [[(x * 40 + y) & 255] for y in range(5) for x in range(7)]))
+    write("png", "grey1.png", png(9, 3, 0, 1, [[(x + y) & 1] for y in range(3) for x in range(9)]))
+    write("png", "palette_trns.png", png(6, 4, 3, 4, [[(x + y) % 5] for y in range(4) for x in range(6)],
+                                         extra=png_chunk(b"PLTE", palette(5)) + png_chunk(b"tRNS", b"\x00\x80\xff")))
+    write("png", "rgb16_trns.png", png(4, 3, 2, 16, [[x * 9000, y * 20000, 65535] for y in range(3) for x in range(4)],
+                                       extra=png_chunk(b"tRNS", struct.pack(">HHH", 0, 0, 65535))))
+    write("png", "grey_alpha.png", png(5, 5, 4, 8, [[x * 50, y * 60] for y in range(5) for x in range(5)]))
+    write("png", "rgba_interlaced.png", png(11, 9, 6, 8, [[x * 20, y * 25, 128, (x * y * 7) & 255]
+                                                          for y in range(9) for x in range(11)], interlaced=True))
+
+
 # ---------------------------------------------------------------- JPEG
 
 JPEG_WRITER = r"""
@@ -347,6 +405,7 @@ def main():
     gif_corpus()
     bmp_corpus()
     jpeg_corpus()
+    png_corpus()
     rtf_corpus()
     ini_corpus()
     return 0

@@ -25,12 +25,17 @@ struct Bitmap {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;
+  // Empty for an opaque picture; else one value a pixel, 0 transparent to 255 opaque, the
+  // colour not multiplied by it. Only readers of pictures with transparency of their own
+  // fill it, so that an opaque picture costs what it always did.
+  std::vector<std::uint8_t> alpha;
 
   Bitmap() = default;
   Bitmap(int w, int h, std::uint32_t fill = 0)
       : width(w), height(h), pixels(std::size_t(w) * std::size_t(h), fill) {}
 
   bool empty() const { return width <= 0 || height <= 0; }
+  bool hasAlpha() const { return !alpha.empty() && alpha.size() == pixels.size(); }
   std::uint32_t& at(int x, int y) { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
   std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
 };

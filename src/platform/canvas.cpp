@@ -174,7 +174,11 @@ void Canvas::invertRect(const Rect& r) {
 
 void Canvas::drawBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) {
   if (dest.isEmpty() || src.intersected({0, 0, bitmap.width, bitmap.height}).isEmpty()) return;
-  doBitmap(dest.translated(-state_.orgX, -state_.orgY), bitmap, src, op);
+  const Rect device = dest.translated(-state_.orgX, -state_.orgY);
+  if (op == RasterOp::Copy && bitmap.hasAlpha())
+    doBlendBitmap(device, bitmap, src);
+  else
+    doBitmap(device, bitmap, src, op);
 }
 
 void Canvas::drawBitmap(int x, int y, const Bitmap& bitmap, RasterOp op) {

@@ -173,7 +173,8 @@ class Canvas {
   // Inverts every pixel of the rectangle.
   void invertRect(const Rect& r);
 
-  // --- bitmap transfers; stretched when `dest` and `src` differ in size
+  // --- bitmap transfers; stretched when `dest` and `src` differ in size. A bitmap with
+  // an alpha plane copied (RasterOp::Copy) is blended over what the canvas holds.
   void drawBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op = RasterOp::Copy);
   void drawBitmap(int x, int y, const Bitmap& bitmap, RasterOp op = RasterOp::Copy);
   // A monochrome source becomes colour as on the original platform: clear bits take the
@@ -211,6 +212,8 @@ class Canvas {
   virtual void doPolygon(const std::vector<Point>& points, bool outline, bool fill, std::uint32_t fillRgb) = 0;
   virtual void doInvertRect(const Rect& r) = 0;
   virtual void doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) = 0;
+  // `bitmap` has an alpha plane; stretched and clipped as doBitmap does.
+  virtual void doBlendBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src) = 0;
   // `zeroRgb` and `oneRgb` are the colours of clear and set bits.
   virtual void doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
                       std::uint32_t oneRgb) = 0;

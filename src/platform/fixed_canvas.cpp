@@ -179,6 +179,28 @@ void FixedCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& s
   }
 }
 
+// Each channel src * a + dest * (255 - a), over 255 rounded to nearest, so that tests can
+// tell every blended pixel in advance.
+void FixedCanvas::doBlendBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src) {
+  Rect d = dest.intersected(deviceClip());
+  for (int y = d.top; y < d.bottom; ++y) {
+    int sy = src.top + sourceIndex(y - dest.top, dest.height(), src.height());
+    if (sy < 0 || sy >= bitmap.height) continue;
+    for (int x = d.left; x < d.right; ++x) {
+      int sx = src.left + sourceIndex(x - dest.left, dest.width(), src.width());
+      if (sx < 0 || sx >= bitmap.width) continue;
+      const std::uint32_t a = bitmap.alpha[std::size_t(sy) * std::size_t(bitmap.width) + std::size_t(sx)];
+      const std::uint32_t over = bitmap.at(sx, sy), under = image_.at(x, y);
+      std::uint32_t out = 0;
+      for (int shift : {16, 8, 0}) {
+        const std::uint32_t s = (over >> shift) & 0xFF, u = (under >> shift) & 0xFF;
+        out |= ((s * a + u * (255 - a) + 127) / 255) << shift;
+      }
+      image_.at(x, y) = out;
+    }
+  }
+}
+
 void FixedCanvas::doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
                          std::uint32_t oneRgb) {
   Rect d = dest.intersected(deviceClip());

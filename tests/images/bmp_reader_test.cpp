@@ -143,6 +143,32 @@ TEST(BmpReader, BadHeadersAndShortData) {
   EXPECT_FALSE(readBmp(cutPalette.substr(0, 14 + 40 + 100)));
 }
 
+TEST(BmpReader, AlphaOf32BitPixelsWhenItSaysSomething) {
+  // The top byte of plain 32-bit pixels, rows stored bottom-up.
+  Rows argb = {{0xFFFF0000, 0x8000FF00}, {0x000000FF, 0x40123456}};
+  auto plain = readBmp(writeBmp({.width = 2, .height = 2, .bits = 32, .body = packRows(bottomUp(argb), 32)}));
+  expectPixels(plain, {{0xFF0000, 0x00FF00}, {0x0000FF, 0x123456}});
+  EXPECT_EQ(plain->alpha, (std::vector<std::uint8_t>{0xFF, 0x80, 0x00, 0x40}));
+  // A 124-byte header's alpha mask, here the low byte, and a 40-byte header whose
+  // compression names four masks after it.
+  Rows rgba = {{0xFF0000FF, 0x00FF0080}};
+  for (int infoSize : {124, 40}) {
+    auto masked = readBmp(writeBmp({.infoSize = infoSize, .width = 2, .height = 1, .bits = 32,
+                                    .compression = infoSize == 40 ? 6u : 3u,
+                                    .masks = {0xFF000000, 0x00FF0000, 0x0000FF00, 0x000000FF},
+                                    .body = packRows(rgba, 32)}));
+    expectPixels(masked, {{0xFF0000, 0x00FF00}});
+    EXPECT_EQ(masked->alpha, (std::vector<std::uint8_t>{0xFF, 0x80})) << infoSize;
+  }
+  // Alpha bits that are all zero, or all opaque, mean no transparency at all.
+  for (std::uint32_t top : {0x00000000u, 0xFF000000u}) {
+    Rows rows = {{top | 0x102030, top | 0x405060}};
+    auto opaque = readBmp(writeBmp({.width = 2, .height = 1, .bits = 32, .body = packRows(rows, 32)}));
+    expectPixels(opaque, {{0x102030, 0x405060}});
+    EXPECT_FALSE(opaque->hasAlpha());
+  }
+}
+
 TEST(BmpReader, IndexBeyondAShortPaletteIsBlack) {
   Rows indices = {{0, 1, 200}};
   auto bmp = readBmp(writeBmp({.width = 3, .height = 1, .bits = 8, .palette = {0x111111, 0x222222},

@@ -1,7 +1,7 @@
 #pragma once
 // Test-side writers of picture files, so that every case is built from a description
 // rather than read from opaque fixtures: a GIF writer with its own LZW encoder, a BMP
-// writer, a JPEG writer over the library's compressor, and a scratch folder.
+// writer, JPEG and PNG writers over the libraries' compressors, and a scratch folder.
 
 #include <array>
 #include <cstdint>
@@ -65,6 +65,25 @@ std::string packRows(const std::vector<std::vector<std::uint32_t>>& rows, int bi
 // A baseline JPEG of the picture (0x00RRGGBB, or grey levels in the low byte).
 std::string encodeJpeg(int width, int height, const std::vector<std::uint32_t>& pixels, bool greyscale,
                        int quality = 95);
+
+// A PNG through the library's writer. `samples` hold width * height * channels values of
+// `bitDepth` bits each in the file's order (grey; grey, alpha; red, green, blue; red,
+// green, blue, alpha; or palette indices), rows top to bottom.
+struct PngSpec {
+  int width = 0, height = 0;
+  int colourType = 0;  // PNG_COLOR_TYPE_*
+  int bitDepth = 8;
+  bool interlaced = false;
+  std::vector<std::uint16_t> samples;
+  std::vector<std::uint32_t> palette;            // 0x00RRGGBB
+  std::vector<std::uint8_t> paletteAlpha;        // tRNS of a palette picture
+  std::vector<std::uint16_t> transparentColour;  // tRNS of a grey (one value) or RGB (three) picture
+  int compressionLevel = 6;
+  std::size_t chunkBytes = 8192;  // the most picture data in one IDAT chunk
+};
+std::string encodePng(const PngSpec& desc);
+// Samples a pixel of the colour type has.
+int pngChannels(int colourType);
 
 // A fresh folder under the system's temporary folder, removed at the end of the process.
 std::string scratchFolder();

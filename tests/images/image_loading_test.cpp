@@ -1,6 +1,7 @@
 #include "html/images/image_loading.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,26 +101,34 @@ TEST(ImageLoading, GifTransparentColourLooksOnlyAtTheFirstBlock) {
   EXPECT_FALSE(GifTransparentColour(writeScratchFile("tx.gif", test::encodeGif(desc)), colour));
 }
 
-TEST(ImageLoading, PngIsProbedButNeverShown) {
-  std::string plte = pngChunk("PLTE", "\x12\x34\x56\xFF\xFF\xFF");
-  std::uint32_t colour = 0;
-  std::string path = writeScratchFile("pal.png", pngFile(3, plte + pngChunk("tRNS", std::string("\x10", 1))));
-  EXPECT_TRUE(PngTransparentColour(path, colour));
-  EXPECT_EQ(colour, 0x123456u);
-  TransparencyKind kind = trNone;
-  std::unique_ptr<Mask> mask;
-  EXPECT_FALSE(LoadImageFromFile(path, kind, mask));
-  EXPECT_EQ(kind, trPng);
-  EXPECT_FALSE(mask);
-
-  EXPECT_FALSE(PngTransparentColour(writeScratchFile("opaque.png", pngFile(3, plte + pngChunk("tRNS", "\xC8"))), colour));
-  EXPECT_FALSE(PngTransparentColour(writeScratchFile("rgb.png", pngFile(2, plte + pngChunk("tRNS", std::string("\0", 1)))), colour));
-  EXPECT_FALSE(PngTransparentColour(
-      writeScratchFile("late.png", pngFile(3, plte + pngChunk("IDAT", "x") + pngChunk("tRNS", std::string("\0", 1)))), colour));
-  EXPECT_FALSE(PngTransparentColour(writeScratchFile("nopal.png", pngFile(3, pngChunk("tRNS", std::string("\0", 1)))), colour));
-  std::string cut = pngFile(3, plte + pngChunk("tRNS", std::string("\0", 1)));
-  EXPECT_FALSE(PngTransparentColour(writeScratchFile("cut.png", cut.substr(0, 40)), colour));
-  EXPECT_FALSE(PngTransparentColour(writeScratchFile("notpng.png", smallBmp()), colour));
+TEST(ImageLoading, PngsKeepTheirAlphaAndOpaqueOnesTakeTheCornerMask) {
+  // An opaque red pixel and a half transparent blue one; an opaque picture, blue in the
+  // lower-left corner and once more.
+  const std::string alpha = test::encodePng(
+      {.width = 2, .height = 1, .colourType = PNG_COLOR_TYPE_RGB_ALPHA, .samples = {255, 0, 0, 255, 0, 0, 255, 128}});
+  const std::string opaque = test::encodePng(
+      {.width = 2, .height = 2, .colourType = PNG_COLOR_TYPE_RGB, .samples = {0, 0, 255, 9, 9, 9, 0, 0, 255, 7, 7, 7}});
+  for (bool fromFile : {true, false}) {
+    auto load = [&](const std::string& png, TransparencyKind& kind, std::unique_ptr<Mask>& mask) {
+      std::string stream = png;
+      return fromFile ? LoadImageFromFile(writeScratchFile("load.png", png), kind, mask)
+                      : LoadImageFromStream(&stream, kind, mask);
+    };
+    TransparencyKind kind = trCorner;
+    std::unique_ptr<Mask> mask;
+    auto picture = load(alpha, kind, mask);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(kind, trPng);
+    EXPECT_FALSE(mask);
+    EXPECT_EQ(picture->pixels, (std::vector<std::uint32_t>{0xFF0000, 0x0000FF}));
+    EXPECT_EQ(picture->alpha, (std::vector<std::uint8_t>{255, 128}));
+    kind = trCorner;
+    picture = load(opaque, kind, mask);
+    ASSERT_TRUE(picture && mask);
+    EXPECT_FALSE(picture->hasAlpha());
+    EXPECT_EQ(kind, trCorner);
+    EXPECT_EQ(mask->bits, (std::vector<std::uint8_t>{1, 0, 1, 0}));
+  }
 }
 
 TEST(ImageLoading, StreamsGiveBmpAndJpegAndJpegNeverGetsAMask) {
@@ -157,7 +166,6 @@ TEST(ImageLoading, FifosAndDevicesAreNoPictures) {
       EXPECT_EQ(LoadBitmapFile(p, true), nullptr) << p;
       EXPECT_EQ(FileImageFormat(p), ifUnknown) << p;
       std::uint32_t colour = 0;
-      EXPECT_FALSE(PngTransparentColour(p, colour)) << p;
       EXPECT_FALSE(GifTransparentColour(p, colour)) << p;
       std::string data;
       EXPECT_FALSE(ReadFileBytes(p, data)) << p;

@@ -1,6 +1,7 @@
 #include "html/images/image_obj.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include "common/recording_host.h"
 #include "html/document/fonts.h"
@@ -197,6 +198,24 @@ TEST_F(InlineImages, AnimatedGifsAreCopiedForEveryImageButTheFirst) {
   EXPECT_TRUE(second->PictureGif()->Playing());
   EXPECT_FALSE(first->PictureGif()->Playing());
   doc.AnimatedImages.clear();
+}
+
+TEST_F(InlineImages, APngIsBlendedOverThePageAndCountsItsAlphaInTheBudget) {
+  // Opaque white, half transparent black, and transparent red; drawn twice as wide.
+  test::PngSpec picture{.width = 3, .height = 1, .colourType = PNG_COLOR_TYPE_RGB_ALPHA,
+                        .samples = {255, 255, 255, 255, 0, 0, 0, 128, 255, 0, 0, 0}};
+  const std::string path = test::writeScratchFile("blend.png", test::encodePng(picture));
+  auto image = sized(attributes({{attrSrc, path}, {attrWidth, "6"}}));
+  ASSERT_NE(image->PictureBitmap(), nullptr);
+  EXPECT_EQ(image->Transparent, trPng);
+  EXPECT_EQ(image->PictureMask(), nullptr);
+  EXPECT_EQ(ImageCache().Bytes(), 3 * 5);
+  canvas.fillRect({0, 0, 300, 200}, ColorRef(0x4080C0));  // 0x00BBGGRR: red 0xC0, green 0x80, blue 0x40
+  image->DrawImage(canvas, 10, run, 20, 0);
+  const int top = 20 - image->ImageHeight;
+  const std::vector<ColorRef> expected = {0xFFFFFF, 0xFFFFFF, 0x204060, 0x204060, 0x4080C0, 0x4080C0};
+  for (int x = 0; x < 6; ++x) EXPECT_EQ(canvas.pixel(10 + x, top), expected[std::size_t(x)]) << x;
+  EXPECT_EQ(canvas.pixel(16, top), ColorRef(0x4080C0));
 }
 
 TEST_F(InlineImages, BackgroundFetchTakesOnlyPlainBitmaps) {

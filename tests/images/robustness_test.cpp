@@ -2,6 +2,7 @@
 // picture that is consistent in itself, or none; never a crash or a runaway allocation.
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <random>
 
@@ -10,6 +11,7 @@
 #include "images/encoders.h"
 #include "html/images/bmp_reader.h"
 #include "html/images/jpeg_reader.h"
+#include "html/images/png_reader.h"
 
 namespace tavra {
 namespace {
@@ -17,6 +19,7 @@ namespace {
 void expectConsistent(const Bitmap& b) {
   EXPECT_TRUE(pictureSizeAllowed(b.width, b.height));
   EXPECT_EQ(b.pixels.size(), std::size_t(b.width) * std::size_t(b.height));
+  EXPECT_TRUE(b.alpha.empty() || b.hasAlpha());
 }
 
 void expectConsistent(TGIFImage& gif) {
@@ -60,7 +63,18 @@ std::vector<std::string> sampleBmps() {
   return out;
 }
 
-TEST(DamagedPictures, EveryCutOfAGifAndABmp) {
+// An interlaced palette picture with transparency and a 16-bit one with an alpha channel.
+std::vector<std::string> samplePngs() {
+  std::vector<std::uint16_t> indices(9 * 7), rgba16(5 * 3 * 4);
+  for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = std::uint16_t(i % 3);
+  for (std::size_t i = 0; i < rgba16.size(); ++i) rgba16[i] = std::uint16_t(i * 4099);
+  return {test::encodePng({.width = 9, .height = 7, .colourType = PNG_COLOR_TYPE_PALETTE, .interlaced = true,
+                           .samples = indices, .palette = {0xFF0000, 0x00FF00, 0x0000FF}, .paletteAlpha = {0, 200}}),
+          test::encodePng({.width = 5, .height = 3, .colourType = PNG_COLOR_TYPE_RGB_ALPHA, .bitDepth = 16,
+                           .samples = rgba16})};
+}
+
+TEST(DamagedPictures, EveryCutOfAGifABmpAndAPng) {
   std::string gif = sampleGif();
   for (std::size_t n = 0; n <= gif.size(); ++n) {
     TGIFImage image;
@@ -69,6 +83,9 @@ TEST(DamagedPictures, EveryCutOfAGifAndABmp) {
   for (const std::string& bmp : sampleBmps())
     for (std::size_t n = 0; n <= bmp.size(); ++n)
       if (auto b = readBmp(bmp.substr(0, n))) expectConsistent(*b);
+  for (const std::string& png : samplePngs())
+    for (std::size_t n = 0; n <= png.size(); ++n)
+      if (auto b = decodePng(png.substr(0, n))) expectConsistent(*b);
 }
 
 TEST(DamagedPictures, RandomlyChangedBytes) {
@@ -80,6 +97,7 @@ TEST(DamagedPictures, RandomlyChangedBytes) {
   };
   std::string gif = sampleGif();
   std::vector<std::string> bmps = sampleBmps();
+  std::vector<std::string> pngs = samplePngs();
   std::vector<std::uint32_t> pixels(256);
   for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = std::uint32_t(i * 0x010203u);
   std::string jpeg = test::encodeJpeg(16, 16, pixels, false);
@@ -88,6 +106,7 @@ TEST(DamagedPictures, RandomlyChangedBytes) {
     if (image.LoadFromStream(mutate(gif))) expectConsistent(image);
     if (auto b = readBmp(mutate(bmps[std::size_t(round) % bmps.size()]))) expectConsistent(*b);
     if (auto b = decodeJpeg(mutate(jpeg))) expectConsistent(*b);
+    if (auto b = decodePng(mutate(pngs[std::size_t(round) % pngs.size()]))) expectConsistent(*b);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "html/images/bmp_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -39,6 +40,7 @@ struct Header {
   int bitCount = 0;
   std::uint32_t compression = kRgb;
   std::array<std::uint32_t, 3> masks{};
+  std::uint32_t alphaMask = 0;
   std::vector<std::uint32_t> palette;  // 0x00RRGGBB
   std::size_t pixelOffset = 0;
 };
@@ -78,6 +80,9 @@ std::optional<Header> readHeader(const ByteView& d) {
         afterHeader += maskBytes;
       }
       for (int i = 0; i < 3; ++i) h.masks[std::size_t(i)] = d.u32(at + 4 * std::size_t(i));
+      // The alpha mask follows the colour masks in headers of 56 bytes and more, and
+      // after a 40-byte header only with the compression that names it.
+      if (infoSize >= 56 || (infoSize < 52 && h.compression == kAlphaBitFields)) h.alphaMask = d.u32(at + 12);
       h.compression = kBitFields;
     }
   } else {
@@ -90,7 +95,10 @@ std::optional<Header> readHeader(const ByteView& d) {
               (h.compression == kBitFields && (h.bitCount == 16 || h.bitCount == 32));
   if (!fits) return std::nullopt;
   if (h.compression == kRgb && h.bitCount == 16) h.masks = {0x7C00, 0x03E0, 0x001F};
-  if (h.compression == kRgb && h.bitCount == 32) h.masks = {0xFF0000, 0x00FF00, 0x0000FF};
+  if (h.compression == kRgb && h.bitCount == 32) {
+    h.masks = {0xFF0000, 0x00FF00, 0x0000FF};
+    h.alphaMask = 0xFF000000;
+  }
 
   if (h.bitCount <= 8) {
     std::uint32_t full = 1u << h.bitCount;
@@ -115,10 +123,12 @@ std::uint32_t paletteColour(const Header& h, unsigned index) {
 bool readUncompressed(const ByteView& d, const Header& h, Bitmap& out) {
   std::int64_t stride = (std::int64_t(h.bitCount) * h.width + 31) / 32 * 4;
   if (stride * h.height > std::int64_t(d.size() - h.pixelOffset)) return false;
-  Channel r(h.masks[0]), g(h.masks[1]), b(h.masks[2]);
+  Channel r(h.masks[0]), g(h.masks[1]), b(h.masks[2]), a(out.hasAlpha() ? h.alphaMask : 0);
   for (int row = 0; row < h.height; ++row) {
     std::size_t at = h.pixelOffset + std::size_t(row) * std::size_t(stride);
-    std::uint32_t* line = &out.at(0, h.topDown ? row : h.height - 1 - row);
+    const int y = h.topDown ? row : h.height - 1 - row;
+    std::uint32_t* line = &out.at(0, y);
+    std::uint8_t* alphaLine = a.bits ? &out.alpha[std::size_t(y) * std::size_t(h.width)] : nullptr;
     switch (h.bitCount) {
       case 1:
       case 4:
@@ -138,6 +148,7 @@ bool readUncompressed(const ByteView& d, const Header& h, Bitmap& out) {
         for (int x = 0; x < h.width; ++x) {
           std::uint32_t px = wide ? d.u32(at + 4 * std::size_t(x)) : d.u16(at + 2 * std::size_t(x));
           line[x] = (r.value(px) << 16) | (g.value(px) << 8) | b.value(px);
+          if (alphaLine) alphaLine[x] = std::uint8_t(a.value(px));
         }
         break;
       }
@@ -185,6 +196,15 @@ void readRunLength(const ByteView& d, const Header& h, Bitmap& out) {
   }
 }
 
+// Most writers leave the alpha bits of a pixel zero, as the format long said they were
+// unused: a plane that is all zero means no transparency, as does one that is all opaque.
+void keepMeaningfulAlpha(Bitmap& picture) {
+  const auto& a = picture.alpha;
+  const bool allZero = std::all_of(a.begin(), a.end(), [](std::uint8_t v) { return v == 0; });
+  const bool allOpaque = std::all_of(a.begin(), a.end(), [](std::uint8_t v) { return v == 0xFF; });
+  if (allZero || allOpaque) picture.alpha = {};
+}
+
 }  // namespace
 
 std::optional<Bitmap> readBmp(std::string_view data) {
@@ -192,10 +212,13 @@ std::optional<Bitmap> readBmp(std::string_view data) {
   auto header = readHeader(d);
   if (!header) return std::nullopt;
   Bitmap out(header->width, header->height);
-  if (header->compression == kRle8 || header->compression == kRle4)
+  if (header->compression == kRle8 || header->compression == kRle4) {
     readRunLength(d, *header, out);
-  else if (!readUncompressed(d, *header, out))
-    return std::nullopt;
+    return out;
+  }
+  if (header->alphaMask && header->bitCount >= 16) out.alpha.assign(out.pixels.size(), 0);
+  if (!readUncompressed(d, *header, out)) return std::nullopt;
+  keepMeaningfulAlpha(out);
   return out;
 }
 

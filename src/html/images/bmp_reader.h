@@ -1,7 +1,9 @@
 #pragma once
 // Reading device-independent bitmap files ("BM"): 1, 4, 8, 16, 24 and 32 bits per pixel,
 // uncompressed, run-length encoded (4 and 8 bits) or with bit-field masks, stored
-// bottom-up or top-down, with the old 12-byte or any later information header.
+// bottom-up or top-down, with the old 12-byte or any later information header. The alpha
+// of 16- and 32-bit pixels (the top byte of 32 bits, or a header's alpha mask) becomes the
+// picture's alpha plane when it says something.
 
 #include <optional>
 #include <string_view>

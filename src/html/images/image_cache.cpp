@@ -26,7 +26,8 @@ int TStringBitmapList::IndexOf(const std::string& key) const {
 
 std::int64_t TBitmapItem::Bytes() const {
   std::int64_t bytes = 0;
-  if (ImageBitmap) bytes += std::int64_t(ImageBitmap->pixels.size() * sizeof(std::uint32_t));
+  if (ImageBitmap)
+    bytes += std::int64_t(ImageBitmap->pixels.size() * sizeof(std::uint32_t) + ImageBitmap->alpha.size());
   if (MaskImage) bytes += std::int64_t(MaskImage->bits.size());
   if (ImageGif) bytes += ImageGif->FrameBytes() + ImageGif->CompositionBytes();
   return bytes;
@@ -170,7 +171,8 @@ PictureRef FetchImage(const ImageRequestHandler& onImageRequest, const std::stri
       if (!item->ImageBitmap) item->MaskImage.reset();
     }
     if (!item->Image()) return {};
-    item->Transparency = item->MaskImage ? transparency : trNone;
+    const bool ownAlpha = item->ImageBitmap && item->ImageBitmap->hasAlpha();
+    item->Transparency = item->MaskImage || ownAlpha ? transparency : trNone;
     PictureRef picture = item->Image();
     const Mask* itemMask = item->MaskImage.get();
     if (!cache.StoreImage(key, item)) {

@@ -98,7 +98,8 @@ std::unique_ptr<TGIFImage> LoadGifFromStream(std::string_view data, bool& notAni
 using ImageRequestHandler = std::function<void(const std::string& source, std::string*& stream)>;
 
 // The image fetch of a document, for its background picture and its inline images.
-// `transparency` in: trNone or trCorner (the caller's wish); out: the kind of the mask.
+// `transparency` in: trNone or trCorner (the caller's wish); out: the kind of the mask,
+// or trPng for a bitmap with its own alpha plane, which needs none.
 // Without a handler the source is a file name. A still GIF comes back as a bitmap, an
 // animated one as the cached TGIFImage. The picture and mask belong to the cache; the
 // caller is one user of the entry until it releases the source.

@@ -6,6 +6,7 @@
 #include "html/images/bmp_reader.h"
 #include "html/images/display_palette.h"
 #include "html/images/jpeg_reader.h"
+#include "html/images/png_reader.h"
 #include "platform/ascii.h"
 #include "platform/file_system.h"
 
@@ -21,11 +22,6 @@ std::string readPrefix(const std::string& path, std::size_t count) {
   } catch (const InOutError&) {
     return {};
   }
-}
-
-std::uint32_t bigEndian32(std::string_view d, std::size_t i) {
-  return (std::uint32_t(byteAt(d, i)) << 24) | (std::uint32_t(byteAt(d, i + 1)) << 16) |
-         (std::uint32_t(byteAt(d, i + 2)) << 8) | byteAt(d, i + 3);
 }
 
 std::uint32_t rgbAt(std::string_view d, std::size_t i) {
@@ -53,6 +49,9 @@ std::unique_ptr<Bitmap> decodeBitmapData(std::string_view data) {
       if (auto jpeg = decodeJpeg(data, options)) return std::make_unique<Bitmap>(std::move(*jpeg));
       return nullptr;
     }
+    case ifPng:
+      if (auto png = decodePng(data)) return std::make_unique<Bitmap>(std::move(*png));
+      return nullptr;
     default:
       return nullptr;
   }
@@ -84,7 +83,7 @@ bool ReadFileBytes(const std::string& path, std::string& out, std::size_t limit)
 std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path, bool toDisplay) {
   try {
     int format = FileImageFormat(path);
-    if (format != ifBmp && format != ifJpeg) return nullptr;
+    if (format != ifBmp && format != ifJpeg && format != ifPng) return nullptr;
     std::string data;
     if (!ReadFileBytes(path, data)) return nullptr;
     auto bitmap = decodeBitmapData(data);
@@ -105,16 +104,21 @@ std::unique_ptr<Bitmap> LoadImageFromFile(const std::string& path, TransparencyK
   }
   std::string ext = lowerExtension(path);
   std::uint32_t colour = 0;
-  if (ext == ".gif" && GifTransparentColour(path, colour))
-    transparency = trGif;
-  else if (ext == ".png" && PngTransparentColour(path, colour))
-    transparency = trPng;
+  if (ext == ".gif" && GifTransparentColour(path, colour)) transparency = trGif;
 
-  if (transparency == trNone) return LoadBitmapFile(path, true);
+  if (transparency == trNone) {
+    auto bitmap = LoadBitmapFile(path, true);
+    if (bitmap && bitmap->hasAlpha()) transparency = trPng;
+    return bitmap;
+  }
   auto raw = LoadBitmapFile(path, false);
   if (!raw) return nullptr;
-  mask = transparency == trCorner ? MakeImageMask(*raw, false, 0) : MakeImageMask(*raw, true, colour);
-  if (!mask) return nullptr;
+  if (raw->hasAlpha()) {
+    transparency = trPng;
+  } else {
+    mask = transparency == trCorner ? MakeImageMask(*raw, false, 0) : MakeImageMask(*raw, true, colour);
+    if (!mask) return nullptr;
+  }
   try {
     return std::make_unique<Bitmap>(ToDisplayBitmap(std::move(*raw)));
   } catch (const std::bad_alloc&) {
@@ -128,12 +132,15 @@ std::unique_ptr<Bitmap> LoadImageFromStream(const std::string* stream, Transpare
   mask.reset();
   if (!stream || stream->size() < 20) return nullptr;
   int format = ImageFormatOf(*stream);
-  if (format != ifBmp && format != ifJpeg) return nullptr;
+  if (format != ifBmp && format != ifJpeg && format != ifPng) return nullptr;
   if (format == ifJpeg) transparency = trNone;
   try {
     auto bitmap = decodeBitmapData(*stream);
     if (!bitmap) return nullptr;
-    if (transparency == trCorner) mask = MakeImageMask(*bitmap, false, 0);
+    if (bitmap->hasAlpha())
+      transparency = trPng;
+    else if (transparency == trCorner)
+      mask = MakeImageMask(*bitmap, false, 0);
     *bitmap = ToDisplayBitmap(std::move(*bitmap));
     return bitmap;
   } catch (const std::bad_alloc&) {
@@ -160,39 +167,6 @@ bool GifTransparentColour(const std::string& path, std::uint32_t& colour) {
   if (entry + 3 > block) return false;
   colour = rgbAt(d, entry);
   return true;
-}
-
-bool PngTransparentColour(const std::string& path, std::uint32_t& colour) {
-  const std::string d = readPrefix(path, kPngProbeBytes);
-  if (d.size() < 8 || ImageFormatOf(d) != ifPng) return false;
-  bool sawPalette = false;
-  std::uint32_t firstColour = 0;
-  int colourType = -1;
-  std::size_t pos = 8;
-  while (pos + 8 <= d.size()) {
-    const std::uint32_t length = bigEndian32(d, pos);
-    const std::string_view type = std::string_view(d).substr(pos + 4, 4);
-    const std::size_t data = pos + 8;
-    if (type == "IEND" || type == "IDAT") return false;
-    if (type == "IHDR") {
-      if (length < 13 || data + 13 > d.size()) return false;
-      colourType = byteAt(d, data + 9);
-      if (colourType != 3) return false;
-    } else if (type == "PLTE") {
-      if (length < 3 || data + 3 > d.size()) return false;
-      firstColour = rgbAt(d, data);
-      sawPalette = true;
-    } else if (type == "tRNS" && colourType == 3) {
-      if (length < 1 || data + 1 > d.size()) return false;
-      if (byteAt(d, data) < 127 && sawPalette) {
-        colour = firstColour;
-        return true;
-      }
-    }
-    if (std::uint64_t(length) + 4 > d.size() - data) return false;
-    pos = data + length + 4;
-  }
-  return false;
 }
 
 std::string& PendingImageStream() {

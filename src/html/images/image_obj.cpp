@@ -122,7 +122,7 @@ void TImageObj::FetchPicture(TSectionList& document) {
         } else {
           bitmap_ = picture.bitmap;
           mask_ = mask;
-          if (mask) Transparent = kind;
+          if (mask || picture.bitmap->hasAlpha()) Transparent = kind;
         }
         return;
       }

@@ -31,7 +31,7 @@ class TImageObj : public InlineImage, public AnimatedPicture {
   std::string Source;
   std::u16string AltText;
   bool NoBorder = false;
-  std::uint8_t Transparent = 0;  // 0 opaque, 1 corner colour, 2 GIF, 3 PNG
+  std::uint8_t Transparent = 0;  // 0 opaque, 1 corner colour, 2 GIF, 3 its own alpha (PNG, 32-bit BMP)
   TSectionList* Document = nullptr;
 
   // The picture drawn: a bitmap (with its mask) or an animated GIF.
@@ -60,8 +60,9 @@ class TImageObj : public InlineImage, public AnimatedPicture {
 };
 
 // The document's background fetch, as the viewer installs it for the document's
-// FetchBitmap: a plain bitmap from the cache (no transparency), or null with `pending`
-// when the host will deliver it later. The document releases the name when cleared.
+// FetchBitmap: a bitmap from the cache (no mask; its own alpha plane, if any, is drawn
+// over the panel's colour), or null with `pending` when the host will deliver it later.
+// The document releases the name when cleared.
 const Bitmap* FetchBackgroundBitmap(TSectionList& document, const std::string& name, bool& pending);
 
 }  // namespace tavra

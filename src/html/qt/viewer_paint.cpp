@@ -52,6 +52,8 @@ void TPaintPanel::PaintBackground(Canvas& canvas) const {
     while (y0 < clip.top) y0 += H;
     int x0 = -(Viewer->GetHScrollPos() % W);
     while (x0 < clip.left) x0 += W;
+    // A picture with see-through parts lies over the panel's colour.
+    if (picture->hasAlpha()) canvas.fillRect(clip, brush);
     for (int y = y0 - H; y < clip.bottom; y += H)
       for (int x = x0 - W; x < clip.right; x += W) canvas.drawBitmap(x, y, *picture);
   } catch (...) {

@@ -339,6 +339,34 @@ void PainterCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect&
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+void PainterCanvas::doBlendBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src) {
+  // Only the pixels that land inside the clip cross to the toolkit, picked as the fixed
+  // canvas picks them: a large picture shown small, or mostly out of view, costs what is
+  // shown, never a copy of the whole picture.
+  const Rect d = dest.intersected(deviceClip());
+  if (d.isEmpty() || src.isEmpty()) return;
+  QImage img(d.width(), d.height(), QImage::Format_ARGB32);
+  if (img.isNull()) return;
+  img.fill(Qt::transparent);
+  std::vector<int> columns(std::size_t(d.width()));
+  for (int x = d.left; x < d.right; ++x)
+    columns[std::size_t(x - d.left)] = src.left + int(std::int64_t(x - dest.left) * src.width() / dest.width());
+  for (int y = d.top; y < d.bottom; ++y) {
+    const int sy = src.top + int(std::int64_t(y - dest.top) * src.height() / dest.height());
+    if (sy < 0 || sy >= bitmap.height) continue;
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y - d.top));
+    const std::size_t row = std::size_t(sy) * std::size_t(bitmap.width);
+    for (int x = 0; x < d.width(); ++x) {
+      const int sx = columns[std::size_t(x)];
+      if (sx >= 0 && sx < bitmap.width)
+        line[x] = (QRgb(bitmap.alpha[row + std::size_t(sx)]) << 24) | bitmap.pixels[row + std::size_t(sx)];
+    }
+  }
+  prepare();
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.drawImage(QPoint(d.left, d.top), img);
+}
+
 void PainterCanvas::doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
                            std::uint32_t oneRgb) {
   std::vector<std::uint32_t> pixels(mask.bits.size());

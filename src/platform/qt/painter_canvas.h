@@ -112,6 +112,7 @@ class PainterCanvas : public Canvas {
   void doPolygon(const std::vector<Point>& points, bool outline, bool fill, std::uint32_t fillRgb) override;
   void doInvertRect(const Rect& r) override;
   void doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) override;
+  void doBlendBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src) override;
   void doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,
               std::uint32_t oneRgb) override;
 
