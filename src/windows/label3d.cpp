@@ -243,7 +243,7 @@ void TmyLabel3d::Paint(Canvas& canvas) {
 
 void TmyLabel3d::DrawCaptionText(Canvas& canvas, Rect& rect, unsigned flags) {
   std::u16string text = cp1250::toUtf16(Caption_);
-  if (((flags & dtCalcRect) && text.empty()) || (ShowAccelChar_ && text == u"&")) text = u" ";
+  if (((flags & dtCalcRect) && text.empty()) || (ShowAccelChar_ && text == u"&")) text.assign(1, u' ');
   if (!ShowAccelChar_) flags |= dtNoPrefix;
   canvas.setFont(canvas.fonts().createFont(Font_.face));
   std::vector<CaptionLine> lines = layoutLines(*canvas.font(), text, flags, rect.width());
