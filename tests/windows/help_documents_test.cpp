@@ -2,6 +2,7 @@
 // anchor, and every picture they show loads.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <regex>
 #include <set>
@@ -9,6 +10,9 @@
 
 #include "html/images/gif_image.h"
 #include "html/images/image_loading.h"
+#include "html/qt/viewer.h"
+#include "html/tables/table.h"
+#include "html/document/text_section.h"
 #include "platform/codepage.h"
 #include "platform/file_system.h"
 
@@ -123,4 +127,45 @@ TEST(HelpDocuments, PicturesLoad) {
 }
 
 }  // namespace
+// Where the viewer places every line of a help document, at two widths, as the engine
+// placed them when it read single bytes of Windows-1250: a page of the code page must look
+// exactly as it did. The positions depend on the fonts' metrics only, not on how their
+// glyphs are rasterised.
+void hashPlaces(const TCell& cell, std::uint64_t& hash) {
+  auto mix = [&](int value) { hash = (hash ^ std::uint64_t(std::uint32_t(value))) * 1099511628211ull; };
+  for (int i = 0; i < cell.Count(); ++i) {
+    mix(cell[i].TopY);
+    mix(cell[i].ContentHeight);
+    if (auto* text = dynamic_cast<const TSection*>(&cell[i])) {
+      for (const LineRec& line : text->Lines) {
+        mix(line.Start), mix(line.Ln), mix(line.LineX), mix(line.LineHt);
+      }
+    } else if (auto* table = dynamic_cast<const ThtmlTable*>(&cell[i])) {
+      for (int r = 0; r < table->Rows.Count(); ++r)
+        for (int c = 0; c < table->Rows[r].Count(); ++c)
+          if (table->Rows[r][c].Cell) hashPlaces(*table->Rows[r][c].Cell, hash);
+      if (table->Caption && table->Caption->Cell) hashPlaces(*table->Caption->Cell, hash);
+    }
+  }
+}
+
+TEST(HelpDocuments, LaidOutToTheSamePlacesAsBeforeTextWasUnicode) {
+  const std::map<std::string, std::uint64_t> kBefore = {
+      {"Info.prg 420", 11706169949147935020ull},
+      {"Info.prg 640", 2920508139503502906ull},
+      {"OProgramu.prg 420", 16788606770183760773ull},
+      {"OProgramu.prg 640", 4878207150644368757ull}};
+  for (const char* name : kDocuments) {
+    for (int width : {420, 640}) {
+      ThtmlViewer viewer;
+      viewer.resize(width, 300);
+      viewer.LoadFromFile(kSampleFolder + name);
+      std::uint64_t hash = 14695981039346656037ull;
+      hashPlaces(viewer.Document(), hash);
+      const std::string key = std::string(name) + " " + std::to_string(width);
+      EXPECT_EQ(hash, kBefore.at(key)) << key;
+    }
+  }
+}
+
 }  // namespace tavra
