@@ -75,6 +75,11 @@ def html_corpora():
         for name, text in HTML.items():
             write(target, name, text)
         write(target, "empty.htm", b"")
+        # The other character sets: a META naming UTF-8 (with a broken sequence), and a
+        # byte-order mark of UTF-16.
+        unicode_text = "<P>“Ωμέγα” — Жук, Søren &mdash; &#x1F600; &#8212; &alpha;</P>"
+        write(target, "utf8.htm", ('<META CHARSET="utf-8">' + unicode_text).encode("utf-8") + b"\xC3(\xE2\x82")
+        write(target, "utf16.htm", b"\xFF\xFE" + unicode_text.encode("utf-16-le"))
     with open(os.path.join(SAMPLES, "Info.prg"), "rb") as f:
         write("builder", "info.htm", f.read())
     # Tables nested as deep as the builder allows, two cells a level, with spans and widths.
