@@ -18,15 +18,20 @@ ByteTable makeWindows1250() {
   return table;
 }
 
+// `table` with the 32 characters from byte `first` on replaced by `patch`.
+ByteTable patched(ByteTable table, int first, const char16_t (&patch)[32]) {
+  for (int b = 0; b < 32; ++b) table[first + b] = patch[b];
+  return table;
+}
+
 ByteTable makeWindows1252() {
   static constexpr char16_t kC1[32] = {
       0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
       0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-  ByteTable table{};
-  for (int b = 0; b < 256; ++b) table[b] = char16_t(b);
-  for (int b = 0; b < 32; ++b) table[0x80 + b] = kC1[b];
-  return table;
+  ByteTable latin1{};
+  for (int b = 0; b < 256; ++b) latin1[b] = char16_t(b);
+  return patched(latin1, 0x80, kC1);
 }
 
 ByteTable makeIso8859_2() {
@@ -37,8 +42,7 @@ ByteTable makeIso8859_2() {
       0x015B, 0x02C7, 0x00B8, 0x0161, 0x015F, 0x0165, 0x017A, 0x02DD, 0x017E, 0x017C};
   ByteTable table{};
   for (int b = 0; b < 256; ++b) table[b] = b < 0xA0 ? char16_t(b) : cp1250::toUnicode(std::uint8_t(b));
-  for (int b = 0; b < 32; ++b) table[0xA0 + b] = kA0[b];
-  return table;
+  return patched(table, 0xA0, kA0);
 }
 
 struct Tables {

@@ -166,7 +166,8 @@ void FixedCanvas::doInvertRect(const Rect& r) {
     for (int x = r.left; x < r.right; ++x) image_.at(x, y) = ~image_.at(x, y) & 0xFFFFFF;
 }
 
-void FixedCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) {
+template <typename Visit>
+void FixedCanvas::forEachSourcePixel(const Rect& dest, const Bitmap& bitmap, const Rect& src, Visit visit) {
   Rect d = dest.intersected(deviceClip());
   for (int y = d.top; y < d.bottom; ++y) {
     int sy = src.top + sourceIndex(y - dest.top, dest.height(), src.height());
@@ -174,31 +175,30 @@ void FixedCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& s
     for (int x = d.left; x < d.right; ++x) {
       int sx = src.left + sourceIndex(x - dest.left, dest.width(), src.width());
       if (sx < 0 || sx >= bitmap.width) continue;
-      image_.at(x, y) = applyOp(image_.at(x, y), bitmap.at(sx, sy), op);
+      visit(image_.at(x, y), sx, sy);
     }
   }
+}
+
+void FixedCanvas::doBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src, RasterOp op) {
+  forEachSourcePixel(dest, bitmap, src, [&](std::uint32_t& pixel, int sx, int sy) {
+    pixel = applyOp(pixel, bitmap.at(sx, sy), op);
+  });
 }
 
 // Each channel src * a + dest * (255 - a), over 255 rounded to nearest, so that tests can
 // tell every blended pixel in advance.
 void FixedCanvas::doBlendBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& src) {
-  Rect d = dest.intersected(deviceClip());
-  for (int y = d.top; y < d.bottom; ++y) {
-    int sy = src.top + sourceIndex(y - dest.top, dest.height(), src.height());
-    if (sy < 0 || sy >= bitmap.height) continue;
-    for (int x = d.left; x < d.right; ++x) {
-      int sx = src.left + sourceIndex(x - dest.left, dest.width(), src.width());
-      if (sx < 0 || sx >= bitmap.width) continue;
-      const std::uint32_t a = bitmap.alpha[std::size_t(sy) * std::size_t(bitmap.width) + std::size_t(sx)];
-      const std::uint32_t over = bitmap.at(sx, sy), under = image_.at(x, y);
-      std::uint32_t out = 0;
-      for (int shift : {16, 8, 0}) {
-        const std::uint32_t s = (over >> shift) & 0xFF, u = (under >> shift) & 0xFF;
-        out |= ((s * a + u * (255 - a) + 127) / 255) << shift;
-      }
-      image_.at(x, y) = out;
+  forEachSourcePixel(dest, bitmap, src, [&](std::uint32_t& pixel, int sx, int sy) {
+    const std::uint32_t a = bitmap.alpha[std::size_t(sy) * std::size_t(bitmap.width) + std::size_t(sx)];
+    const std::uint32_t over = bitmap.at(sx, sy), under = pixel;
+    std::uint32_t out = 0;
+    for (int shift : {16, 8, 0}) {
+      const std::uint32_t s = (over >> shift) & 0xFF, u = (under >> shift) & 0xFF;
+      out |= ((s * a + u * (255 - a) + 127) / 255) << shift;
     }
-  }
+    pixel = out;
+  });
 }
 
 void FixedCanvas::doMask(const Rect& dest, const Mask& mask, const Rect& src, RasterOp op, std::uint32_t zeroRgb,

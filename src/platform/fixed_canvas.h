@@ -73,6 +73,10 @@ class FixedCanvas : public Canvas {
 
  private:
   void plot(int x, int y, std::uint32_t rgb);
+  // Calls `visit` with each surface pixel under `dest` (clipped) and the pixel of `bitmap`
+  // that a stretched transfer from its `src` puts there.
+  template <typename Visit>
+  void forEachSourcePixel(const Rect& dest, const Bitmap& bitmap, const Rect& src, Visit visit);
   void plotPen(int x, int y);
   void fill(const Rect& r, std::uint32_t rgb);
 

@@ -3,6 +3,19 @@
 #include "platform/codepage.h"
 
 namespace tavra {
+namespace {
+
+// Calls `take` with each character of UTF-8 text, U+FFFD for each malformed sequence.
+template <typename Take>
+void decodeUtf8(std::string_view utf8, Take take) {
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    char32_t c;
+    take(cp1250::nextUtf8(utf8, pos, c) ? c : kReplacementCharacter);
+  }
+}
+
+}  // namespace
 
 void appendUtf8(std::string& out, char32_t c) {
   if (!isScalarValue(c)) c = kReplacementCharacter;
@@ -37,11 +50,7 @@ void appendUtf16(std::u16string& out, char32_t c) {
 std::u16string utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t c;
-    appendUtf16(out, cp1250::nextUtf8(utf8, pos, c) ? c : kReplacementCharacter);
-  }
+  decodeUtf8(utf8, [&](char32_t c) { appendUtf16(out, c); });
   return out;
 }
 
@@ -98,11 +107,7 @@ char32_t upperCase(char32_t c) {
 std::string upperCaseUtf8(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t c;
-    appendUtf8(out, cp1250::nextUtf8(utf8, pos, c) ? upperCase(c) : kReplacementCharacter);
-  }
+  decodeUtf8(utf8, [&](char32_t c) { appendUtf8(out, upperCase(c)); });
   return out;
 }
 
