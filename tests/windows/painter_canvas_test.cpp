@@ -228,7 +228,7 @@ TEST(PainterCanvas, ACharacterTheFaceLacksIsDrawnAndMeasuredInAFaceThatHasIt) {
   auto qt = std::dynamic_pointer_cast<const QtFont>(font);
   ASSERT_TRUE(qt);
   ASSERT_FALSE(qt->rawFont().supportsCharacter(U'\u2603'));
-  const QtFont::Glyph snowman = qt->glyph(U'\u2603');
+  const FaceGlyph snowman = qt->glyph(U'\u2603');
   ASSERT_GE(snowman.face, 0) << "a second face with the character must be installed";
   EXPECT_TRUE(qt->rawFont(snowman.face).supportsCharacter(U'\u2603'));
   EXPECT_EQ(qt->glyph(U'a').face, -1);

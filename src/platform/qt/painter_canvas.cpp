@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPen>
 
-#include <QTextLayout>
 #include <algorithm>
 
 #include "platform/unicode.h"
@@ -51,8 +50,9 @@ QString QtFont::familyFor(const std::string& faceName) {
   return name;
 }
 
-QtFont::QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances)
-    : raw_(std::move(raw)), designAdvances_(std::move(advances)) {
+QtFont::QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances,
+               std::shared_ptr<FaceGlyphs> glyphs)
+    : raw_(std::move(raw)), designAdvances_(std::move(advances)), glyphs_(std::move(glyphs)) {
   spec_ = face;
   const int pixelSize = std::max(1, face.pixelSize());
   if (raw_.isValid()) {
@@ -74,59 +74,14 @@ QtFont::QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignA
 }
 
 const QRawFont& QtFont::rawFont(int face) const {
-  return face < 0 ? raw_ : fallbacks_[std::size_t(face)];
-}
-
-// The face that draws a character the font lacks: the one the toolkit's own text layout
-// falls back to for the family and style, kept with the font for the characters after.
-QtFont::Glyph QtFont::fallbackGlyph(char32_t c) const {
-  QFont font(familyFor(spec_.name));
-  font.setPixelSize(std::max(1, spec_.pixelSize()));
-  font.setBold(spec_.style & fsBold);
-  font.setItalic(spec_.style & fsItalic);
-  QTextLayout layout(QString::fromUcs4(&c, 1), font);
-  layout.beginLayout();
-  layout.createLine();
-  layout.endLayout();
-  for (const QGlyphRun& run : layout.glyphRuns()) {
-    const QList<quint32> indexes = run.glyphIndexes();
-    if (indexes.isEmpty() || indexes.front() == 0) continue;
-    const QRawFont face = run.rawFont();
-    auto known = std::find(fallbacks_.begin(), fallbacks_.end(), face);
-    if (known == fallbacks_.end()) {
-      // A page of many scripts can want many faces; past a few the box of the font's own
-      // face has to do.
-      if (fallbacks_.size() >= MaxFallbackFaces) break;
-      known = fallbacks_.insert(fallbacks_.end(), face);
-    }
-    return Glyph{indexes.front(), static_cast<int>(known - fallbacks_.begin())};
+  if (face < 0) return raw_;
+  const std::vector<QRawFont>& found = glyphs_->fallbacks();
+  while (sizedFallbacks_.size() <= std::size_t(face) && sizedFallbacks_.size() < found.size()) {
+    QRawFont sized = found[sizedFallbacks_.size()];
+    sized.setPixelSize(raw_.pixelSize());
+    sizedFallbacks_.push_back(std::move(sized));
   }
-  return Glyph{0, -1};
-}
-
-QtFont::Glyph QtFont::glyph(char32_t c) const {
-  if (c < 256 && firstGlyphs_[c].index != UnknownGlyph) return firstGlyphs_[c];
-  if (c >= 256) {
-    auto known = glyphs_.find(c);
-    if (known != glyphs_.end()) return known->second;
-  }
-  // Lone surrogates and other non-characters are drawn as the replacement character.
-  const char32_t drawn = isScalarValue(c) ? c : kReplacementCharacter;
-  Glyph g{0, -1};
-  if (raw_.isValid()) {
-    quint32 index = 0;
-    int count = 1;
-    const QString text = QString::fromUcs4(&drawn, 1);
-    if (raw_.glyphIndexesForChars(text.constData(), text.size(), &index, &count) && count == 1 && index != 0)
-      g.index = index;
-    else
-      g = fallbackGlyph(drawn);
-  }
-  if (c < 256)
-    firstGlyphs_[c] = g;
-  else
-    glyphs_.emplace(c, g);
-  return g;
+  return sizedFallbacks_[std::size_t(face)];
 }
 
 // The advance of the glyph that is drawn for the character, so that what is drawn is
@@ -135,7 +90,7 @@ QtFont::Glyph QtFont::glyph(char32_t c) const {
 int QtFont::readAdvance(char32_t c) const {
   if (c < 32) return 0;  // control characters have no glyph worth drawing
   if (!raw_.isValid()) return metrics_.aveCharWidth;
-  const Glyph g = glyph(c);
+  const FaceGlyph g = glyph(c);
   if (g.face < 0 && designAdvances_) return designAdvances_->advance(g.index, raw_.pixelSize());
   QPointF advance;
   if (!rawFont(g.face).advancesForGlyphIndexes(&g.index, &advance, 1, QRawFont::UseDesignMetrics)) return 0;
@@ -159,7 +114,8 @@ const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pix
     font.setBold(bold);
     font.setItalic(italic);
     font.setKerning(false);
-    Face face{QRawFont::fromFont(font), nullptr};
+    Face face{QRawFont::fromFont(font), nullptr, nullptr};
+    face.glyphs = std::make_shared<FaceGlyphs>(face.raw, font);
     if (face.raw.isValid()) {
       auto table = [&](const char* tag) {
         const QByteArray data = face.raw.fontTable(tag);
@@ -179,7 +135,7 @@ FontPtr QtFontEngine::createFont(const FontSpec& face) {
     const Face& known = faceFor(face, pixelSize);
     QRawFont raw = known.raw;
     raw.setPixelSize(pixelSize);
-    return std::make_shared<QtFont>(face, std::move(raw), known.advances);
+    return std::make_shared<QtFont>(face, std::move(raw), known.advances, known.glyphs);
   });
 }
 
@@ -243,7 +199,7 @@ void PainterCanvas::doText(int x, int baseline, std::u16string_view text, const 
   while (i < text.size()) {
     const char32_t c = nextUtf16(text, i);
     if (c >= 32) {
-      const QtFont::Glyph g = f->glyph(c);
+      const FaceGlyph g = f->glyph(c);
       const std::size_t run = std::size_t(g.face + 1);
       if (run >= runs.size()) runs.resize(run + 1);
       runs[run].glyphs.append(g.index);

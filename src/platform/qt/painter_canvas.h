@@ -10,12 +10,12 @@
 #include <map>
 #include <memory>
 #include <tuple>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/canvas.h"
 #include "platform/font_cache.h"
 #include "platform/font_tables.h"
+#include "platform/qt/face_glyphs.h"
 
 class QPainter;
 
@@ -24,15 +24,13 @@ namespace tavra {
 class QtFont : public CanvasFont {
  public:
   // `raw` is the toolkit face of the request's family and style at the request's size;
-  // `advances` its design advances, if the face has them.
-  QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances);
+  // `advances` its design advances, if the face has them; `glyphs` the glyphs of the
+  // family and style, shared by all its sizes.
+  QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances,
+         std::shared_ptr<FaceGlyphs> glyphs);
 
-  // A glyph of the font's own face (face -1) or of its fallback face `face`.
-  struct Glyph {
-    quint32 index = 0;
-    int face = -1;
-  };
-  Glyph glyph(char32_t c) const;
+  FaceGlyph glyph(char32_t c) const { return glyphs_->glyph(c); }
+  // The font's own face (-1) or a fallback face, at the font's size.
   const QRawFont& rawFont(int face = -1) const;
   int underlinePosition() const { return underlinePosition_; }
   int strikeOutPosition() const { return strikeOutPosition_; }
@@ -46,19 +44,10 @@ class QtFont : public CanvasFont {
   int readAdvance(char32_t c) const override;
 
  private:
-  static constexpr quint32 UnknownGlyph = 0xFFFFFFFF;
-  static constexpr std::size_t MaxFallbackFaces = 16;
-  Glyph fallbackGlyph(char32_t c) const;
-
   QRawFont raw_;
   std::shared_ptr<const DesignAdvances> designAdvances_;
-  mutable std::array<Glyph, 256> firstGlyphs_ = [] {
-    std::array<Glyph, 256> unknown;
-    unknown.fill(Glyph{UnknownGlyph, -1});
-    return unknown;
-  }();
-  mutable std::unordered_map<char32_t, Glyph> glyphs_;
-  mutable std::vector<QRawFont> fallbacks_;
+  std::shared_ptr<FaceGlyphs> glyphs_;
+  mutable std::vector<QRawFont> sizedFallbacks_;
   int underlinePosition_ = 1;
   int strikeOutPosition_ = 1;
   int lineThickness_ = 1;
@@ -75,6 +64,7 @@ class QtFontEngine : public FontEngine {
   struct Face {
     QRawFont raw;
     std::shared_ptr<const DesignAdvances> advances;
+    std::shared_ptr<FaceGlyphs> glyphs;
   };
   // The face of a family and style. The first request of a family and style asks the
   // font configuration; other sizes are copies of that face at another size, which
