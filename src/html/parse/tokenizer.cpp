@@ -581,14 +581,33 @@ bool HtmlTokenizer::GetText() {
   return true;
 }
 
-void HtmlTokenizer::NextTextAreaSymbol() {
+// The symbols TEXTAREA and SCRIPT content share: the end, and a line end.
+bool HtmlTokenizer::rawLineEndOrEnd() {
   TokenText.clear();
   if (CurrentChar == EndMarker) {
     CurrentSymbol = symEndOfFile;
   } else if (CurrentChar == LineEnd) {
     CurrentSymbol = symLineEnd;
     GetCh();
-  } else if (CurrentChar == '<') {
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// Text as written up to a line end, a `<` or, in TEXTAREA content, a reference.
+void HtmlTokenizer::rawText(bool stopAtReference) {
+  while (TokenText.size() < std::size_t(MaxTextRun) && CurrentChar != LineEnd && CurrentChar != EndMarker &&
+         !(stopAtReference && CurrentChar == '&') && CurrentChar != '<') {
+    appendUtf16(TokenText, CurrentChar);
+    GetCh();
+  }
+  CurrentSymbol = symText;
+}
+
+void HtmlTokenizer::NextTextAreaSymbol() {
+  if (rawLineEndOrEnd()) return;
+  if (CurrentChar == '<') {
     TokenText = u"<";
     GetCh();
     while (TokenText.size() < std::size_t(MaxTokenText) && CurrentChar != kSpace &&
@@ -600,23 +619,13 @@ void HtmlTokenizer::NextTextAreaSymbol() {
   } else if (CurrentChar == '&') {
     GetEntity();
   } else {
-    while (TokenText.size() < std::size_t(MaxTextRun) && CurrentChar != LineEnd &&
-           CurrentChar != EndMarker && CurrentChar != '&' && CurrentChar != '<') {
-      appendUtf16(TokenText, CurrentChar);
-      GetCh();
-    }
-    CurrentSymbol = symText;
+    rawText(true);
   }
 }
 
 void HtmlTokenizer::NextScriptSymbol() {
-  TokenText.clear();
-  if (CurrentChar == EndMarker) {
-    CurrentSymbol = symEndOfFile;
-  } else if (CurrentChar == LineEnd) {
-    CurrentSymbol = symLineEnd;
-    GetCh();
-  } else if (CurrentChar == '<') {
+  if (rawLineEndOrEnd()) return;
+  if (CurrentChar == '<') {
     TokenText = u"<";
     GetCh();
     for (int i = 0; i < 7 && (CurrentChar == '/' || isLetter(UpperChar)); ++i) {
@@ -629,12 +638,7 @@ void HtmlTokenizer::NextScriptSymbol() {
     }
     CurrentSymbol = equalsIgnoreCase(TokenText, "</script>") ? tagScriptEnd : symOtherTag;
   } else {
-    while (TokenText.size() < std::size_t(MaxTextRun) && CurrentChar != LineEnd &&
-           CurrentChar != EndMarker && CurrentChar != '<') {
-      appendUtf16(TokenText, CurrentChar);
-      GetCh();
-    }
-    CurrentSymbol = symText;
+    rawText(false);
   }
 }
 

@@ -144,6 +144,8 @@ class HtmlTokenizer {
   bool GetTag();
   bool GetEntity();
   bool GetText();
+  bool rawLineEndOrEnd();
+  void rawText(bool stopAtReference);
   bool GetAttribute(Symbol& sym, std::string& name, std::string& text, std::int32_t& value);
   bool getAttrName(std::string& name);
   bool GetQuotedValue(std::string& text, std::int32_t& value);
