@@ -208,7 +208,7 @@ bool writeAllAt(int fd, std::string_view content) {
 // The file itself, rewritten through its own descriptor. Room for the new content is
 // taken first, so a full disk refuses the write before anything changes; should a write
 // still fail, the old content goes back.
-void writeInPlace(const std::string& path, std::string_view content) {
+void writeInPlace(const std::string& path, std::string_view content, bool durable) {
   Descriptor fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) throw InOutError::fromErrno(errno);
   struct stat st;
@@ -221,7 +221,7 @@ void writeInPlace(const std::string& path, std::string_view content) {
     if (e != 0 && e != EINVAL && e != EOPNOTSUPP) throw InOutError::fromErrno(e);
   }
   if (!writeAllAt(fd.get(), content) || ::ftruncate(fd.get(), off_t(content.size())) != 0 ||
-      (::fsync(fd.get()) != 0 && errno != EINVAL)) {
+      (durable && ::fsync(fd.get()) != 0 && errno != EINVAL)) {
     const int e = errno;
     if (writeAllAt(fd.get(), old)) (void)::ftruncate(fd.get(), off_t(old.size()));
     throw InOutError::fromErrno(e);
@@ -269,7 +269,8 @@ Descriptor openRegularFile(const std::string& path) {
   return openRegular(path, st);
 }
 
-void writeFileAtomically(const std::string& path, std::string_view content) {
+void writeFileAtomically(const std::string& path, std::string_view content, Durability durability) {
+  const bool durable = durability == Durability::Durable;
   if (path.empty() || hasNul(path)) throw InOutError(kInvalidName, InOutError::textForCode(kInvalidName));
   // A link is replaced by a file of our own, never written through: in a per-user folder
   // the links point into the shared installation, which is not ours to change.
@@ -290,7 +291,7 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
   }
   if (fdValue < 0) {
     // A folder that refuses new files may still hold a file we may write: then in place.
-    if (hadOld && refusedByFolder(errno)) return writeInPlace(path, content);
+    if (hadOld && refusedByFolder(errno)) return writeInPlace(path, content, durable);
     throw InOutError::fromErrno(errno);
   }
   Descriptor fd(fdValue);
@@ -302,14 +303,15 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
   };
   if (hadOld && ::fchmod(fd.get(), old.st_mode & 07777) != 0) fail(errno);
   if (!writeAll(fd.get(), content)) fail(errno);
-  if (::fsync(fd.get()) != 0 && errno != EINVAL) fail(errno);
+  if (durable && ::fsync(fd.get()) != 0 && errno != EINVAL) fail(errno);
   if (fd.close() != 0) fail(errno);
   if (::rename(temp.c_str(), path.c_str()) != 0) {
     const int e = errno;
     ::unlink(temp.c_str());
-    if (hadOld && refusedByFolder(e)) return writeInPlace(path, content);
+    if (hadOld && refusedByFolder(e)) return writeInPlace(path, content, durable);
     throw InOutError::fromErrno(e);
   }
+  if (!durable) return;
   // Make the rename itself durable; a failure here leaves a complete file either way.
   std::string::size_type slash = path.rfind('/');
   std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);

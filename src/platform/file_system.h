@@ -64,6 +64,13 @@ Descriptor openRegularFile(const std::string& path);
 // replaced by the new file, not written through; a read-only file is refused (code 5).
 // Where the folder refuses the new file or the rename but the file itself may be written,
 // it is rewritten in place, still whole or not at all. Throws InOutError.
-void writeFileAtomically(const std::string& path, std::string_view content);
+//
+// A `Durable` write reaches the disk before it returns, so that a power cut keeps it. A
+// `Scratch` file (one the program makes again from its own data each time it needs it) is
+// replaced whole all the same but not waited for: waiting on the disk costs milliseconds
+// a time, and what a power cut could take is made again at the next start.
+enum class Durability { Durable, Scratch };
+void writeFileAtomically(const std::string& path, std::string_view content,
+                         Durability durability = Durability::Durable);
 
 }  // namespace tavra

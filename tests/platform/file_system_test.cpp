@@ -140,14 +140,18 @@ TEST(FileSystem, AtomicWriteKeepsTheModeAndLeavesNoTemporaries) {
   std::string target = folder.file("target.ini");
   writeFileAtomically(target, "old");
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-  writeFileAtomically(target, "new");
-  EXPECT_EQ(readTestFile(target), "new");
-  struct stat st;
-  ASSERT_EQ(::stat(target.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
-  int entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path())) ++entries;
-  EXPECT_EQ(entries, 1);
+  // A scratch file is replaced the same way; it is only not waited for on the disk.
+  for (Durability durability : {Durability::Durable, Durability::Scratch}) {
+    const std::string text = durability == Durability::Durable ? "new" : "scratch";
+    writeFileAtomically(target, text, durability);
+    EXPECT_EQ(readTestFile(target), text);
+    struct stat st;
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path())) ++entries;
+    EXPECT_EQ(entries, 1);
+  }
 
   try {
     writeFileAtomically(target + "/below", "x");

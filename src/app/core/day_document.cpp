@@ -80,7 +80,7 @@ void DayDocument::BuildDayDocument(std::uint16_t day, std::uint16_t month, std::
     document += kNotFoundEnd;
   }
   document += kDocumentEnd;
-  writeFileAtomically(DayDocumentFileName, document);
+  writeFileAtomically(DayDocumentFileName, document, Durability::Scratch);
 }
 
 DayDocument& dayDocument() {
