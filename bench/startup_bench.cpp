@@ -1,10 +1,12 @@
 // Start-up of the program beside an empty Qt window, and the day's refresh.
 //
-// Both programs run in a copy of the sample installation on the offscreen platform, started
+// The programs run in a copy of the sample installation on the offscreen platform, started
 // the same way: each writes a PNG of its window right after the window's first paint and
-// exits; the time is from process start to exit. The runs alternate between the two
-// programs; the median, spread and best of each are printed, and the ratio is of the
-// medians, so that neither a lucky run nor a busy moment decides it. The refresh is the
+// exits; the time is from process start to exit. The runs alternate between the programs;
+// the median, spread and best of each are printed, and the ratio is of the medians, so that
+// neither a lucky run nor a busy moment decides it. Beside the empty window runs a second
+// yardstick, the main window's widgets alone showing the same text: what the program takes
+// beyond it is the program's own, what it takes beyond the empty window is the toolkit's. The refresh is the
 // main window's: build "TAVRA.TMP" for the next day, read the RTF, fill the text window.
 // The companion windows are made after the first paint, off the path timed above; the
 // time of making them is shown beside it.
@@ -102,29 +104,35 @@ Summary summarise(std::vector<double> times) {
 
 struct Timings {
   std::vector<double> wall, cpu;
+  void add(const Run& run) { wall.push_back(run.wall), cpu.push_back(run.cpu); }
 };
 
-// kRuns start-ups of each program, taken in turns so that both see the same machine.
-// The empty window takes the size of the program's main window, read from its first picture.
-bool timeStartups(const fs::path& folder, Timings& ours, Timings& empty) {
+// kRuns start-ups of each program, taken in turns so that all see the same machine. The
+// yardsticks take the size of the program's main window, read from its first picture.
+bool timeStartups(const fs::path& folder, Timings& ours, Timings& empty, Timings& same) {
   const std::vector<std::string> program = {(folder / "tavra").string(), "--screenshot", "probe.png",
                                             "--date", kSampleDay, "--startup-probe"};
-  std::vector<std::string> yardstick = {TAVRA_EMPTY_WINDOW, "empty.png"};
+  std::vector<std::string> emptyWindow = {TAVRA_EMPTY_WINDOW, "empty.png"};
+  std::vector<std::string> sameWidgets = {TAVRA_SAME_WIDGETS, "same.png"};
   for (int run = 0; run < kRuns; ++run) {
     const Run a = runOnce(folder, program);
     if (run == 0 && a.wall >= 0) {
       const QSize size = QImageReader(QString::fromStdString((folder / "probe.png").string())).size();
-      yardstick.push_back(std::to_string(size.width()));
-      yardstick.push_back(std::to_string(size.height()));
+      for (auto* yardstick : {&emptyWindow, &sameWidgets}) {
+        yardstick->push_back(std::to_string(size.width()));
+        yardstick->push_back(std::to_string(size.height()));
+      }
     }
-    const Run b = runOnce(folder, yardstick);
-    if (a.wall < 0 || b.wall < 0) {
-      std::fprintf(stderr, "startup_bench: %s failed\n",
-                   a.wall < 0 ? "tavra --screenshot --startup-probe" : "empty_window");
-      return false;
+    const Run b = runOnce(folder, emptyWindow);
+    const Run c = runOnce(folder, sameWidgets);
+    for (const auto& [result, name] : {std::pair{a, "tavra --screenshot --startup-probe"}, std::pair{b, "empty_window"},
+                                       std::pair{c, "same_widgets"}}) {
+      if (result.wall < 0) {
+        std::fprintf(stderr, "startup_bench: %s failed\n", name);
+        return false;
+      }
     }
-    ours.wall.push_back(a.wall), ours.cpu.push_back(a.cpu);
-    empty.wall.push_back(b.wall), empty.cpu.push_back(b.cpu);
+    ours.add(a), empty.add(b), same.add(c);
   }
   return true;
 }
@@ -171,9 +179,8 @@ int main(int argc, char** argv) {
   bench::startRatioFile();
   const fs::path folder = makeProgramFolder();
 
-  Timings ours;
-  Timings empty;
-  const bool started = timeStartups(folder, ours, empty);
+  Timings ours, empty, same;
+  const bool started = timeStartups(folder, ours, empty, same);
 
   qputenv("TAVRA_TODAY", kSampleDay);
   QApplication app(argc, argv);
@@ -182,16 +189,20 @@ int main(int argc, char** argv) {
   fs::remove_all(folder, ignored);
 
   if (!started) return EXIT_FAILURE;
-  const Summary oursWall = summarise(ours.wall), emptyWall = summarise(empty.wall);
+  const Summary oursWall = summarise(ours.wall), emptyWall = summarise(empty.wall), sameWall = summarise(same.wall);
   std::printf("start-up to the first painted window, %d runs each (offscreen), ms:\n", kRuns);
   std::printf("  %-38s %7s %7s %16s %7s\n", "", "median", "best", "quartiles", "worst");
   printSummary("tavra --screenshot --startup-probe", oursWall);
   printSummary("empty Qt window", emptyWall);
+  printSummary("the same widgets alone", sameWall);
   printSummary("tavra, processor time", summarise(ours.cpu));
   printSummary("empty Qt window, processor time", summarise(empty.cpu));
+  printSummary("the same widgets alone, processor time", summarise(same.cpu));
   std::printf("day refresh (TAVRA.TMP, RTF, text window), best of %d: %.2f ms\n", kRuns, inProcess.refresh);
   std::printf("companion windows, made after the first paint (one run): %.2f ms\n", inProcess.companions);
   std::printf("startup vs empty Qt window, best against best: %.2fx\n", emptyWall.best / oursWall.best);
+  std::printf("the same widgets alone vs empty Qt window: %.2fx\n", emptyWall.median / sameWall.median);
+  std::printf("startup vs the same widgets alone: %.2fx\n", sameWall.median / oursWall.median);
   bench::ratioLine("startup vs empty Qt window: %.2fx", emptyWall.median / oursWall.median);
   return EXIT_SUCCESS;
 }

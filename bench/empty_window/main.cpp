@@ -4,40 +4,12 @@
 //
 //   empty_window FILE [WIDTH HEIGHT]     default 640 x 480
 #include <QApplication>
-#include <QPixmap>
-#include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-class EmptyWindow : public QWidget {
- public:
-  EmptyWindow(QString path, int width, int height) : path_(std::move(path)) { resize(width, height); }
-  int result = EXIT_FAILURE;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    if (painted_) return;
-    painted_ = true;
-    // Take what this paint left once it is over, as the probe of the program does.
-    QTimer::singleShot(0, this, [this] {
-      QPixmap picture = screen() ? screen()->grabWindow(winId()) : QPixmap();
-      if (picture.isNull()) picture = grab();
-      if (picture.save(path_, "PNG")) result = EXIT_SUCCESS;
-      QApplication::quit();
-    });
-  }
-
- private:
-  QString path_;
-  bool painted_ = false;
-};
-
-}  // namespace
+#include "../first_paint_picture.h"
 
 int main(int argc, char** argv) {
   const int width = argc == 4 ? std::atoi(argv[2]) : 640;
@@ -48,8 +20,10 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  EmptyWindow window(QString::fromLocal8Bit(argv[1]), width, height);
+  QWidget window;
+  window.resize(width, height);
+  auto* picture = new tavra::bench::FirstPaintPicture(window, QString::fromLocal8Bit(argv[1]));
   window.show();
   QApplication::exec();
-  return window.result;
+  return picture->result;
 }
