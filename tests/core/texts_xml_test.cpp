@@ -98,7 +98,8 @@ TEST_F(TextsXmlTest, CzechTextIsShownWithItsSundayAndMarksAndTheIndexIsLeftAlone
   writeBytes(dir.path() / "Cteni.js", "[3.1.2027]\r\nCteni1=Gn 1\r\n");
   const ToolOutcome run = import(watchwords(
       {{"2027-01-03", "Neděle po Vánocích", "Hospodin je můj pastýř, #nebudu# mít nedostatek.", "Žalm 23,1",
-        "/Ježíš řekl:/ „Já jsem dobrý pastýř“ — dobrý pastýř položí svůj život za ovce.", "Jan 10,11"}}));
+        // The file's own line ends and indentation are no part of the text.
+        "\n      /Ježíš řekl:/ „Já jsem dobrý pastýř“ —\n      dobrý pastýř položí svůj život za ovce.\n    ", "Jan 10,11"}}));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("1 dnů ze souboru XML"), std::string::npos) << run.out;
   EXPECT_EQ(readBytes(dir.path() / "Cteni.js"), "[3.1.2027]\r\nCteni1=Gn 1\r\n");
