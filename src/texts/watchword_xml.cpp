@@ -25,8 +25,8 @@ constexpr const char* kRoot = "FreeXml";
 constexpr const char* kDay = "Losungen";
 
 enum Field : std::size_t { Datum, Wtag, Sonntag, Losungstext, Losungsvers, Lehrtext, Lehrtextvers, kFieldCount };
-constexpr std::array<const char*, kFieldCount> kFieldNames = {"Datum",    "Wtag",        "Sonntag",     "Losungstext",
-                                                             "Losungsvers", "Lehrtext", "Lehrtextvers"};
+constexpr std::array<const char*, kFieldCount> kFieldNames = {
+    "Datum", "Wtag", "Sonntag", "Losungstext", "Losungsvers", "Lehrtext", "Lehrtextvers"};
 
 // The parser's allocations, counted against one budget. The functions get no context of
 // their own, and a parse runs on one thread, so the budget is the thread's.
