@@ -63,6 +63,26 @@ bool tokenize(std::string_view line, std::vector<Token>& tokens, std::string& wh
   return true;
 }
 
+// A verse's text after a control word: plain stretches after the blank that ends the word,
+// marked ones between their switches.
+void appendMarkedText(std::string& line, const Verse& verse) {
+  const std::string_view text = verse.text;
+  std::size_t at = 0;
+  auto plain = [&](std::size_t end) {
+    if (end > at) line += " " + escapeRtf(text.substr(at, end - at));
+    at = end;
+  };
+  for (const MarkedSpan& span : verse.marks) {
+    plain(span.begin);
+    const bool speaker = span.mark == Mark::Speaker;
+    line += speaker ? "\\i " : "\\b ";
+    line += escapeRtf(text.substr(span.begin, span.length));
+    line += speaker ? "\\i0" : "\\b0";
+    at = span.begin + span.length;
+  }
+  plain(text.size());
+}
+
 }  // namespace
 
 std::string dayHeading(const Date& date) {
@@ -84,9 +104,11 @@ std::string escapeRtf(std::string_view text) {
 std::string composeDayLine(const Date& date, const DayVerses& verses) {
   if (!verses.first) return {};
   std::string line = "\\pard\\qc\\b " + escapeRtf(dayHeading(date)) + "\\b0";
+  if (!verses.sunday.empty()) line += "\\line " + escapeRtf(verses.sunday);
   for (const std::optional<Verse>& verse : {verses.first, verses.second}) {
     if (!verse) continue;
-    line += "\\par\\par " + escapeRtf(verse->text);
+    line += "\\par\\par";
+    appendMarkedText(line, *verse);
     if (!verse->reference.empty()) line += "\\line\\i " + escapeRtf(verse->reference) + "\\i0";
   }
   return line;
@@ -116,21 +138,49 @@ std::optional<DayVerses> parseDayLine(std::string_view line, const Date& date, s
     return false;
   };
 
+  // A verse's text: plain runs and marked ones, at least one of them.
+  auto verseText = [&](Verse& verse) {
+    while (at < tokens.size()) {
+      if (!tokens[at].word) {
+        verse.text += tokens[at++].value;
+        continue;
+      }
+      const bool speaker = tokens[at].value == "i";
+      if (!speaker && tokens[at].value != "b") break;
+      ++at;
+      std::string marked;
+      if (!text(marked) || !word(speaker ? "i0" : "b0")) return false;
+      verse.marks.push_back(MarkedSpan{verse.text.size(), marked.size(), speaker ? Mark::Speaker : Mark::Emphasis});
+      verse.text += marked;
+    }
+    if (!verse.text.empty()) return true;
+    why = "čeká se text";
+    return false;
+  };
+
   std::string heading;
   if (!word("pard") || !word("qc") || !word("b") || !text(heading) || !word("b0")) return std::nullopt;
   if (heading != dayHeading(date)) {
     why = "nadpis „" + cp1250::toUtf8(heading) + "“ nepatří ke dni " + cp1250::toUtf8(dayHeading(date));
     return std::nullopt;
   }
+  if (at < tokens.size() && tokens[at].word && tokens[at].value == "line") {
+    ++at;
+    if (!text(verses.sunday)) return std::nullopt;
+  }
   for (std::optional<Verse>* slot : {&verses.first, &verses.second}) {
     if (at == tokens.size()) break;
     Verse verse;
-    if (!word("par") || !word("par") || !text(verse.text)) return std::nullopt;
+    if (!word("par") || !word("par") || !verseText(verse)) return std::nullopt;
     if (at < tokens.size() && tokens[at].word && tokens[at].value == "line") {
       ++at;
       if (!word("i") || !text(verse.reference) || !word("i0")) return std::nullopt;
     }
     *slot = std::move(verse);
+  }
+  if (!verses.first && !verses.sunday.empty()) {
+    why = "jméno neděle bez verše";
+    return std::nullopt;
   }
   if (at != tokens.size()) {
     why = "za druhým veršem následuje další obsah";

@@ -1,5 +1,8 @@
 #include "texts/texts_command.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <ostream>
 
 #include <sys/stat.h>
@@ -8,6 +11,7 @@
 #include "app/core/readings.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
+#include "texts/watchword_xml.h"
 #include "texts/year_files.h"
 
 namespace tavra::texts {
@@ -16,15 +20,17 @@ namespace {
 
 constexpr const char* kUsage =
     "použití:\n"
-    "  tavra-texts import TABULKA --year ROK [--out SLOŽKA]\n"
+    "  tavra-texts import TABULKA|SOUBOR.xml --year ROK [--out SLOŽKA]\n"
     "  tavra-texts check SOUBOR [--year ROK]\n"
-    "  tavra-texts export SOUBOR [--year ROK] > TABULKA\n";
+    "  tavra-texts export SOUBOR [--year ROK] > TABULKA\n"
+    "  tavra-texts export SOUBOR [--year ROK] --xml > SOUBOR.xml\n";
 
 struct Options {
   std::string command;
   std::string file;
   std::string out = ".";
   int year = 0;
+  bool xml = false;  // export in the daily-watchword format
 };
 
 bool parseYear(const std::string& text, int& year) {
@@ -60,6 +66,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::o
         err << "tavra-texts: rok „" << value << "“ není rok od " << FirstDataYear << " do " << LastDataYear << "\n";
         return false;
       }
+    } else if (arg == "--xml") {
+      options.xml = true;
     } else if (options.file.empty() && !arg.empty() && arg[0] != '-') {
       options.file = arg;
     } else {
@@ -73,6 +81,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::o
   }
   if (outGiven && options.command != "import") {
     err << "tavra-texts: --out patří jen k příkazu import\n";
+    return false;
+  }
+  if (options.xml && options.command != "export") {
+    err << "tavra-texts: --xml patří jen k příkazu export; import pozná soubor XML sám\n";
     return false;
   }
   if (options.year == 0 && options.command == "import") {
@@ -92,7 +104,11 @@ bool readInput(const std::string& path, std::size_t limit, std::string& content,
     content = readRegularFile(path, limit);
     return true;
   } catch (const InOutError& e) {
-    err << "tavra-texts: " << path << ": nelze přečíst (" << e.what() << ")\n";
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && std::uintmax_t(st.st_size) > limit)
+      err << "tavra-texts: " << path << ": soubor je větší než " << (limit >> 20) << " MiB; tak velký se nečte\n";
+    else
+      err << "tavra-texts: " << path << ": nelze přečíst (" << e.what() << ")\n";
     return false;
   }
 }
@@ -107,10 +123,15 @@ bool isSymbolicLink(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-int importTable(const Options& options, std::ostream& out, std::ostream& err) {
+int importYear(const Options& options, std::ostream& out, std::ostream& err) {
   std::string text;
-  if (!readInput(options.file, kMaxTableSize, text, err)) return 1;
-  TableResult result = parseTable(text, options.year);
+  if (!readInput(options.file, kMaxTableSize, text, err)) {
+    err << "tavra-texts: nic nebylo zapsáno\n";
+    return 1;
+  }
+  // A daily-watchword file carries no readings: the index is then left as it is.
+  const bool xml = looksLikeXml(text);
+  TableResult result = xml ? readWatchwordXml(text, options.year) : parseTable(text, options.year);
   if (!result.errors.empty()) {
     for (const std::string& error : result.errors) err << options.file << ", " << error << "\n";
     err << "tavra-texts: nic nebylo zapsáno\n";
@@ -122,7 +143,7 @@ int importTable(const Options& options, std::ostream& out, std::ostream& err) {
   const std::string yearPath = folder + DataFileNameFor(options.year);
   const std::string readingsPath = folder + ReadingsFileName;
   // A link could lead the write out of the folder, into a file that is not the user's.
-  for (const std::string& path : {yearPath, readingsPath}) {
+  for (const std::string& path : xml ? std::vector{yearPath} : std::vector{yearPath, readingsPath}) {
     if (isSymbolicLink(path)) {
       err << "tavra-texts: " << path << " je symbolický odkaz; přes odkaz nezapisuji, nic nebylo zapsáno\n";
       return 1;
@@ -131,11 +152,12 @@ int importTable(const Options& options, std::ostream& out, std::ostream& err) {
   // An index that is there but cannot be read whole would stop the merge after the year
   // file was written; find that out before writing anything.
   std::string ignored;
-  if (fileExists(readingsPath) && !readInput(readingsPath, kMaxTableSize, ignored, err)) {
+  if (!xml && fileExists(readingsPath) && !readInput(readingsPath, kMaxTableSize, ignored, err)) {
     err << "tavra-texts: nic nebylo zapsáno\n";
     return 1;
   }
-  IniFile readings(readingsPath);
+  std::optional<IniFile> readings;
+  if (!xml) readings.emplace(readingsPath);
   const std::string content = yearFileContent(result.table);
   const std::vector<std::string> sections = readingSections(result.table);
   try {
@@ -147,16 +169,20 @@ int importTable(const Options& options, std::ostream& out, std::ostream& err) {
   const int year = options.year;
   const auto names = sectionNamesOfYear(year);
   try {
-    readings.replaceSections([&names](std::string_view name) { return names.contains(name); }, sections);
+    if (readings) readings->replaceSections([&names](std::string_view name) { return names.contains(name); }, sections);
   } catch (const IniWriteError&) {
     err << "tavra-texts: " << readingsPath << ": nelze zapsat; " << yearPath
         << " je zapsán, čtení roku " << year << " ne\n";
     return 1;
   }
+  const char* source = xml ? "v souboru XML" : "v tabulce";
   if (!result.table.daysWithoutText.empty())
-    err << "varování: " << result.table.daysWithoutText.size()
-        << " dnů nemá v tabulce text a dostane prázdný řádek: " << dateList(result.table.daysWithoutText) << "\n";
-  out << "zapsáno: " << yearPath << " (" << result.table.days.size() << " dnů z tabulky), " << readingsPath << "\n";
+    err << "varování: " << result.table.daysWithoutText.size() << " dnů nemá " << source
+        << " text a dostane prázdný řádek: " << dateList(result.table.daysWithoutText) << "\n";
+  out << "zapsáno: " << yearPath << " (" << result.table.days.size() << " dnů " << (xml ? "ze souboru XML" : "z tabulky")
+      << ")";
+  if (!xml) out << ", " << readingsPath;
+  out << "\n";
   return 0;
 }
 
@@ -175,12 +201,29 @@ int exportFile(const Options& options, std::ostream& out, std::ostream& err) {
   std::string bytes;
   if (!readInput(options.file, MaxDataFileSize, bytes, err)) return 1;
   const IniFile readings(folderOf(options.file) + ReadingsFileName);
-  const YearExport result = exportYear(bytes, options.year, readings);
+  YearExport result = exportYear(bytes, options.year, readings);
+  std::string written;
+  if (options.xml) {
+    written = writeWatchwordXml(result.days, result.errors);
+  } else {
+    for (const DayRow& day : result.days) {
+      const bool marked = (day.verses.first && !day.verses.first->marks.empty()) ||
+                          (day.verses.second && !day.verses.second->marks.empty());
+      if (marked)
+        result.errors.push_back("řádek " + std::to_string(day.row) + ": (" + isoDate(day.date) +
+                                ") text má kurzívu nebo tučné písmo, které tabulka neunese; použijte export --xml");
+    }
+    written = formatTable(result.days);
+  }
   if (!result.errors.empty()) {
     for (const std::string& error : result.errors) err << options.file << ", " << error << "\n";
     return 1;
   }
-  out << formatTable(result.days);
+  if (options.xml && std::any_of(result.days.begin(), result.days.end(), [](const DayRow& day) {
+        return std::any_of(day.readings.begin(), day.readings.end(), [](const std::string& r) { return !r.empty(); });
+      }))
+    err << "varování: čtení z " << ReadingsFileName << " se do XML nezapisují, formát pro ně nemá místo\n";
+  out << written;
   return 0;
 }
 
@@ -189,7 +232,7 @@ int exportFile(const Options& options, std::ostream& out, std::ostream& err) {
 int runTextsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options options;
   if (!parseOptions(args, options, err)) return 2;
-  if (options.command == "import") return importTable(options, out, err);
+  if (options.command == "import") return importYear(options, out, err);
   if (options.command == "check") return checkFile(options, out, err);
   return exportFile(options, out, err);
 }

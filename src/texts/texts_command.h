@@ -1,8 +1,9 @@
 #pragma once
 // The command line of tavra-texts, which makes, checks and exports a year's files:
-//   tavra-texts import TABLE --year Y [--out FOLDER]
+//   tavra-texts import TABLE|FILE.xml --year Y [--out FOLDER]
 //   tavra-texts check FILE [--year Y]
-//   tavra-texts export FILE [--year Y]
+//   tavra-texts export FILE [--year Y] [--xml]
+// import tells a daily-watchword XML file from a table by its content.
 // Messages are Czech, in UTF-8; the exported table goes to `out`.
 
 #include <iosfwd>
@@ -11,7 +12,7 @@
 
 namespace tavra::texts {
 
-// The largest table accepted: a year of long texts is well under a megabyte.
+// The largest table or XML file accepted: a year of long texts is well under a megabyte.
 inline constexpr std::size_t kMaxTableSize = 16u << 20;
 
 // Runs one command with `args` (without the program name); returns the exit status:
