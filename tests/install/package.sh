@@ -25,14 +25,16 @@ doc="$root/usr/share/doc/tavra"
 [ -f "$doc/copyright" ] || fail "no copyright file"
 first=$(zcat "$doc/changelog.gz" | head -n 1)
 [[ "$first" == "tavra ($version) "* ]] || fail "newest changelog entry is not $version: $first"
+# The release's day as the changelog writes it (its writer's day, whatever the time zone).
+trailer=$(zcat "$doc/changelog.gz" | sed -n 's/^ -- .*  \(.*\)$/\1/p' | head -n 1)
+read -r _ day month year _ <<<"$trailer"
+released=$(LC_ALL=C date -d "$day $month $year" +%F)
 for page in tavra htmlview tavra-texts; do
   header=$(zcat "$root/usr/share/man/man1/$page.1.gz" | head -n 1)
-  [[ "$header" == *"\"Tavra $version\""* ]] || fail "man page $page: $header"
-  [[ "$header" != *@* ]] || fail "man page $page: unfilled $header"
+  [[ "$header" == *"\"$(LC_ALL=C date -d "$released" "+%B %Y")\" \"Tavra $version\""* ]] || fail "man page $page: $header"
 done
 release=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$root"/usr/share/metainfo/*.xml)
-date=$(zcat "$doc/changelog.gz" | sed -n 's/^ -- .*  \(.*\)$/\1/p' | head -n 1)
-[ "$release" = "$version $(date -u -d "$date" +%F)" ] || fail "AppStream release '$release', changelog $version of $date"
+[ "$release" = "$version $released" ] || fail "AppStream release '$release', changelog $version of $trailer"
 
 if ! command -v lintian >/dev/null; then
   echo "lintian missing: the package's checks skipped"
