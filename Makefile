@@ -3,17 +3,27 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
 
-.PHONY: run test build setup package asan fuzz bench clean
+.PHONY: run test build configure programs setup package asan fuzz bench clean
 
-run: build
+# What `make run` lays out and starts, and what the package installs: the program, the Bible
+# viewer, the HTML viewer and tavra-texts, with the libraries they link and nothing else.
+PROGRAMS = tavra bible htmlview tavra-texts
+
+run: programs
 	bash scripts/run.sh $(BUILD)
 
+# The default target builds everything but the benchmarks: the programs and the test suites.
 test: build
 	cd $(BUILD) && ctest --output-on-failure
 
-build: setup
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+build: configure
 	cmake --build $(BUILD)
+
+programs: configure
+	cmake --build $(BUILD) --target $(PROGRAMS)
+
+configure: setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
 
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # Any report ends the test program with an error, so the run fails; leaks that the toolkit
@@ -38,13 +48,13 @@ fuzz: setup
 
 # Builds the benchmark programs and runs each of them; the run ends with the ratio lines
 # against the peers (their time over ours).
-bench: setup
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+bench: configure
 	cmake --build $(BUILD) --target run_benchmarks
 
 # The Debian package build/tavra_<version>_<arch>.deb of the installed layout; its
-# dependencies come from the libraries the programs link (dpkg-shlibdeps).
-package: build
+# dependencies come from the libraries the programs link (dpkg-shlibdeps). It needs only
+# the programs (the install step builds nothing else, see CMakeLists.txt).
+package: programs
 	cd $(BUILD) && cpack -G DEB
 
 setup:

@@ -8,7 +8,7 @@ dest="$build/tavra"
 mkdir -p "$dest"
 cp -f "$build/src/tavra" "$dest/tavra"
 cp -f "$build/src/tavra-texts" "$dest/tavra-texts"
-if [ -x "$build/src/bible" ]; then cp -f "$build/src/bible" "$dest/Bible.exe"; fi
+cp -f "$build/src/Bible.exe" "$dest/Bible.exe"
 for f in "$root"/data/*; do
   [ -e "$f" ] || continue
   cp -rf "$f" "$dest/"

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev
   fonts-liberation fonts-dejavu-core fontconfig
   clang-14 libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

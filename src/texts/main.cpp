@@ -9,6 +9,10 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << "tavra-texts (Tavra) " TAVRA_VERSION "\n";
+    return 0;
+  }
   const int status = tavra::texts::runTextsCommand(args, std::cout, std::cerr);
   std::cout.flush();
   return std::cout ? status : 1;
