@@ -103,6 +103,8 @@ void BibleWindow::buildWidgets() {
   viewer_->SetMarginHeight(8);
   viewer_->SetNoSelect(false);
   viewer_->SetScrollBars(ssVertical);
+  // Laid out once, at the size it is shown in, not first at a size it never has.
+  viewer_->SetLayoutWhenFirstShown(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
