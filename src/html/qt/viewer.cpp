@@ -404,7 +404,12 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
   std::size_t hash = FileName.find('#');
   std::string path = FileName.substr(0, hash);
   std::string anchor = hash == std::string::npos ? std::string() : FileName.substr(hash + 1, 255);
-  if (!fileExists(path)) throw InOutError(2, "Can't locate file: " + path);
+  if (!fileExists(path)) {
+    // The attempt is a load like any other for whoever watches the viewer's work.
+    SetBusy(true);
+    SetBusy(false);
+    throw InOutError(2, "Can't locate file: " + path);
+  }
   LoadParsed(ExpandFileName(path), Kind, anchor, [&] { ParseDocument(path, Kind); });
 }
 
