@@ -202,7 +202,7 @@ void BibleWindow::render() {
   page_.heading = reference_.empty() ? "Bible" : reference_;
   const bool shown = lookup_.message.empty() && lookup_.passage.status == Passage::Ok;
   if (!shown) {
-    page_.message = lookup_.message.empty() ? "Není zadán žádný odkaz." : lookup_.message;
+    page_.message = lookup_.message;
     if (lookup_.bible) page_.bible = bibleLine(*lookup_.bible);
     std::string other;
     const bool parsed = lookup_.parsed.ok();

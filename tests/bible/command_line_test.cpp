@@ -131,6 +131,9 @@ TEST_F(CommandLineRun, FailuresSayWhatInCzechNamingTheReference) {
     EXPECT_EQ(run.err, c.message);
     EXPECT_EQ(run.out, "");
   }
+  const ViewerRun none = runViewer({"--module", "KJV"});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.err, "Není zadán žádný odkaz.\n");
   const ViewerRun usage = runViewer({"--text"});
   EXPECT_EQ(usage.status, 2);
   EXPECT_EQ(usage.err, "Za volbou --text chybí odkaz.\n");

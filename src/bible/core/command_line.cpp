@@ -48,6 +48,10 @@ Lookup lookUp(const BibleLibrary& library, const std::string& reference, const s
               const std::string& remembered) {
   Lookup found;
   found.parsed = parseReference(reference);
+  if (reference.find_first_not_of(" \t") == std::string::npos) {
+    found.message = "Není zadán žádný odkaz.";
+    return found;
+  }
   if (!found.parsed.ok()) {
     found.message = "Odkazu " + quoted(reference) + " nerozumím: " + found.parsed.problem + ".";
     return found;
