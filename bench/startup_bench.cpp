@@ -14,10 +14,6 @@
 #include <QApplication>
 #include <QImageReader>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -30,18 +26,17 @@
 #include "app/main_form.h"
 #include "platform/qt/painter_canvas.h"
 #include "ratio_line.h"
+#include "timed_runs.h"
 
 using namespace tavra;
+using namespace tavra::bench;
 namespace fs = std::filesystem;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int kRuns = 15;
 // A day of the sample year, so that the window shows the day's texts.
 const char* const kSampleDay = "1999-03-15";
-
-double milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // The program folder as `make run` lays it out: the program beside the sample installation.
 fs::path makeProgramFolder() {
@@ -55,57 +50,6 @@ fs::path makeProgramFolder() {
   fs::copy(TAVRA_SAMPLE_DATA, folder, fs::copy_options::recursive);
   return folder;
 }
-
-struct Run {
-  double wall = -1;  // ms from start to exit; negative when the program failed
-  double cpu = 0;    // ms of processor time, user and system: what a busy machine does not inflate
-};
-
-// Runs `argv` in `folder` with its output discarded.
-Run runOnce(const fs::path& folder, const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  const auto start = Clock::now();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (chdir(folder.c_str()) != 0) _exit(127);
-    if (FILE* null = std::freopen("/dev/null", "w", stdout)) (void)null;
-    if (FILE* null = std::freopen("/dev/null", "w", stderr)) (void)null;
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) return {};
-  Run run;
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) run.wall = milliseconds(Clock::now() - start);
-  run.cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-  return run;
-}
-
-// The middle of a set of times, and how far they spread: the quartiles and the extremes.
-struct Summary {
-  double best = 0, lowerQuartile = 0, median = 0, upperQuartile = 0, worst = 0;
-};
-
-Summary summarise(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  // Linear interpolation between the nearest ranks.
-  auto at = [&](double fraction) {
-    const double rank = fraction * double(times.size() - 1);
-    const std::size_t below = std::size_t(rank);
-    const std::size_t above = std::min(below + 1, times.size() - 1);
-    return times[below] + (times[above] - times[below]) * (rank - double(below));
-  };
-  return {times.front(), at(0.25), at(0.5), at(0.75), times.back()};
-}
-
-struct Timings {
-  std::vector<double> wall, cpu;
-  void add(const Run& run) { wall.push_back(run.wall), cpu.push_back(run.cpu); }
-};
 
 // kRuns start-ups of each program, taken in turns so that all see the same machine. The
 // yardsticks take the size of the program's main window, read from its first picture.
@@ -135,11 +79,6 @@ bool timeStartups(const fs::path& folder, Timings& ours, Timings& empty, Timings
     ours.add(a), empty.add(b), same.add(c);
   }
   return true;
-}
-
-void printSummary(const char* what, const Summary& s) {
-  std::printf("  %-38s %7.1f %7.1f [%5.1f .. %5.1f] %7.1f\n", what, s.median, s.best, s.lowerQuartile,
-              s.upperQuartile, s.worst);
 }
 
 struct InProcess {

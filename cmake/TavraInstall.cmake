@@ -95,6 +95,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tavra.example.org/)
 # The dependencies come from the libraries the programs link, through dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Bible viewer reads what the Bible library finds; a Bible to start with.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS sword-text-kjv)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

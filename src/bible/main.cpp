@@ -1,31 +1,31 @@
-// A small stand-in for the Bible viewer that Tavra starts for a day's reading: it shows the
-// reference it was given. With --print, or where there is no display, it writes the
-// reference to standard output instead, so that scripts and tests can see what arrived.
+// The Bible viewer that Tavra starts for a day's reading: the passage of the reference in
+// a window. The options of the command line are described in bible/core/command_line.h;
+// without a display the passage goes to standard output as with --text.
+//
+//   Bible.exe --screenshot FILE [--module NAME] REFERENCE...
+//       without a display: writes the window, as its first paint of the passage left it, to
+//       FILE (PNG) and exits; for pictures of the viewer and its start-up benchmark.
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QFont>
-#include <QLabel>
-#include <QStringDecoder>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <QEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <iostream>
 #include <string>
+#include <vector>
 
-#include "platform/codepage.h"
+#include "bible/bible_window.h"
+#include "bible/core/bible_settings.h"
+#include "bible/core/command_line.h"
+#include "html/qt/viewer.h"
+
+using namespace tavra::bible;
 
 namespace {
-
-// Tavra hands over the reference as Windows-1250 bytes; a reference typed by hand in a
-// terminal arrives in UTF-8.
-QString decodeArgument(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-  if (!utf8.hasError()) return text;
-  const std::u16string u16 = tavra::cp1250::toUtf16(bytes);
-  return QString::fromStdU16String(u16);
-}
 
 bool hasDisplay() {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -34,44 +34,69 @@ bool hasDisplay() {
          !platform.isEmpty();
 }
 
+// Calls `then` once the watched widget has finished its first paint.
+class FirstPaint : public QObject {
+ public:
+  FirstPaint(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && then_) QTimer::singleShot(0, watched, std::exchange(then_, nullptr));
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool print = false;
-  QString reference;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--print") {
-      print = true;
-      continue;
-    }
-    if (!reference.isEmpty()) reference += QLatin1Char(' ');
-    reference += decodeArgument(arg);
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  std::string screenshot;
+  if (arguments.size() >= 2 && arguments[0] == "--screenshot") {
+    screenshot = arguments[1];
+    arguments.erase(arguments.begin(), arguments.begin() + 2);
   }
-
-  if (print || !hasDisplay()) {
-    std::printf("%s\n", reference.toUtf8().constData());
+  const CommandLine line = parseCommandLine(arguments);
+  if (!line.problem.empty()) {
+    std::cerr << line.problem << '\n';
+    return 2;
+  }
+  if (line.print) {
+    std::printf("%s\n", line.reference.c_str());
     return EXIT_SUCCESS;
   }
+  if (line.list) return listBibles(BibleLibrary(), std::cout, std::cerr);
+  if (screenshot.empty() && (line.text || !hasDisplay()))
+    return printPassage(BibleLibrary(), line, line.module.empty() ? rememberedBible() : "", std::cout, std::cerr);
 
+  // The modules are found and the passage read while the toolkit starts: the library's
+  // work and the toolkit's take about as long, and neither needs the other.
+  std::future<std::unique_ptr<BibleLibrary>> library = std::async(std::launch::async, [&line] {
+    auto found = std::make_unique<BibleLibrary>();
+    lookUp(*found, line.reference, line.module, line.module.empty() ? rememberedBible() : "");
+    return found;
+  });
+  if (!screenshot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QWidget window;
-  window.setWindowTitle(QStringLiteral("Bible"));
-  auto* layout = new QVBoxLayout(&window);
-  auto* caption = new QLabel(QStringLiteral("Zvolený odkaz:"), &window);
-  auto* shown = new QLabel(reference.isEmpty() ? QStringLiteral("(žádný odkaz)") : reference, &window);
-  QFont big = shown->font();
-  big.setPointSize(big.pointSize() * 2);
-  big.setBold(true);
-  shown->setFont(big);
-  shown->setAlignment(Qt::AlignCenter);
-  shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &window);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QWidget::close);
-  layout->addWidget(caption);
-  layout->addWidget(shown, 1);
-  layout->addWidget(buttons);
-  window.resize(360, 160);
+  BibleWindow window;
+  window.open(library.get(), line.reference, line.module);
+  int result = EXIT_SUCCESS;
+  if (!screenshot.empty()) {
+    result = EXIT_FAILURE;
+    new FirstPaint(window.viewer()->PaintPanel(), [&] {
+      QPixmap picture;
+      if (QScreen* screen = window.screen()) picture = screen->grabWindow(window.winId());
+      if (picture.isNull()) picture = window.grab();
+      if (picture.save(QString::fromLocal8Bit(screenshot.c_str()), "PNG") && !window.page().verses.empty())
+        result = EXIT_SUCCESS;
+      QApplication::quit();
+    });
+  }
   window.show();
-  return app.exec();
+  const int exitCode = QApplication::exec();
+  return screenshot.empty() ? exitCode : result;
 }

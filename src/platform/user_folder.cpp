@@ -103,6 +103,15 @@ std::string userDataFolder() {
   return home.empty() ? "" : withSeparator(home) + ".local/share/tavra/";
 }
 
+std::string userConfigFolder() {
+  const char* configHome = std::getenv("XDG_CONFIG_HOME");
+  if (configHome && configHome[0] == '/') return withSeparator(configHome) + "tavra/";
+  const std::string home = homeFolder();
+  return home.empty() ? "" : withSeparator(home) + ".config/tavra/";
+}
+
+bool makeUserFolders(const std::string& folder) { return !folder.empty() && makeFolders(folder); }
+
 std::string prepareUserFolder(const std::string& userFolder, const std::string& sharedFolder,
                               const std::vector<std::string>& programFiles) {
   const std::string folder = withSeparator(userFolder);

@@ -24,6 +24,14 @@ std::string installedSharedFolder(const std::string& programFolder, const std::s
 // <home>/.local/share/tavra/ (HOME, or the account's home folder); "" when neither is known.
 std::string userDataFolder();
 
+// $XDG_CONFIG_HOME/tavra/ when XDG_CONFIG_HOME is an absolute path, otherwise
+// <home>/.config/tavra/; "" when neither is known. The user's own settings live there.
+std::string userConfigFolder();
+
+// Creates `folder` and its missing parents, each new one for the user alone; false when a
+// part cannot be made.
+bool makeUserFolders(const std::string& folder);
+
 // Creates `userFolder` and its missing parents (for the user alone), then links there
 // each entry of `sharedFolder` and each of `programFiles` (full paths) whose name the user
 // has no entry for; a link left dangling by a moved installation is made anew. A file the

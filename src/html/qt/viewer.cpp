@@ -389,27 +389,44 @@ HistoryEntry ThtmlViewer::CurrentEntry() const {
   return HistoryEntry{documentFile_, documentTitle_, documentKind_, GetPositionTag()};
 }
 
+void ThtmlViewer::LoadFromString(const std::string& Html, const std::string& Anchor) {
+  if (busy_) return;
+  LoadParsed("", dkHtml, Anchor, [&] {
+    try {
+      parsed_ = ParseHtmlText(*document_, anchorNames_, Html.data(), Html.size());
+    } catch (const EParseError&) {
+      // As for a file: a comment left open keeps what was built before it.
+    }
+  });
+}
+
 void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
   std::size_t hash = FileName.find('#');
   std::string path = FileName.substr(0, hash);
   std::string anchor = hash == std::string::npos ? std::string() : FileName.substr(hash + 1, 255);
-  refreshDelay_ = 0;
-  SetBusy(true);
   if (!fileExists(path)) {
-    QApplication::restoreOverrideCursor();
+    // The attempt is a load like any other for whoever watches the viewer's work.
+    SetBusy(true);
     SetBusy(false);
     throw InOutError(2, "Can't locate file: " + path);
   }
+  LoadParsed(ExpandFileName(path), Kind, anchor, [&] { ParseDocument(path, Kind); });
+}
+
+void ThtmlViewer::LoadParsed(const std::string& file, TDocumentKind Kind, const std::string& anchor,
+                             const std::function<void()>& parse) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  refreshDelay_ = 0;
+  SetBusy(true);
   std::string shownBefore = documentFile_;
   pendingAnchor_ = anchor;
   auto finish = [&] {
-    documentFile_ = ExpandFileName(path);
+    documentFile_ = file;
     documentKind_ = Kind;
     FinishLoad();
     if (!anchor.empty()) {
       JumpToAnchor(anchor);
-    } else if (documentFile_ != shownBefore) {
+    } else if (documentFile_ != shownBefore || file.empty()) {
       ScrollToY(0);
       hBar_->setValue(0);
     }
@@ -429,7 +446,7 @@ void ThtmlViewer::LoadDocument(const std::string& FileName, TDocumentKind Kind) 
     selFrom_ = selTo_ = 0;
     dragAnchor_ = -1;
     auto start = std::chrono::steady_clock::now();
-    ParseDocument(path, Kind);
+    parse();
     deliverControlRequests();
     lastParseMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   } catch (...) {

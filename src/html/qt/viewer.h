@@ -176,6 +176,10 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void LoadFromFile(const std::string& FileName);
   void LoadImageDocument(const std::string& FileName);
   void LoadTextFile(const std::string& FileName);
+  // A document held in memory (its character set from its META or byte-order mark, else
+  // Windows-1250), with no file behind it: links resolve against the current folder, and
+  // the history is left as it is. Scrolls to `Anchor`, or to the top.
+  void LoadFromString(const std::string& Html, const std::string& Anchor = "");
   void Clear();
   bool JumpToAnchor(const std::string& Name);
 
@@ -286,6 +290,8 @@ class ThtmlViewer : public QWidget, private DocumentHost {
                int& size) override;
 
   void LoadDocument(const std::string& FileName, TDocumentKind Kind);
+  void LoadParsed(const std::string& file, TDocumentKind Kind, const std::string& anchor,
+                  const std::function<void()>& parse);
   void FinishLoad();
   void ParseDocument(const std::string& path, TDocumentKind kind);
   void deliverControlRequests();

@@ -1,0 +1,176 @@
+// The viewer's command line, run as Tavra and a reader run it, over the real King James
+// Version and the test's Czech Bible.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "bible/core/command_line.h"
+#include "bible_fixture.h"
+
+using namespace tavra::bible;
+using namespace tavra::bible::test;
+
+namespace {
+
+struct ViewerRun {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string contents(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Bible.exe with `arguments` as they are, bytes not text, without a display; given 30 s.
+ViewerRun runViewer(const std::vector<std::string>& arguments) {
+  const std::string out = (std::filesystem::temp_directory_path() / ("bible-out-" + std::to_string(::getpid()))).string();
+  const std::string err = out + "-err";
+  std::vector<char*> argv{const_cast<char*>(TAVRA_BIBLE_VIEWER)};
+  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  ScopedVariable offscreen("QT_QPA_PLATFORM", "offscreen");
+  const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  ViewerRun run;
+  if (outFd < 0 || errFd < 0) return run;
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(126);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  ::close(outFd);
+  ::close(errFd);
+  int status = 0;
+  for (int waited = 0; waited < 3000; ++waited) {
+    const pid_t done = ::waitpid(pid, &status, WNOHANG);
+    if (done == pid) {
+      run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      break;
+    }
+    ::usleep(10000);
+  }
+  if (run.status == -1 && ::waitpid(pid, &status, WNOHANG) == 0) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+  }
+  run.out = contents(out);
+  run.err = contents(err);
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return run;
+}
+
+class CommandLineRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home.installCzechBible();
+    ASSERT_FALSE(HasFatalFailure());
+  }
+  TempHome home;
+};
+
+TEST_F(CommandLineRun, TextWritesTheVersesOneALine) {
+  const ViewerRun run = runViewer({"--module", "KJV", "--text", "J", "3,16"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "3,16\tFor God so loved the world, that he gave his only begotten Son, that whosoever believeth in him "
+            "should not perish, but have everlasting life.\n");
+  EXPECT_EQ(run.err, "");
+  const ViewerRun range = runViewer({"--module", "engKJV2006eb", "--text", "J 20,31-21,1"});
+  EXPECT_EQ(range.status, 0);
+  EXPECT_EQ(range.out.substr(0, 10), "20,31\tBut ");
+  EXPECT_NE(range.out.find("\n21,1\tAfter these things"), std::string::npos);
+  EXPECT_EQ(std::count(range.out.begin(), range.out.end(), '\n'), 2);
+}
+
+TEST_F(CommandLineRun, WithoutAModuleTheChosenBibleReads) {
+  ViewerRun run = runViewer({"--text", "J 3,16"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "3,16\tNeboť tak Bůh miloval svět, že dal svého jediného Syna.\n");
+  std::filesystem::create_directories(home.path() / "config/tavra");
+  std::ofstream(home.path() / "config/tavra/Bible.ini") << "[Bible]\nModule=engKJV2006eb\n";
+  run = runViewer({"--text", "Ž 23,1"});
+  EXPECT_EQ(run.out, "23,1\tThe LORD is my shepherd; I shall not want.\n");
+}
+
+TEST_F(CommandLineRun, TavrasWindows1250ReferenceAndNoDisplayGiveTheText) {
+  // "Ž 23,1" as Tavra hands it over: Windows-1250 bytes, split at the blank, no option.
+  const ViewerRun run = runViewer({"--module", "KJV", "\x8E", "23,1"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "23,1\tThe LORD is my shepherd; I shall not want.\n");
+  EXPECT_EQ(runViewer({"--print", "\x8E", "23"}).out, "Ž 23\n");
+}
+
+TEST_F(CommandLineRun, FailuresSayWhatInCzechNamingTheReference) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* message;
+  } cases[] = {
+      {{"--module", "KJV", "--text", "Xy 1,1"}, "Odkazu „Xy 1,1“ nerozumím: neznámá kniha „Xy“.\n"},
+      {{"--module", "NIC", "--text", "J 3,16"}, "Bible „NIC“ není nainstalována, a tak nelze ukázat „J 3,16“.\n"},
+      {{"--module", "KJV", "--text", "Tob 1,1"}, "Bible „KJV“ neobsahuje místo „Tob 1,1“.\n"},
+      {{"--module", "TCZ", "--text", "Mt 5,1-12"}, "Bible „TCZ“ neobsahuje místo „Mt 5,1-12“.\n"},
+      {{"--module", "KJV", "--text", "Ž 1-150;1-150;1-150"},
+       "Místo „Ž 1-150;1-150;1-150“ je příliš dlouhé: najednou lze ukázat nejvýše 5000 veršů.\n"},
+  };
+  for (const auto& c : cases) {
+    const ViewerRun run = runViewer(c.arguments);
+    EXPECT_EQ(run.status, 1) << c.message;
+    EXPECT_EQ(run.err, c.message);
+    EXPECT_EQ(run.out, "");
+  }
+  const ViewerRun none = runViewer({"--module", "KJV"});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.err, "Není zadán žádný odkaz.\n");
+  const ViewerRun usage = runViewer({"--text"});
+  EXPECT_EQ(usage.status, 2);
+  EXPECT_EQ(usage.err, "Za volbou --text chybí odkaz.\n");
+}
+
+TEST_F(CommandLineRun, WithNoBibleInstalledItSaysSo) {
+  const std::filesystem::path empty = home.path() / "empty";
+  std::filesystem::create_directories(empty / "mods.d");
+  ScopedVariable path("SWORD_PATH", empty.string());
+  std::filesystem::remove_all(home.sword());
+  const ViewerRun run = runViewer({"--text", "J 3,16"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Není nainstalována žádná Bible, a tak nelze ukázat „J 3,16“.\n");
+  const ViewerRun list = runViewer({"--list"});
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.out, "");
+  EXPECT_EQ(list.err, "Není nainstalována žádná Bible.\n");
+}
+
+TEST_F(CommandLineRun, ListNamesEachBibleWithItsLanguageAndDescription) {
+  const ViewerRun run = runViewer({"--list"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "TestCZ\tcs\tZkušební česká Bible\nengKJV2006eb\ten\tKing James Version\n");
+}
+
+TEST(CommandLineWords, OptionsAndTheReference) {
+  CommandLine line = parseCommandLine({"--module", "B21", "--text", "--print", "Mt", "5,1"});
+  EXPECT_EQ(line.module, "B21");
+  EXPECT_TRUE(line.text);
+  EXPECT_FALSE(line.print);  // after --text every word is the reference's
+  EXPECT_EQ(line.reference, "--print Mt 5,1");
+  line = parseCommandLine({"Mt", "5,1-12"});
+  EXPECT_FALSE(line.text || line.print || line.list);
+  EXPECT_EQ(line.reference, "Mt 5,1-12");
+  EXPECT_EQ(parseCommandLine({"--module"}).problem, "Za volbou --module chybí jméno Bible.");
+  EXPECT_EQ(decodeArgument("\x8E\x61lm"), "Žalm");
+  EXPECT_EQ(decodeArgument("Žalm"), "Žalm");
+}
+
+}  // namespace
