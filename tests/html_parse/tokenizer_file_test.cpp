@@ -9,6 +9,7 @@
 #include "html/parse/tokenizer.h"
 #include "html_parse/tokenizer_test_util.h"
 #include "platform/file_system.h"
+#include "common/hang_watchdog.h"
 
 using namespace tavra;
 using tavra::test::Token;
@@ -115,10 +116,16 @@ TEST(TokenizerFile, MissingEmptyAndUnreadableFiles) {
 
   // A folder, a device and a FIFO are refused at once, without blocking or reading them.
   EXPECT_THROW(t.OpenFile(std::filesystem::temp_directory_path().string()), InOutError);
-  EXPECT_THROW(t.OpenFile("/dev/zero"), InOutError);
+  {
+    tavra::testing::HangWatchdog watchdog("the device /dev/zero as a document");
+    EXPECT_THROW(t.OpenFile("/dev/zero"), InOutError);
+  }
   std::string fifo = std::filesystem::temp_directory_path().string() + "/tavra-tok-" + std::to_string(::getpid());
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_THROW(t.OpenFile(fifo), InOutError);
+  {
+    tavra::testing::HangWatchdog watchdog("a FIFO as a document");
+    EXPECT_THROW(t.OpenFile(fifo), InOutError);
+  }
   ::unlink(fifo.c_str());
 
   // An unclosed comment at the end of a file is the parse error, as in memory.
