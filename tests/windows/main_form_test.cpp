@@ -736,12 +736,24 @@ TEST_F(MainFormTest, ACompanionWindowWhoseDocumentCannotBeReadIsLeftOutAndReport
   EXPECT_EQ(modalShownBy(form.Pout1), companions->OProgramu);
 }
 
+// Closes the window it watches as soon as its first paint is over, before anything that
+// paint set going.
+class CloseAfterPaint : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, static_cast<QWidget*>(watched), &QWidget::close);
+    return false;
+  }
+};
+
 TEST_F(MainFormTest, AWindowClosedRightAfterItsFirstPaintMakesNoCompanions) {
   TMainForm& form = create();
   auto* companions = new CompanionWindows(form, programFolder());
+  CloseAfterPaint closer;
+  form.installEventFilter(&closer);
   form.show();
-  form.repaint();  // the first paint, at once
-  form.close();
+  ASSERT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+  form.removeEventFilter(&closer);
   QTest::qWait(50);
   EXPECT_FALSE(companions->made());
   EXPECT_EQ(companions->Form1, nullptr);
