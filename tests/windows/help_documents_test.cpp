@@ -3,6 +3,7 @@
 #include <QStyle>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <regex>
@@ -168,6 +169,13 @@ std::vector<LinePlace> bodyLinePlaces(const ThtmlViewer& viewer, const std::stri
   // The viewer's width less its vertical bar, its frame (3 pixels) and both margins.
   const int bodyWidth = width - viewer.style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 3 - 2 * viewer.MarginWidth();
   const TSectionList& document = viewer.Document();
+  // The bands of the floating pictures: text beside them starts right of them.
+  std::vector<std::pair<int, int>> floats;
+  for (int b = 0; b < document.Count(); ++b)
+    if (const auto* text = dynamic_cast<const TSection*>(&document[b]))
+      for (int i = 0; i < text->ImageRuns.Count(); ++i)
+        if (text->ImageRuns[i].IsFloat())
+          floats.emplace_back(text->ImageRuns[i].PictureTop, text->ImageRuns[i].PictureTop + text->ImageRuns[i].OuterHeight + 10);
   for (int b = 0; b < document.Count(); ++b) {
     const auto* text = dynamic_cast<const TSection*>(&document[b]);
     if (!text || text->Lines.empty() || text->ImageRuns.Count() > 0 || !text->ControlRuns.empty() ||
@@ -176,8 +184,10 @@ std::vector<LinePlace> bodyLinePlaces(const ThtmlViewer& viewer, const std::stri
     const int pixels = text->FontRuns[0].Font()->face().pixelSize();
     bool oneSize = true;
     for (int r = 0; r < text->FontRuns.Count(); ++r) oneSize &= text->FontRuns[r].Font()->face().pixelSize() == pixels;
-    // A block beside a floating picture starts right of it; those are not plain.
-    if (!oneSize || text->Lines[0].LineX != 0) continue;
+    const bool besideAFloat = std::any_of(floats.begin(), floats.end(), [&](const std::pair<int, int>& band) {
+      return text->TopY < band.second && text->TopY + text->ContentHeight > band.first;
+    });
+    if (!oneSize || besideAFloat) continue;
     const std::vector<int> starts = greedyStarts(text->Text, bodyWidth, pixels / 2);
     int top = text->TopY;
     for (std::size_t l = 0; l < text->Lines.size(); ++l) {
