@@ -30,11 +30,32 @@ function(tavra_library name dir)
   endif()
 endfunction()
 
-# tavra_test_suite(<name> <dir> [QT] [DEPS <targets>...])
+# Every test has a time limit, so that a hang (a FIFO read again without care, a modal
+# dialog nobody closes) fails the run instead of stopping it. The limit is many times a
+# normal run on a busy machine: the slowest suite, the windows, takes under 40 s there.
+set(TAVRA_TEST_TIMEOUT 600 CACHE STRING "Seconds a test may run before CTest stops it")
+
+# tavra_time_limits()
+# Gives every test of the directory that has no limit of its own the default one; called
+# deferred at the end of the directory, it reaches tests added after it too.
+function(tavra_time_limits)
+  get_property(tests DIRECTORY PROPERTY TESTS)
+  foreach(test ${tests})
+    get_test_property(${test} TIMEOUT limit)
+    if(NOT limit)
+      set_tests_properties(${test} PROPERTIES TIMEOUT ${TAVRA_TEST_TIMEOUT})
+    endif()
+  endforeach()
+endfunction()
+
+# tavra_test_suite(<name> <dir> [QT] [TIMEOUT <seconds>] [DEPS <targets>...])
 # One executable per folder keeps the number of test binaries small. A QT suite brings
 # its own main() (it needs a QApplication); the others use GoogleTest's.
 function(tavra_test_suite name dir)
-  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "TIMEOUT" "DEPS" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT ${TAVRA_TEST_TIMEOUT})
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
@@ -50,5 +71,5 @@ function(tavra_test_suite name dir)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT ${ARG_TIMEOUT})
 endfunction()

@@ -10,6 +10,7 @@
 #include "app/core/date_cursor.h"
 #include "core/core_test_support.h"
 #include "platform/file_system.h"
+#include "common/hang_watchdog.h"
 
 using namespace tavra;
 using namespace tavra::testing;
@@ -261,7 +262,10 @@ TEST_F(DayDocumentTest, ShortHugeAndSpecialYearFilesAreNotFoundWithoutHanging) {
 
   // A FIFO in the year file's place would block a plain read for ever.
   ASSERT_EQ(::mkfifo((dir.path() / "TAVRA2029.RTF").c_str(), 0600), 0);
-  EXPECT_EQ(build(1, 1, 2029), notFoundDocument("1.1.2029"));
+  {
+    tavra::testing::HangWatchdog watchdog("a FIFO as the year file");
+    EXPECT_EQ(build(1, 1, 2029), notFoundDocument("1.1.2029"));
+  }
   std::filesystem::create_directory(dir.path() / "TAVRA2030.RTF");
   EXPECT_EQ(build(1, 1, 2030), notFoundDocument("1.1.2030"));
 }

@@ -150,5 +150,52 @@ TEST(TextCopy, SelectedLinesWithIndentSpacesAndLineEnds) {
   EXPECT_EQ(copy(g, 0, 0), "");
 }
 
+// A character beyond the Basic Multilingual Plane is two UTF-16 units but one character:
+// it is measured, broken, hit and copied whole.
+TEST(TextBeyondTheBasicPlane, IsMeasuredBrokenHitAndCopiedAsOneCharacter) {
+  const std::string clef = "\U0001D11E";  // two units: positions 3-4 and 5-6 below
+  DocFixture f;
+  TSection& s = f.text("ab " + clef + clef + " cd");
+  ASSERT_EQ(s.Text.size(), 10u);
+  FixedCanvas c(200, 100);
+  // Six characters fit: "ab " and both clefs with their space make the first line.
+  f.layout(c, 6 * kAdvance12);
+  ASSERT_EQ(s.Lines.size(), 2u);
+  EXPECT_EQ(lineText(s, 0), "ab " + clef + clef + " ");
+  EXPECT_EQ(lineText(s, 1), "cd");
+  f.paint(c);
+  ASSERT_FALSE(c.texts().empty());
+  EXPECT_EQ(c.texts()[0].text, "ab " + clef + clef + " ");
+  // Painted as five glyph boxes and a blank: nothing right of the sixth character.
+  EXPECT_EQ(c.pixel(4 * kAdvance12 + 3, 8), clBlack);
+  EXPECT_EQ(c.pixel(6 * kAdvance12 + 3, 8), clWhite);
+
+  struct Hit {
+    int x;         // a point on the first line
+    int position;  // the caret it gives: never between the halves of a pair
+    int caretX;
+  };
+  const Hit hits[] = {{3 * kAdvance12 + 2, 3, 3 * kAdvance12},
+                      {3 * kAdvance12 + 6, 5, 4 * kAdvance12},
+                      {4 * kAdvance12 + 6, 7, 5 * kAdvance12},
+                      {5 * kAdvance12 + 2, 7, 5 * kAdvance12}};
+  for (const Hit& h : hits) {
+    bool inside = false;
+    int lineHeight = 0, lineTop = 0, caretX = 0;
+    TCell* cell = nullptr;
+    EXPECT_EQ(f.doc.PointToCharPos(c, h.x, 5, inside, lineHeight, lineTop, caretX, cell), h.position) << h.x;
+    EXPECT_EQ(caretX, h.caretX) << h.x;
+  }
+  for (const auto& [position, x] : std::vector<std::pair<int, int>>{{3, 3}, {5, 4}, {7, 5}}) {
+    int px = 0, py = 0;
+    ASSERT_TRUE(f.doc.CharPosToPoint(c, position, py, px)) << position;
+    EXPECT_EQ(px, x * kAdvance12) << position;
+  }
+  // A selection made of such carets copies whole characters.
+  std::u16string copied;
+  f.doc.CopySelectedText(5, 7, copied);
+  EXPECT_EQ(utf16ToUtf8(copied), clef);
+}
+
 }  // namespace
 }  // namespace tavra::testing

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include "html/parse/tokenizer.h"
 #include "html_parse/tokenizer_test_util.h"
 #include "platform/file_system.h"
+#include "common/hang_watchdog.h"
 
 using namespace tavra;
 using tavra::test::Token;
@@ -115,10 +117,16 @@ TEST(TokenizerFile, MissingEmptyAndUnreadableFiles) {
 
   // A folder, a device and a FIFO are refused at once, without blocking or reading them.
   EXPECT_THROW(t.OpenFile(std::filesystem::temp_directory_path().string()), InOutError);
-  EXPECT_THROW(t.OpenFile("/dev/zero"), InOutError);
+  {
+    tavra::testing::HangWatchdog watchdog("the device /dev/zero as a document");
+    EXPECT_THROW(t.OpenFile("/dev/zero"), InOutError);
+  }
   std::string fifo = std::filesystem::temp_directory_path().string() + "/tavra-tok-" + std::to_string(::getpid());
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_THROW(t.OpenFile(fifo), InOutError);
+  {
+    tavra::testing::HangWatchdog watchdog("a FIFO as a document");
+    EXPECT_THROW(t.OpenFile(fifo), InOutError);
+  }
   ::unlink(fifo.c_str());
 
   // An unclosed comment at the end of a file is the parse error, as in memory.
@@ -142,5 +150,42 @@ TEST(TokenizerFile, CharactersOfSeveralBytesStraddlingTheBufferBoundaryReadAsInM
     EXPECT_NE(text.find("x—"), std::string::npos);
     EXPECT_NE(text.find("x\U0001F600"), std::string::npos);
     EXPECT_NE(text.find("x\uFFFD("), std::string::npos);
+  }
+}
+
+TEST(TokenizerFile, SurrogateHalvesOfUtf16InTwoBlocksReadAsInMemory) {
+  for (const bool little : {true, false}) {
+    SCOPED_TRACE(little ? "UTF-16LE" : "UTF-16BE");
+    auto units = [little](std::u16string_view text) {
+      std::string bytes;
+      for (char16_t u : text) {
+        const char high = char(u >> 8), low = char(u & 0xFF);
+        bytes += little ? std::string{low, high} : std::string{high, low};
+      }
+      return bytes;
+    };
+    // Pads with 'x' units so that the unit at `piece`'s index `split` begins the next block.
+    std::string doc = little ? "\xFF\xFE" : "\xFE\xFF";
+    auto across = [&](std::u16string_view piece, std::size_t split) {
+      const std::size_t block = HtmlTokenizer::FileBufferSize;
+      const std::size_t target = (doc.size() / block + 1) * block - 2 * split;
+      while (doc.size() < target) doc += units(u"x");
+      doc += units(piece);
+    };
+    across(u"\U0001F600", 1);          // the low half begins the next block
+    across(u"\U0001F600<b>", 2);       // the whole pair ends a block
+    across(u"\xD800<i>", 1);           // an unpaired high half: the '<' after it is read again
+    across(u"y\xDC00z", 1);            // a low half alone
+    TempFile file(doc);
+    std::vector<Token> fromFile = fileTokens(file.path());
+    EXPECT_EQ(fromFile, tavra::test::tokens(doc));
+    std::string text;
+    for (const Token& t : fromFile) text += t.text;
+    EXPECT_NE(text.find("x\U0001F600x"), std::string::npos) << text.substr(0, 40);
+    EXPECT_NE(text.find("x\uFFFD"), std::string::npos);
+    EXPECT_NE(text.find("y\uFFFDz"), std::string::npos);
+    for (Symbol tag : {tagB, tagI})
+      EXPECT_TRUE(std::any_of(fromFile.begin(), fromFile.end(), [tag](const Token& t) { return t.sym == tag; }))
+          << SymbolName(tag);
   }
 }

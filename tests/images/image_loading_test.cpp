@@ -10,6 +10,7 @@
 #include "html/images/display_palette.h"
 #include "html/images/gif_image.h"
 #include "images/encoders.h"
+#include "common/hang_watchdog.h"
 
 namespace tavra {
 namespace {
@@ -160,6 +161,7 @@ TEST(ImageLoading, FifosAndDevicesAreNoPictures) {
     std::string path = fifo + ext;
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     for (const std::string& p : {path, std::string("/dev/zero")}) {
+      tavra::testing::HangWatchdog watchdog(p == path ? "a FIFO named as a picture (" + p + ")" : "the device " + p);
       TransparencyKind transparency = trNone;
       std::unique_ptr<Mask> mask;
       EXPECT_EQ(LoadImageFromFile(p, transparency, mask), nullptr) << p;

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <cerrno>
 
 #include "platform/charsets.h"
 #include "platform/unicode.h"
@@ -26,6 +29,35 @@ TEST(Charsets, SingleByteSetsDifferWhereTheyShould) {
   // Bytes a set leaves undefined are no characters.
   EXPECT_EQ(w1250[0x81], kReplacementCharacter);
   EXPECT_EQ(w1252[0x9D], kReplacementCharacter);
+}
+
+// The character the system's converter reads from one byte of `set`; U+FFFD for a byte it
+// calls no character.
+char32_t systemReading(iconv_t converter, unsigned char byte) {
+  char in = char(byte);
+  char32_t out = 0;
+  char* from = &in;
+  char* to = reinterpret_cast<char*>(&out);
+  std::size_t inLeft = 1, outLeft = sizeof out;
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(converter, &from, &inLeft, &to, &outLeft) == std::size_t(-1)) return kReplacementCharacter;
+  return outLeft == 0 ? out : kReplacementCharacter;
+}
+
+TEST(Charsets, EveryByteOfTheSingleByteSetsReadsAsTheSystemsConverterReadsIt) {
+  const std::pair<Charset, const char*> sets[] = {
+      {Charset::Windows1250, "CP1250"}, {Charset::Windows1252, "CP1252"}, {Charset::Iso8859_2, "ISO-8859-2"}};
+  for (const auto& [set, name] : sets) {
+    iconv_t converter = iconv_open("UTF-32LE", name);
+    ASSERT_NE(converter, iconv_t(-1)) << name << ": errno " << errno;
+    const char16_t* table = singleByteTable(set);
+    ASSERT_NE(table, nullptr) << name;
+    for (int byte = 0; byte < 256; ++byte) {
+      const char32_t expected = systemReading(converter, static_cast<unsigned char>(byte));
+      EXPECT_EQ(char32_t(table[byte]), expected) << name << " byte 0x" << std::hex << byte;
+    }
+    iconv_close(converter);
+  }
 }
 
 TEST(Charsets, TextIsWrittenInTheSetAndWhatItLacksBecomesTheReplacement) {

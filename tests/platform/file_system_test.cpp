@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/temp_folder.h"
+#include "common/hang_watchdog.h"
 
 using namespace tavra;
 using tavra::test::TempFolder;
@@ -87,7 +88,10 @@ TEST(FileSystem, BoundedReadsTakeOnlyRegularFilesWithinTheirLimit) {
   // A FIFO with no writer would block a plain open and read for ever.
   std::string fifo = folder.file("fifo.rtf");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_THROW(readRegularFile(fifo, 1000), InOutError);
+  {
+    tavra::testing::HangWatchdog watchdog("a FIFO read whole");
+    EXPECT_THROW(readRegularFile(fifo, 1000), InOutError);
+  }
   EXPECT_THROW(readRegularFile(folder.path(), 1000), InOutError);
   EXPECT_THROW(readRegularFile(folder.file("missing"), 1000), InOutError);
 }
@@ -102,9 +106,11 @@ TEST(FileSystem, PrefixesAndOpenedFilesAreRegularFilesToo) {
   std::string fifo = folder.file("fifo.gif");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   for (const std::string& other : {fifo, std::string("/dev/zero"), folder.path()}) {
+    tavra::testing::HangWatchdog watchdog("a prefix or an opening of " + other);
     EXPECT_THROW(readRegularFilePrefix(other, 6), InOutError) << other;
     EXPECT_THROW(openRegularFile(other), InOutError) << other;
   }
+  tavra::testing::HangWatchdog watchdog("the device /dev/zero read whole");
   EXPECT_THROW(readRegularFile("/dev/zero", 1000), InOutError);
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/file_system.h"
 #include "platform/temp_folder.h"
+#include "common/hang_watchdog.h"
 
 using namespace tavra;
 using tavra::test::TempFolder;
@@ -101,9 +102,12 @@ TEST(IniFile, MissingOrUnreadableFileReadsAsEmpty) {
   // A FIFO would block the reader for good; it reads as empty and is never replaced.
   std::string fifo = folder.file("fifo.ini");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  IniFile piped(fifo);
-  EXPECT_EQ(piped.readInteger("Pozice", "Odleva", -1), -1);
-  EXPECT_THROW(piped.writeInteger("Pozice", "Odleva", 1), IniWriteError);
+  {
+    tavra::testing::HangWatchdog watchdog("a FIFO as the settings file");
+    IniFile piped(fifo);
+    EXPECT_EQ(piped.readInteger("Pozice", "Odleva", -1), -1);
+    EXPECT_THROW(piped.writeInteger("Pozice", "Odleva", 1), IniWriteError);
+  }
   struct stat st;
   ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));

@@ -12,6 +12,7 @@
 #include "platform/qt/painter_canvas.h"
 #include "windows/hyper_label.h"
 #include "windows/label3d.h"
+#include "common/hang_watchdog.h"
 
 namespace tavra {
 namespace {
@@ -98,6 +99,7 @@ TEST(Autor, BackgroundPictureOfTheInstallation) {
   // A FIFO in the picture's place would block the window's creation for good.
   QTemporaryDir fifoFolder;
   ASSERT_EQ(::mkfifo(fifoFolder.filePath(TAutor::kPictureFile).toLocal8Bit().constData(), 0600), 0);
+  tavra::testing::HangWatchdog watchdog("a FIFO as the author's picture");
   TAutor blocked(fifoFolder.path().toStdString() + "/");
   blocked.show();
   EXPECT_TRUE(blocked.Image1->pixmap().isNull());

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 #include <initializer_list>
@@ -38,6 +39,7 @@
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
 #include "platform/qt/rich_text_box.h"
+#include "common/hang_watchdog.h"
 #include "common/message_capture.h"
 
 namespace tavra {
@@ -67,10 +69,10 @@ std::string readBytes(const QString& path) {
 std::string cp(const char* utf8) { return cp1250::fromUtf8(utf8); }
 
 // A year of day lines that name their own slot, so a test can see which line is shown.
-std::string yearFile() {
+std::string yearFile(const std::string& verse = "Verš") {
   std::string out;
   for (int k = 0; k < 372; ++k) {
-    out += "\\pard\\qc\\b Den " + std::to_string(k) + "\\b0\\par\\i Verš \\'e8." + std::to_string(k) + "\\i0\r\n";
+    out += "\\pard\\qc\\b Den " + std::to_string(k) + "\\b0\\par\\i " + verse + " \\'e8." + std::to_string(k) + "\\i0\r\n";
   }
   return cp1250::fromUtf8(out);
 }
@@ -463,10 +465,17 @@ TEST_F(MainFormTest, SizesAndPlacesBelowAnyScreenAreClampedAndPainted) {
   TMainForm& form = showActive();
   EXPECT_GT(form.width(), 0);
   EXPECT_GT(form.height(), 0);
+  // Far beyond the desktop the window stays one desktop's size away, on the side it was
+  // (the platform may move it by a few pixels of its frame).
   const QSize desktop = form.screen()->virtualSize().expandedTo(QSize(640, 640));
-  EXPECT_LE(std::abs(form.pos().x()), desktop.width());
-  EXPECT_LE(std::abs(form.pos().y()), desktop.height());
-  EXPECT_FALSE(form.grab().isNull());
+  EXPECT_NEAR(form.pos().x(), -desktop.width(), 8);
+  EXPECT_NEAR(form.pos().y(), desktop.height(), 8);
+  // Its paint covers every pixel of it: nothing of the colour laid under shows through.
+  QImage shot(form.size(), QImage::Format_RGB32);
+  shot.fill(Qt::magenta);
+  form.render(&shot);
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) ASSERT_NE(shot.pixel(x, y), QColor(Qt::magenta).rgb()) << x << "," << y;
 }
 
 TEST(RichTextBoxLimits, ADocumentShowsAtMostItsParagraphBudget) {
@@ -675,6 +684,79 @@ TEST_F(MainFormTest, ACompanionWindowThatCouldNotBeBuiltIsReportedInCzech) {
     EXPECT_EQ(messages_, std::vector<std::string>{"Toto okno se při spuštění programu nepodařilo vytvořit."})
         << action->objectName().toStdString();
   }
+}
+
+TEST_F(MainFormTest, TheStepFromTheLastDayOf2026ShowsThe2027FileAndItsReadings) {
+  qputenv("TAVRA_TODAY", "2026-12-31");
+  writeBytes(path("TAVRA2026.RTF"), yearFile("Rok 2026"));
+  writeBytes(path("TAVRA2027.RTF"), yearFile("Rok 2027"));
+  writeBytes(path("Cteni.js"), cp("[31.12.2026]\r\nCteni1=Zj 22,1-5\r\n\r\n[1.1.2027]\r\nCteni1=Gn 1,1\r\n"
+                                  "Cteni2=Mt 1,1-17\r\nCteni3=Ž 1\r\nPerikopa=L 2,21\r\n"));
+  const QString stub = path("Bible.exe");
+  writeBytes(stub, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/launched.txt\"\n");
+  QFile::setPermissions(stub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  TMainForm& form = showActive();
+  const auto enabled = [&] {
+    return std::vector<bool>{form.Cist1->isEnabled(), form.Cist2->isEnabled(), form.Cist3->isEnabled(),
+                             form.Perikop->isEnabled()};
+  };
+  EXPECT_EQ(shownSlot(form), std::to_string(11 * 31 + 30));
+  EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Rok 2026")));
+  EXPECT_EQ(enabled(), (std::vector<bool>{true, false, false, false}));
+
+  QTest::keyClick(form.TextWindow, Qt::Key_Right);
+  EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tavra 1.1.2027"));
+  EXPECT_EQ(form.Skoc->date(), QDate(2027, 1, 1));
+  EXPECT_EQ(shownSlot(form), "0");
+  EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Rok 2027")));
+  EXPECT_EQ(enabled(), std::vector<bool>(4, true));
+  form.CteniN3->trigger();
+  EXPECT_EQ(readBytes(path("launched.txt")), cp("Ž") + "\n1\n");
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(MainFormTest, ACompanionWindowWhoseDocumentCannotBeReadIsLeftOutAndReportedInCzech) {
+  // A FIFO in the document's place cannot be read: the window that shows it is not made.
+  ASSERT_TRUE(QFile::remove(path("Info.prg")));
+  ASSERT_EQ(::mkfifo(path("Info.prg").toLocal8Bit().constData(), 0600), 0);
+  TMainForm& form = create();
+  auto* companions = new CompanionWindows(form, programFolder());
+  {
+    testing::HangWatchdog watchdog("a FIFO as the help document Info.prg");
+    form.show();
+    ASSERT_TRUE(waitUntil([&] { return companions->made(); }));
+  }
+  EXPECT_EQ(companions->Form1, nullptr);
+  EXPECT_NE(companions->OProgramu, nullptr);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].rfind("Okno „O Tavrech OL“ nelze vytvořit", 0), 0u) << messages_[0];
+  messages_.clear();
+  form.OTavrech->trigger();
+  EXPECT_EQ(messages_, std::vector<std::string>{"Toto okno se při spuštění programu nepodařilo vytvořit."});
+  EXPECT_EQ(modalShownBy(form.Pout1), companions->OProgramu);
+}
+
+// Closes the window it watches as soon as its first paint is over, before anything that
+// paint set going.
+class CloseAfterPaint : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, static_cast<QWidget*>(watched), &QWidget::close);
+    return false;
+  }
+};
+
+TEST_F(MainFormTest, AWindowClosedRightAfterItsFirstPaintMakesNoCompanions) {
+  TMainForm& form = create();
+  auto* companions = new CompanionWindows(form, programFolder());
+  CloseAfterPaint closer;
+  form.installEventFilter(&closer);
+  form.show();
+  ASSERT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+  form.removeEventFilter(&closer);
+  QTest::qWait(50);
+  EXPECT_FALSE(companions->made());
+  EXPECT_EQ(companions->Form1, nullptr);
 }
 
 }  // namespace

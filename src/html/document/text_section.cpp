@@ -649,9 +649,13 @@ int TSection::PointToCharPos(Canvas&, int x, int y, bool& insideText, int& lineH
   int k = CharsInWidth(line.Start, line.Ln, x - line.LineX);
   caretX = line.LineX + TextWidth(line.Start, k, false);
   if (k < line.Ln) {
-    int w = TextWidth(line.Start + k, 1, false);
+    // A character beyond the Basic Multilingual Plane is two units: the caret never
+    // stands between them.
+    const std::size_t at = std::size_t(line.Start + k);
+    const int units = k + 1 < line.Ln && isHighSurrogate(Text[at]) && isLowSurrogate(Text[at + 1]) ? 2 : 1;
+    int w = TextWidth(line.Start + k, units, false);
     if (x > caretX + w / 2) {
-      ++k;
+      k += units;
       caretX += w;
     }
   } else {

@@ -231,7 +231,7 @@ void TGIFImage::Draw(Canvas& canvas, int height, int width, int y, int x) const 
   if (!c || c->Image.empty()) return;
   const Rect dest{x, y, x + width, y + height};
   const Rect source{0, 0, Width_, Height_};
-  if (!Frame(1).HasTransparency) {
+  if (!AnyTransparent_) {
     canvas.drawBitmap(dest, c->Image, source, RasterOp::Copy);
     return;
   }
