@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libjpeg-dev libpng-dev
+  libsword-dev libsword-utils
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev
   fonts-liberation fonts-dejavu-core fontconfig
   clang-14 libclang-rt-14-dev
