@@ -11,6 +11,8 @@
 #include <swmgr.h>
 #include <swmodule.h>
 
+#include <sys/stat.h>
+
 #include "bible_install/repository_fixture.h"
 
 namespace tavra::bible {
@@ -81,8 +83,14 @@ TEST_F(RepositoryTest, FailuresAreReportedInCzech) {
     std::string error;
   };
   const std::string empty = std::filesystem::temp_directory_path() / "tavra-no-such-repository";
+  // A FIFO among the descriptions would hang SWORD's reading of them.
+  const std::string withFifo = std::filesystem::temp_directory_path() / "tavra-fifo-repository";
+  std::filesystem::remove_all(withFifo);
+  std::filesystem::create_directories(withFifo + "/mods.d");
+  ASSERT_EQ(::mkfifo((withFifo + "/mods.d/hang.conf").c_str(), 0600), 0);
   const std::vector<Case> cases = {
       {empty, nullptr, false, "Ve složce „" + empty + "“ není knihovna modulů SWORD (chybí složka mods.d)."},
+      {withFifo, nullptr, false, "Soubor „" + withFifo + "/mods.d/hang.conf“ není platný popis modulu SWORD."},
       {repository(), "NoSuchBible", true, "Bibli „NoSuchBible“ se nepodařilo nainstalovat."},
   };
   for (const Case& c : cases) {
@@ -95,11 +103,19 @@ TEST_F(RepositoryTest, FailuresAreReportedInCzech) {
     }
     EXPECT_EQ(error, c.error);
   }
+  std::filesystem::remove_all(withFifo);
   // Installing before any listing knows no source.
   BibleInstaller unlisted(BibleSource{repository()});
   std::string error;
   EXPECT_FALSE(unlisted.install("TavraCz", error));
   EXPECT_EQ(error, "Bibli „TavraCz“ se nepodařilo nainstalovat.");
+  // A cancelled dialog installs nothing more.
+  BibleInstaller cancelled(BibleSource{repository()});
+  std::vector<AvailableBible> bibles;
+  ASSERT_TRUE(cancelled.list(bibles, error)) << error;
+  cancelled.cancel();
+  EXPECT_FALSE(cancelled.install("TavraCz", error));
+  EXPECT_EQ(error, "Instalace byla přerušena.");
   EXPECT_EQ(readVerse("TavraCz", "John 3:16"), "<no module>");
 }
 

@@ -1,6 +1,7 @@
 #include "bible/install/bible_installer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -82,6 +83,32 @@ std::vector<AvailableBible> biblesOf(const sword::SWMgr& repository) {
     return a.description < b.description;
   });
   return bibles;
+}
+
+// SWORD reads every file of mods.d whole: a FIFO or a device there would hang it and a huge
+// file would fill the memory, so a folder with such a file is refused before SWORD sees it.
+constexpr std::uintmax_t kMaxConfSize = 1 << 20;
+
+bool checkRepository(const std::string& folder, std::string& error) {
+  const std::filesystem::path modsD = std::filesystem::path(folder) / "mods.d";
+  std::error_code ec;
+  if (!std::filesystem::is_directory(modsD, ec)) {
+    error = "Ve složce „" + folder + "“ není knihovna modulů SWORD (chybí složka mods.d).";
+    return false;
+  }
+  for (std::filesystem::directory_iterator entry(modsD, ec), end; !ec && entry != end; entry.increment(ec)) {
+    const std::filesystem::file_status status = entry->status(ec);
+    if (ec || std::filesystem::is_directory(status)) continue;
+    if (!std::filesystem::is_regular_file(status) || entry->file_size(ec) > kMaxConfSize || ec) {
+      error = "Soubor „" + entry->path().string() + "“ není platný popis modulu SWORD.";
+      return false;
+    }
+  }
+  if (ec) {
+    error = "Složku „" + modsD.string() + "“ nelze přečíst.";
+    return false;
+  }
+  return true;
 }
 
 bool makeFolder(const std::string& folder, std::string& error) {
@@ -176,11 +203,7 @@ bool BibleInstaller::list(std::vector<AvailableBible>& bibles, std::string& erro
   manager_ = std::make_unique<Manager>(privatePath, reporter_.get());
 
   if (!source_.usesNetwork()) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(std::filesystem::path(source_.localFolder) / "mods.d", ec)) {
-      error = "Ve složce „" + source_.localFolder + "“ není knihovna modulů SWORD (chybí složka mods.d).";
-      return false;
-    }
+    if (!checkRepository(source_.localFolder, error)) return false;
     manager_->local = std::make_unique<sword::SWMgr>(source_.localFolder.c_str(), true, nullptr, false, false);
     bibles = biblesOf(*manager_->local);
     return true;
@@ -210,7 +233,10 @@ bool BibleInstaller::list(std::vector<AvailableBible>& bibles, std::string& erro
 }
 
 bool BibleInstaller::install(const std::string& name, std::string& error) {
-  cancelled_ = false;
+  if (cancelled_) {
+    error = "Instalace byla přerušena.";
+    return false;
+  }
   const std::string failed = "Bibli „" + name + "“ se nepodařilo nainstalovat.";
   if (!manager_ || (!manager_->local && !manager_->remote)) {
     error = failed;

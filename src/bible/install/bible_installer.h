@@ -67,7 +67,8 @@ class BibleInstaller {
   // have been listed first.
   bool install(const std::string& name, std::string& error);
 
-  // Asks a running list or install to stop; may be called from any thread.
+  // Asks a running list or install to stop, and refuses further installs until the next
+  // list; may be called from any thread.
   void cancel() { cancelled_ = true; }
 
  private:

@@ -201,8 +201,12 @@ void BibleInstallDialog::installChecked() {
   BibleInstaller* installer = installer_.get();
   setStatus(QStringLiteral("Instaluji…"));
   runInBackground(
-      [installer, names, done, errors] {
-        for (const std::string& name : *names) {
+      [this, installer, names, done, errors] {
+        for (std::size_t i = 0; i < names->size(); ++i) {
+          const std::string& name = (*names)[i];
+          const QString step = QStringLiteral("Instaluji %1 (%2 z %3)…")
+                                   .arg(fromUtf8(name)).arg(i + 1).arg(names->size());
+          QMetaObject::invokeMethod(this, [this, step] { showProgress(-1, step); }, Qt::QueuedConnection);
           std::string error;
           if (installer->install(name, error)) done->push_back(name);
           else errors->push_back(error);
