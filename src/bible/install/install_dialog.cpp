@@ -78,6 +78,9 @@ BibleInstallDialog::BibleInstallDialog(BibleSource source, QWidget* parent) : QD
   install_ = new QPushButton(QStringLiteral("&Instalovat"), this);
   install_->setDefault(true);
   close_ = new QPushButton(QStringLiteral("&Zavřít"), this);
+  // Enter installs, never closes nor opens the folder chooser.
+  folder_->setAutoDefault(false);
+  close_->setAutoDefault(false);
   buttons->addWidget(folder_);
   buttons->addStretch(1);
   buttons->addWidget(install_);
