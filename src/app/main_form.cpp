@@ -31,6 +31,7 @@
 #include "platform/message_box.h"
 #include "platform/qt/lazy_icon.h"
 #include "platform/qt/rich_text_box.h"
+#include "windows/running_wait.h"
 
 // The toolbar pictures and the icon live in the program's resources, which a static
 // library must register explicitly.
@@ -235,6 +236,9 @@ TMainForm::TMainForm(std::string programFolder, std::string firstArgument, QWidg
   Exec.Wait = true;
   Exec.SetWindowState(wsNormal);
   Exec.ExeName = "bible.exe";
+  // The viewer is waited for with the event loop running: the window paints and its clock
+  // ticks, but it takes no command until the viewer ends.
+  Exec.setWaiter([this](ChildProcess& viewer) { return waitRunningEvents(viewer, this); });
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);

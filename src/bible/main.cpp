@@ -21,6 +21,7 @@
 #include "bible/bible_window.h"
 #include "bible/core/bible_settings.h"
 #include "bible/core/command_line.h"
+#include "bible/install/install_dialog.h"
 #include "html/qt/viewer.h"
 
 using namespace tavra::bible;
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
   if (!screenshot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   BibleWindow window;
+  window.setInstaller(runInstallDialog);
   window.open(library.get(), line.reference, line.module);
   int result = EXIT_SUCCESS;
   if (!screenshot.empty()) {

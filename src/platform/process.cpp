@@ -7,8 +7,10 @@
 #include <system_error>
 #include <thread>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -212,7 +214,10 @@ int resolveCommandLine(std::string_view commandLine, ResolvedCommand& out) {
   return 0;
 }
 
-int startProcess(std::string_view commandLine, bool wait, int* exitStatus) {
+namespace {
+
+// Starts the command line; returns 0 and the new program's id, or a Windows error code.
+int spawnCommand(std::string_view commandLine, pid_t& pid) {
   ResolvedCommand command;
   if (int code = resolveCommandLine(commandLine, command); code != 0) return code;
 
@@ -235,25 +240,84 @@ int startProcess(std::string_view commandLine, bool wait, int* exitStatus) {
   posix_spawnattr_setsigdefault(&attributes, &signals);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
-  pid_t pid = 0;
   int error = posix_spawn(&pid, command.program.c_str(), &actions, &attributes, argv.data(), environ);
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
-  if (error != 0) return InOutError::windowsCodeFromErrno(error);
+  return error == 0 ? 0 : InOutError::windowsCodeFromErrno(error);
+}
 
+// A descriptor readable once the program ends. Our child stays a zombie until we reap
+// it, so its id cannot have been reused by the time this is asked.
+int openEndNotifier(pid_t pid) {
+#ifdef SYS_pidfd_open
+  long fd = ::syscall(SYS_pidfd_open, pid, 0);
+  if (fd >= 0) {
+    ::fcntl(int(fd), F_SETFD, FD_CLOEXEC);
+    return int(fd);
+  }
+#else
+  (void)pid;
+#endif
+  return -1;
+}
+
+}  // namespace
+
+int startProcess(std::string_view commandLine, bool wait, int* exitStatus) {
+  pid_t pid = 0;
+  if (int code = spawnCommand(commandLine, pid); code != 0) return code;
   if (!wait) {
     reapInBackground(pid);
     return 0;
   }
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0) {
-    // ECHILD: finished programs are reaped by the system (SIGCHLD ignored); the wait
-    // has still lasted until the end.
-    if (errno == ECHILD) return 0;
-    if (errno != EINTR) return InOutError::windowsCodeFromErrno(errno);
-  }
-  if (exitStatus) *exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  ChildProcess child(pid, -1);
+  if (int code = child.waitForEnd(); code != 0) return code;
+  if (exitStatus && child.exitStatus() >= 0) *exitStatus = child.exitStatus();
   return 0;
+}
+
+int startChildProcess(std::string_view commandLine, std::unique_ptr<ChildProcess>& child) {
+  child.reset();
+  pid_t pid = 0;
+  if (int code = spawnCommand(commandLine, pid); code != 0) return code;
+  child = std::make_unique<ChildProcess>(pid, openEndNotifier(pid));
+  return 0;
+}
+
+ChildProcess::~ChildProcess() {
+  if (endFd_ >= 0) ::close(endFd_);
+  if (!ended_) reapInBackground(pid_);
+}
+
+bool ChildProcess::reap(bool block, int& error) {
+  error = 0;
+  if (ended_) return true;
+  int status = 0;
+  for (;;) {
+    pid_t done = ::waitpid(pid_, &status, block ? 0 : WNOHANG);
+    if (done == pid_) {
+      status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      return ended_ = true;
+    }
+    if (done == 0) return false;
+    // ECHILD: finished programs are reaped by the system (SIGCHLD ignored); it has ended.
+    if (errno == ECHILD) return ended_ = true;
+    if (errno != EINTR) {
+      error = InOutError::windowsCodeFromErrno(errno);
+      return false;
+    }
+  }
+}
+
+bool ChildProcess::hasEnded() {
+  int error = 0;
+  return reap(false, error);
+}
+
+int ChildProcess::waitForEnd() {
+  int error = 0;
+  reap(true, error);
+  return error;
 }
 
 }  // namespace tavra

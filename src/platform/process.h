@@ -22,9 +22,12 @@
 //   the program does not exist, otherwise the POSIX error mapped to the code of the same
 //   meaning (see InOutError::windowsCodeFromErrno).
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <sys/types.h>
 
 namespace tavra {
 
@@ -58,5 +61,39 @@ std::string posixPath(std::string_view path);
 // program has ended (its exit status in `exitStatus` when given); without, the program
 // runs on and is reaped in the background. Returns 0 or a Windows error code.
 int startProcess(std::string_view commandLine, bool wait, int* exitStatus = nullptr);
+
+// A started program whose end the caller watches without blocking, so that a window can
+// keep its event loop running meanwhile.
+class ChildProcess {
+ public:
+  ChildProcess(pid_t pid, int endFd) : pid_(pid), endFd_(endFd) {}
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+  // A program still running is left to run on by itself and reaped in the background.
+  ~ChildProcess();
+
+  // A descriptor that becomes readable once the program has ended, or -1 where the system
+  // gives none (then `hasEnded` is to be asked on a timer).
+  int endNotifier() const { return endFd_; }
+  // Whether the program has ended; reaps it when it has. Never blocks.
+  bool hasEnded();
+  // Blocks until the program ends. Returns 0 or a Windows error code.
+  int waitForEnd();
+  // The exit status once ended (128 + the signal for a killed program); -1 where the
+  // system reaped it for us.
+  int exitStatus() const { return status_; }
+
+ private:
+  bool reap(bool block, int& error);
+
+  pid_t pid_;
+  int endFd_;
+  bool ended_ = false;
+  int status_ = -1;
+};
+
+// Starts the command line as startProcess does, without waiting: `child` watches it.
+// Returns 0 or a Windows error code (and leaves `child` empty).
+int startChildProcess(std::string_view commandLine, std::unique_ptr<ChildProcess>& child);
 
 }  // namespace tavra

@@ -1,6 +1,7 @@
 #include "windows/app_exec.h"
 
 #include <cerrno>
+#include <memory>
 
 #include <unistd.h>
 
@@ -56,7 +57,17 @@ void TAppExec::Execute() {
   if (ChangeDir && !ExePath_.empty()) changeDirectory(ExePath_);
   // The program shares our standard streams: a console of its own and the show-window
   // value have no counterpart here.
-  int code = startProcess(line, Wait);
+  int code = 0;
+  if (Wait && waiter_) {
+    std::unique_ptr<ChildProcess> child;
+    code = startChildProcess(line, child);
+    if (code == 0) {
+      if (!waiter_(*child)) return;
+      code = child->waitForEnd();
+    }
+  } else {
+    code = startProcess(line, Wait);
+  }
   if (code != 0) {
     ErrNo_ = code;
     throw EAppExecWinExec(GetErrorText());

@@ -4,11 +4,15 @@
 // started as platform/process.h describes, never through a shell.
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavra {
+
+class ChildProcess;
 
 class EAppExec : public std::runtime_error {
  public:
@@ -64,6 +68,13 @@ class TAppExec {
 
   // Throws EAppExecChDir or EAppExecWinExec.
   void Execute();
+
+  // How Execute waits when Wait is true. Without a waiter it blocks the calling thread.
+  // A waiter returns once the program has ended (true), or false when it gives the wait
+  // up because its owner is going away: Execute then returns at once, ErrNo unchanged,
+  // and the program runs on by itself.
+  using Waiter = std::function<bool(ChildProcess&)>;
+  void setWaiter(Waiter waiter) { waiter_ = std::move(waiter); }
   // The text for the current ErrNo; UTF-8.
   std::string GetErrorText() const { return ErrorTextFor(ErrNo_); }
   static std::string ErrorTextFor(int errNo);
@@ -74,6 +85,7 @@ class TAppExec {
   std::vector<std::string> ExeParams_;
   TWindowState WindowState_ = wsNormal;
   std::uint16_t ShowWindowCode_ = 1;
+  Waiter waiter_;
 };
 
 }  // namespace tavra

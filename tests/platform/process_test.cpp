@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,4 +127,30 @@ TEST(Process, StartFailuresMapToWindowsCodes) {
   EXPECT_EQ(startProcess(plain, true), 5);  // no execute permission, root included
   ASSERT_EQ(::chmod(plain.c_str(), 0755), 0);
   EXPECT_EQ(startProcess(plain, true), 193);  // not a program format the system knows
+}
+
+TEST(Process, AWatchedProgramSignalsItsEndWithoutBeingWaitedFor) {
+  TempFolder folder;
+  test::ProbeRecord probe(folder.file("record"), 300);
+  std::unique_ptr<ChildProcess> child;
+  EXPECT_EQ(startChildProcess(folder.file("Bible.exe"), child), 2);
+  EXPECT_EQ(child, nullptr);
+  ASSERT_EQ(startChildProcess(std::string(TAVRA_LAUNCH_PROBE) + " Mt 5,1-12", child), 0);
+  ASSERT_NE(child, nullptr);
+  ASSERT_GE(child->endNotifier(), 0);
+  EXPECT_FALSE(child->hasEnded());
+  pollfd end{child->endNotifier(), POLLIN, 0};
+  EXPECT_EQ(::poll(&end, 1, 0), 0);                // not readable while the program runs
+  ASSERT_EQ(::poll(&end, 1, 10000), 1);
+  EXPECT_TRUE(probe.ready());
+  EXPECT_TRUE(child->hasEnded());
+  EXPECT_EQ(child->exitStatus(), 0);
+  EXPECT_EQ(child->waitForEnd(), 0);
+  EXPECT_EQ(probe.arguments(), (Args{"Mt", "5,1-12"}));
+
+  // A program given up while running goes on by itself.
+  std::filesystem::remove(folder.file("record"));
+  ASSERT_EQ(startChildProcess(std::string(TAVRA_LAUNCH_PROBE) + " J", child), 0);
+  child.reset();
+  EXPECT_TRUE(probe.awaitReady());
 }
