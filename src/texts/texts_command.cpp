@@ -118,11 +118,6 @@ std::string folderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-bool isSymbolicLink(const std::string& path) {
-  struct stat st;
-  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
 int importYear(const Options& options, std::ostream& out, std::ostream& err) {
   std::string text;
   if (!readInput(options.file, kMaxTableSize, text, err)) {
@@ -142,13 +137,10 @@ int importYear(const Options& options, std::ostream& out, std::ostream& err) {
   if (!folder.empty() && folder.back() != '/') folder += '/';
   const std::string yearPath = folder + DataFileNameFor(options.year);
   const std::string readingsPath = folder + ReadingsFileName;
-  // A link could lead the write out of the folder, into a file that is not the user's.
-  for (const std::string& path : xml ? std::vector{yearPath} : std::vector{yearPath, readingsPath}) {
-    if (isSymbolicLink(path)) {
-      err << "tavra-texts: " << path << " je symbolický odkaz; přes odkaz nezapisuji, nic nebylo zapsáno\n";
-      return 1;
-    }
-  }
+  // In an installed Tavra's own folder the year files and the index start as links into
+  // the shared installation. Both writes below replace such a link by the user's own file
+  // and never write through it, so the shared files stay as they are and the merged index
+  // keeps the other years the shared one gave.
   // An index that is there but cannot be read whole would stop the merge after the year
   // file was written; find that out before writing anything.
   std::string ignored;
