@@ -141,7 +141,9 @@ int main(int argc, char** argv) {
   std::printf("companion windows, made after the first paint (one run): %.2f ms\n", inProcess.companions);
   std::printf("startup vs empty Qt window, best against best: %.2fx\n", emptyWall.best / oursWall.best);
   std::printf("the same widgets alone vs empty Qt window: %.2fx\n", emptyWall.median / sameWall.median);
-  std::printf("startup vs the same widgets alone: %.2fx\n", sameWall.median / oursWall.median);
-  bench::ratioLine("startup vs empty Qt window: %.2fx", emptyWall.median / oursWall.median);
+  std::printf("startup vs empty Qt window, median against median: %.2fx\n", emptyWall.median / oursWall.median);
+  // The yardstick: the main window's widgets alone showing the same text, started the same
+  // way; an empty window draws no text and so measures the toolkit, not the program.
+  bench::ratioLine("startup vs the same widgets alone (their median over ours): %.2fx", sameWall.median / oursWall.median);
   return EXIT_SUCCESS;
 }

@@ -93,12 +93,14 @@ int CanvasFont::surrogateAdvance(const char16_t* text, int i, int count) const {
 
 int CanvasFont::pagedAdvance(char32_t c) const {
   const std::size_t index = c >> 8;
-  if (index >= pages_.size()) pages_.resize(index + 1);
-  if (!pages_[index]) {
-    pages_[index] = std::make_unique<Page>();
-    pages_[index]->fill(UnreadAdvance);
+  if (!pages_) pages_ = std::make_shared<AdvancePages>();
+  std::vector<std::unique_ptr<Page>>& pages = pages_->pages;
+  if (index >= pages.size()) pages.resize(index + 1);
+  if (!pages[index]) {
+    pages[index] = std::make_unique<Page>();
+    pages[index]->fill(UnreadAdvance);
   }
-  int& a = (*pages_[index])[c & 0xFF];
+  int& a = (*pages[index])[c & 0xFF];
   if (a < 0) a = readAdvance(c);
   return a;
 }

@@ -83,15 +83,23 @@ class CanvasFont {
   static constexpr int UnreadAdvance = -1;
   virtual int readAdvance(char32_t) const { return 0; }
 
+  using Page = std::array<int, 256>;
+  // The pages beyond the first, by c / 256. Fonts whose every advance is the same (one face
+  // at one size asked for under several names or styles of line) may share them: a page of
+  // many scripts in many names then reads each character once.
+  struct AdvancePages {
+    std::vector<std::unique_ptr<Page>> pages;
+  };
+  void sharePages(std::shared_ptr<AdvancePages> pages) { pages_ = std::move(pages); }
+
   FontSpec spec_;
   FontMetrics metrics_;
 
  private:
-  using Page = std::array<int, 256>;
   int pagedAdvance(char32_t c) const;
   int surrogateAdvance(const char16_t* text, int i, int count) const;
   mutable Page firstPage_;
-  mutable std::vector<std::unique_ptr<Page>> pages_;  // by c / 256; the first is firstPage_
+  mutable std::shared_ptr<AdvancePages> pages_;
 };
 
 using FontPtr = std::shared_ptr<const CanvasFont>;

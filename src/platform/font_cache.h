@@ -14,8 +14,9 @@ namespace tavra {
 class FontCache {
  public:
   // Beyond this many fonts the cache starts afresh; the fonts handed out stay valid with
-  // their holders, and a page rarely uses more than a few dozen.
-  static constexpr std::size_t MaxFonts = 512;
+  // their holders. A page rarely uses more than a few dozen, but one that cycles through
+  // a few thousand names and sizes would otherwise make every font anew at each request.
+  static constexpr std::size_t MaxFonts = 4096;
 
   // The font of `face`, made by `make` unless it is known.
   FontPtr find(const FontSpec& face, const std::function<FontPtr()>& make);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tavra;
 
 namespace {
@@ -127,4 +129,30 @@ TEST(IndentManager, HugeSizesFromDocumentsDoNotOverflow) {
   int left = 0, right = 0;
   m.BelowFloats(left, right);
   EXPECT_EQ(left, 2147483647);
+}
+
+// A long page leaves a record behind for every list and float; the questions asked further
+// down skip those passed, and a question asked higher up again must still see them.
+TEST(IndentManager, AfterManyListsAndFloatsTheLimitsAreThoseOfEveryRecord) {
+  IndentManagerBasic m = laidOut(600);
+  auto limit = [&](int y, bool left) {
+    int offset = 0;
+    for (const IndentRec& r : left ? m.LeftIndents : m.RightIndents)
+      if (r.StartY <= y && y < r.EndY) offset = left ? std::max(offset, r.Offset) : std::min(offset, r.Offset);
+    return left ? offset : 600 + offset;
+  };
+  for (int i = 0, y = 0; i < 40; ++i, y += 50) {
+    m.SetListLevel(y, 1 + i % 2);
+    if (i % 3 == 0) m.AddFloat(y + 5, 30 + i, i % 2 ? 1 : 3, 120);
+    m.SetListLevel(y + 30, 0);
+    for (int q : {y, y + 10, y + 40, y + 200, y / 2, y - 60, 0}) {
+      EXPECT_EQ(m.LeftLimitAt(q), limit(q, true)) << "list " << i << " at " << q;
+      EXPECT_EQ(m.RightLimitAt(q), limit(q, false)) << "list " << i << " at " << q;
+    }
+  }
+  int bottom = 0;
+  for (const auto* list : {&m.LeftIndents, &m.RightIndents})
+    for (const IndentRec& r : *list)
+      if (r.LevelTag == 0) bottom = std::max(bottom, r.EndY);
+  EXPECT_EQ(m.FloatsBottom(), bottom);
 }

@@ -67,6 +67,23 @@ TEST(Tokenizer, TextFoldsWhiteSpaceOutsidePreformattedText) {
   EXPECT_EQ(runs[2].text.size(), 50u);
 }
 
+// Letters are taken from the bytes a run at a time; each case is a place where such a run
+// must stop, or go on, as reading the characters one by one would.
+TEST(Tokenizer, RunsOfLettersEndWhereReadingOneByOneWould) {
+  const std::string x98(98, 'x');
+  const struct {
+    std::string html;
+    std::vector<Token> expected;
+  } cases[] = {
+      {"ab\x9A\xE8" "d&amp;e", {{symText, "ab\u0161\u010Dd"}, {symText, "&"}, {symText, "e"}}},
+      {"ab<!-- c -->cd e", {{symText, "abcd e"}}},
+      {x98 + "\x9A\x9A\x9Ay", {{symText, x98 + "\u0161\u0161"}, {symText, "\u0161y"}}},
+      {"ab\x1A" "cd", {{symText, "ab"}}},
+      {"ab\tc\r\nd>", {{symText, "ab c d"}, {symStrayChar, ">"}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(tokens(c.html), c.expected) << c.html;
+}
+
 TEST(Tokenizer, LessAndGreaterThanInText) {
   EXPECT_EQ(tokens("a < b"), (std::vector<Token>{{symText, "a "}, {symText, "<"}, {symText, " b"}}));
   EXPECT_EQ(tokens("a > b"), (std::vector<Token>{{symText, "a "}, {symStrayChar, ">"}, {symText, " b"}}));

@@ -43,7 +43,7 @@ class InlineImages : public ::testing::Test {
   testing::RecordingHost host;
   TSectionList doc{host};
   FixedCanvas canvas{300, 200};
-  TFontObj run{nullptr, 0};
+  TFontObj run{TMyFont(), 0};
 };
 
 TEST_F(InlineImages, AttributesAsWritten) {
@@ -136,7 +136,7 @@ TEST_F(InlineImages, AnImageThatNeverHeldAnEntryReleasesNothing) {
 
 TEST_F(InlineImages, BorderOnlyInsideALinkAndInTheLinkColour) {
   std::string path = solidBmp("framed.bmp", 10, 10, 0x00FF00);
-  TFontObj link(nullptr, 0);
+  TFontObj link(TMyFont(), 0);
   link.UrlTarget.URL = "next.htm";
   link.TheFont->SetColor(0x0000FF);  // red (0x00BBGGRR)
   auto framed = std::make_unique<TImageObj>(0, attributes({{attrSrc, path}}));

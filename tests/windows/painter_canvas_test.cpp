@@ -259,5 +259,16 @@ TEST(PainterCanvas, ACharacterTheFaceLacksIsDrawnAndMeasuredInAFaceThatHasIt) {
   EXPECT_LE(right, 10 + font->textWidth(u"\u2603") + 1);
 }
 
+TEST(PainterCanvas, FamiliesThatFallBackToOneFaceShareItAtEachSize) {
+  QtFontEngine engine;
+  for (int i = 0; i < 60; ++i)
+    for (int size : {8, 12, 20}) engine.createFont(FontSpec{"Missing family " + std::to_string(i), size, 0});
+  EXPECT_LE(engine.sizedFaceCount(), 6u);
+  const std::u16string text = u"Wave \u0416\u4E2D\U0001F600";
+  FontPtr plain = engine.createFont(FontSpec{"Missing family 1", 12, 0});
+  FontPtr underlined = engine.createFont(FontSpec{"Missing family 2", 12, fsUnderline});
+  EXPECT_EQ(plain->textWidth(text), underlined->textWidth(text));
+}
+
 }  // namespace
 }  // namespace tavra

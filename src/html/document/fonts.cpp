@@ -73,14 +73,16 @@ void ApplyDocumentDefaults(TMyFont& font, const TSectionList& document, ColorRef
   if (font.OnChange) font.OnChange();
 }
 
-TFontObj::TFontObj(std::unique_ptr<TMyFont> font, int pos) : Pos(pos), TheFont(std::move(font)) {
-  if (!TheFont) TheFont = std::make_unique<TMyFont>();
+TFontObj::TFontObj(const TMyFont& font, int pos) : Pos(pos), font_storage_(font) {
   TheFont->OnChange = [this] { UpdateMetrics(); };
   UpdateMetrics();
 }
 
 void TFontObj::UpdateMetrics() {
-  font_ = TheFont->Fonts().createFont(TheFont->Face());
+  if (font_ && madeBy_ == &TheFont->Fonts() && madeFrom_ == TheFont->Face()) return;
+  madeBy_ = &TheFont->Fonts();
+  madeFrom_ = TheFont->Face();
+  font_ = TheFont->Fonts().createFont(madeFrom_);
   const FontMetrics& m = font_->metrics();
   TextHeight = m.height;
   FontHeight = m.height + m.externalLeading;

@@ -78,12 +78,18 @@ enum : std::uint8_t { smNormal = 0, smSubscript = 1, smSuperscript = 2 };
 // One font run.
 class TFontObj {
  public:
-  TFontObj(std::unique_ptr<TMyFont> font, int pos);
+  TFontObj(const TMyFont& font, int pos);
   TFontObj(const TFontObj&) = delete;
   TFontObj& operator=(const TFontObj&) = delete;
 
   int Pos = 0;
-  std::unique_ptr<TMyFont> TheFont;
+
+ private:
+  // Held in the run itself: a document has a run for every change of font.
+  TMyFont font_storage_;
+
+ public:
+  TMyFont* const TheFont = &font_storage_;
   int FontHeight = 0;
   int TextHeight = 0;
   int Overhang = 0;
@@ -103,6 +109,10 @@ class TFontObj {
 
  private:
   FontPtr font_;
+  // What font_ was made from: a change of colour or a font assigned again unchanged
+  // needs no new font.
+  const FontEngine* madeBy_ = nullptr;
+  FontSpec madeFrom_;
 };
 
 // The runs of one text block, by strictly increasing Pos; the first starts at 0.

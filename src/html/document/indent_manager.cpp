@@ -18,6 +18,8 @@ int addClamped(int a, int b) {
 void IndentManagerBasic::Clear() {
   LeftIndents.clear();
   RightIndents.clear();
+  passedLeft_ = {};
+  passedRight_ = {};
 }
 
 void IndentManagerBasic::Reset(int left, int right) {
@@ -26,18 +28,31 @@ void IndentManagerBasic::Reset(int left, int right) {
   CurrentLevel = 0;
 }
 
-int IndentManagerBasic::LeftLimitAt(int y) const {
+// Only floats and closed lists (LevelTag 0) are passed: their ends never move again.
+int IndentManagerBasic::limitAt(const std::vector<IndentRec>& list, Passed& passed, int y, bool left) const {
+  if (passed.count > list.size()) passed = {};
+  const bool below = passed.any && y >= passed.floorY;
   int offset = 0;
-  for (const IndentRec& r : LeftIndents)
-    if (r.StartY <= y && y < r.EndY) offset = std::max(offset, r.Offset);
-  return addClamped(LeftEdge, offset);
+  for (std::size_t i = below ? passed.count : 0; i < list.size(); ++i) {
+    const IndentRec& r = list[i];
+    if (r.StartY <= y && y < r.EndY) offset = left ? std::max(offset, r.Offset) : std::min(offset, r.Offset);
+  }
+  if (below || !passed.any) {
+    std::size_t count = below ? passed.count : 0;
+    int bottom = below ? passed.bottom : 0;
+    for (; count < list.size() && list[count].LevelTag == 0 && list[count].EndY <= y; ++count)
+      bottom = std::max(bottom, list[count].EndY);
+    if (count > 0) passed = {count, y, bottom, true};
+  }
+  return offset;
+}
+
+int IndentManagerBasic::LeftLimitAt(int y) const {
+  return addClamped(LeftEdge, limitAt(LeftIndents, passedLeft_, y, true));
 }
 
 int IndentManagerBasic::RightLimitAt(int y) const {
-  int offset = 0;
-  for (const IndentRec& r : RightIndents)
-    if (r.StartY <= y && y < r.EndY) offset = std::min(offset, r.Offset);
-  return addClamped(RightEdge, offset);
+  return addClamped(RightEdge, limitAt(RightIndents, passedRight_, y, false));
 }
 
 void IndentManagerBasic::AddFloat(int y, int width, int side, int height) {
@@ -75,11 +90,17 @@ void IndentManagerBasic::SetListLevel(int y, int level) {
   CurrentLevel = level;
 }
 
+std::size_t IndentManagerBasic::firstUnpassed(const std::vector<IndentRec>& list, Passed& passed, int& bottom) {
+  if (passed.count > list.size()) passed = {};
+  if (passed.count > 0) bottom = std::max(bottom, passed.bottom);
+  return passed.count;
+}
+
 int IndentManagerBasic::FloatsBottom() const {
   int bottom = 0;
-  for (const auto* list : {&LeftIndents, &RightIndents})
-    for (const IndentRec& r : *list)
-      if (r.LevelTag == 0) bottom = std::max(bottom, r.EndY);
+  for (auto [list, passed] : {std::pair{&LeftIndents, &passedLeft_}, std::pair{&RightIndents, &passedRight_}})
+    for (std::size_t i = firstUnpassed(*list, *passed, bottom); i < list->size(); ++i)
+      if ((*list)[i].LevelTag == 0) bottom = std::max(bottom, (*list)[i].EndY);
   return bottom;
 }
 

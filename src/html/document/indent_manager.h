@@ -2,6 +2,7 @@
 // How far text is pushed in from the left and right edges of one cell at every y: by
 // floating images and tables, and by the indentation of nested lists.
 
+#include <cstddef>
 #include <vector>
 
 namespace tavra {
@@ -41,6 +42,23 @@ class IndentManagerBasic {
   int FloatsBottom() const;
   void BelowFloats(int& clearLeft, int& clearRight) const;
   int BelowWiderIndents() const;
+
+ private:
+  // A long document leaves a record behind for every list and float it had; text laid out
+  // further down cannot meet them. The leading records that are floats or closed lists
+  // ending at or above `floorY` are skipped by the questions asked at or below it, so that
+  // a line costs what is open beside it, not what the document held before.
+  struct Passed {
+    std::size_t count = 0;
+    int floorY = 0;
+    int bottom = 0;    // the lowest EndY among them
+    bool any = false;  // count > 0 and floorY valid
+  };
+  // The first record of `list` not passed, and the lowest end of those passed.
+  static std::size_t firstUnpassed(const std::vector<IndentRec>& list, Passed& passed, int& bottom);
+  int limitAt(const std::vector<IndentRec>& list, Passed& passed, int y, bool left) const;
+  mutable Passed passedLeft_;
+  mutable Passed passedRight_;
 };
 
 }  // namespace tavra

@@ -30,10 +30,10 @@ struct TSection::FitState {
 TSection::TSection(int listLevel, int alignment, const TUrlTarget* linkTarget, const TMyFont& font,
                    std::uint8_t extraFontStyles)
     : ListLevel(listLevel), LevelIndent(LevelStep * listLevel), Alignment(static_cast<std::uint8_t>(alignment)) {
-  auto first = std::make_unique<TMyFont>(font);
-  first->SetStyle(first->Style() | extraFontStyles);
-  NumberFont = std::make_unique<TMyFont>(*first);
-  auto run = std::make_unique<TFontObj>(std::move(first), 0);
+  TMyFont first(font);
+  first.SetStyle(first.Style() | extraFontStyles);
+  NumberFont = std::make_unique<TMyFont>(first);
+  auto run = std::make_unique<TFontObj>(first, 0);
   if (linkTarget) run->UrlTarget.Assign(linkTarget->URL, linkTarget->Target);
   FontRuns.Add(std::move(run));
 }
@@ -59,7 +59,7 @@ void TSection::ChangeFont(TSectionList& document, const TMyFont& font, std::uint
   if (run->Pos == CharCount) {
     run->TheFont->Assign(font);
   } else {
-    auto added = std::make_unique<TFontObj>(std::make_unique<TMyFont>(font), CharCount);
+    auto added = std::make_unique<TFontObj>(font, CharCount);
     added->UrlTarget.Assign(run->UrlTarget.URL, run->UrlTarget.Target);
     FontRuns.Add(std::move(added));
     run = &FontRuns.Last();

@@ -565,6 +565,22 @@ char32_t HtmlTokenizer::readEntity(std::string& asWritten) {
   return 0;
 }
 
+// Most of a document is letters: in a single-byte set they are copied straight from the
+// bytes while each is one that GetText would only append (no space, markup, reference,
+// control or surrogate), as if each had been read and appended in turn.
+void HtmlTokenizer::copyPlainBytes() {
+  if (!byteTable_ || pending_ >= 0 || pendingByte_ >= 0 || TokenText.size() >= std::size_t(MaxTextRun)) return;
+  const char* const stop = pos_ + std::min<std::ptrdiff_t>(end_ - pos_, MaxTextRun - std::ptrdiff_t(TokenText.size()));
+  const char* p = pos_;
+  for (; p < stop; ++p) {
+    const char32_t c = byteTable_[std::uint8_t(*p)];
+    if (c <= kSpace || c == '&' || c == '<' || c == '>' || c >= 0xD800) break;
+  }
+  std::size_t at = TokenText.size();
+  TokenText.resize(at + std::size_t(p - pos_));
+  for (; pos_ < p; ++pos_) TokenText[at++] = byteTable_[std::uint8_t(*pos_)];
+}
+
 bool HtmlTokenizer::GetText() {
   auto ends = [](char32_t c) { return (c < 32 && c != LineEnd) || c == '&' || c == '<' || c == '>'; };
   while (TokenText.size() < std::size_t(MaxTextRun) && !ends(CurrentChar)) {
@@ -573,6 +589,7 @@ bool HtmlTokenizer::GetText() {
       SkipWhiteSpace();
     } else {
       appendUtf16(TokenText, CurrentChar);
+      copyPlainBytes();
       GetCh();
     }
   }

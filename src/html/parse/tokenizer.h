@@ -144,6 +144,7 @@ class HtmlTokenizer {
   bool GetTag();
   bool GetEntity();
   bool GetText();
+  void copyPlainBytes();
   bool rawLineEndOrEnd();
   void rawText(bool stopAtReference);
   bool GetAttribute(Symbol& sym, std::string& name, std::string& text, std::int32_t& value);

@@ -50,10 +50,11 @@ QString QtFont::familyFor(const std::string& faceName) {
   return name;
 }
 
-QtFont::QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances,
+QtFont::QtFont(const FontSpec& face, std::shared_ptr<SizedFace> sized, std::shared_ptr<const DesignAdvances> advances,
                std::shared_ptr<FaceGlyphs> glyphs)
-    : raw_(std::move(raw)), designAdvances_(std::move(advances)), glyphs_(std::move(glyphs)) {
+    : sized_(std::move(sized)), raw_(sized_->raw), designAdvances_(std::move(advances)), glyphs_(std::move(glyphs)) {
   spec_ = face;
+  sharePages(sized_->pages);
   const int pixelSize = std::max(1, face.pixelSize());
   if (raw_.isValid()) {
     metrics_.ascent = qRound(raw_.ascent());
@@ -76,12 +77,13 @@ QtFont::QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignA
 const QRawFont& QtFont::rawFont(int face) const {
   if (face < 0) return raw_;
   const std::vector<QRawFont>& found = glyphs_->fallbacks();
-  while (sizedFallbacks_.size() <= std::size_t(face) && sizedFallbacks_.size() < found.size()) {
-    QRawFont sized = found[sizedFallbacks_.size()];
+  std::vector<QRawFont>& sizedFallbacks = sized_->fallbacks;
+  while (sizedFallbacks.size() <= std::size_t(face) && sizedFallbacks.size() < found.size()) {
+    QRawFont sized = found[sizedFallbacks.size()];
     sized.setPixelSize(raw_.pixelSize());
-    sizedFallbacks_.push_back(std::move(sized));
+    sizedFallbacks.push_back(std::move(sized));
   }
-  return sizedFallbacks_[std::size_t(face)];
+  return sizedFallbacks[std::size_t(face)];
 }
 
 // The advance of the glyph that is drawn for the character, so that what is drawn is
@@ -114,28 +116,50 @@ const QtFontEngine::Face& QtFontEngine::faceFor(const FontSpec& request, int pix
     font.setBold(bold);
     font.setItalic(italic);
     font.setKerning(false);
-    Face face{QRawFont::fromFont(font), nullptr, nullptr};
-    face.glyphs = std::make_shared<FaceGlyphs>(face.raw, font);
-    if (face.raw.isValid()) {
-      auto table = [&](const char* tag) {
-        const QByteArray data = face.raw.fontTable(tag);
-        return std::string(data.constData(), std::size_t(data.size()));
-      };
-      if (auto advances = DesignAdvances::read(table("head"), table("hhea"), table("hmtx")))
-        face.advances = std::make_shared<const DesignAdvances>(std::move(*advances));
-    }
-    known = faces_.emplace(std::make_tuple(family, bold, italic), std::move(face)).first;
+    known = faces_.emplace(std::make_tuple(family, bold, italic), realFace(QRawFont::fromFont(font), bold, italic, pixelSize))
+                .first;
   }
   return known->second;
+}
+
+// Fallbacks are asked of the face's own family, so that which face draws a character the
+// face lacks does not hang on which name of the face a page used first.
+const QtFontEngine::Face& QtFontEngine::realFace(const QRawFont& raw, bool bold, bool italic, int pixelSize) {
+  const auto key = std::make_tuple(raw.familyName(), raw.styleName(), raw.weight(), int(raw.style()), bold, italic);
+  if (auto known = realFaces_.find(key); known != realFaces_.end()) return known->second;
+  QFont font(raw.familyName());
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setKerning(false);
+  Face face{raw, nullptr, std::make_shared<FaceGlyphs>(raw, font)};
+  if (raw.isValid()) {
+    auto table = [&](const char* tag) {
+      const QByteArray data = raw.fontTable(tag);
+      return std::string(data.constData(), std::size_t(data.size()));
+    };
+    if (auto advances = DesignAdvances::read(table("head"), table("hhea"), table("hmtx")))
+      face.advances = std::make_shared<const DesignAdvances>(std::move(*advances));
+  }
+  return realFaces_.emplace(key, std::move(face)).first->second;
+}
+
+std::shared_ptr<QtFont::SizedFace> QtFontEngine::sizedFace(const Face& face, int pixelSize) {
+  const auto key = std::make_pair(face.glyphs.get(), pixelSize);
+  if (auto known = sizedFaces_.find(key); known != sizedFaces_.end()) return known->second;
+  if (sizedFaces_.size() >= MaxSizedFaces) sizedFaces_.clear();
+  auto sized = std::make_shared<QtFont::SizedFace>();
+  sized->raw = face.raw;
+  sized->raw.setPixelSize(pixelSize);
+  sizedFaces_.emplace(key, sized);
+  return sized;
 }
 
 FontPtr QtFontEngine::createFont(const FontSpec& face) {
   return cache_.find(face, [&]() -> FontPtr {
     const int pixelSize = std::max(1, face.pixelSize());
     const Face& known = faceFor(face, pixelSize);
-    QRawFont raw = known.raw;
-    raw.setPixelSize(pixelSize);
-    return std::make_shared<QtFont>(face, std::move(raw), known.advances, known.glyphs);
+    return std::make_shared<QtFont>(face, sizedFace(known, pixelSize), known.advances, known.glyphs);
   });
 }
 

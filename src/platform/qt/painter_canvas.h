@@ -23,10 +23,18 @@ namespace tavra {
 
 class QtFont : public CanvasFont {
  public:
-  // `raw` is the toolkit face of the request's family and style at the request's size;
-  // `advances` its design advances, if the face has them; `glyphs` the glyphs of the
-  // family and style, shared by all its sizes.
-  QtFont(const FontSpec& face, QRawFont raw, std::shared_ptr<const DesignAdvances> advances,
+  // What the fonts of one face at one size share, whatever name or lines they were asked
+  // with: the face at that size, its fallback faces at that size, the advance pages.
+  struct SizedFace {
+    QRawFont raw;
+    std::vector<QRawFont> fallbacks;
+    std::shared_ptr<AdvancePages> pages = std::make_shared<AdvancePages>();
+  };
+
+  // `sized` holds the toolkit face of the request's family and style at the request's
+  // size; `advances` its design advances, if the face has them; `glyphs` the glyphs of the
+  // face, shared by all its sizes.
+  QtFont(const FontSpec& face, std::shared_ptr<SizedFace> sized, std::shared_ptr<const DesignAdvances> advances,
          std::shared_ptr<FaceGlyphs> glyphs);
 
   FaceGlyph glyph(char32_t c) const { return glyphs_->glyph(c); }
@@ -44,10 +52,10 @@ class QtFont : public CanvasFont {
   int readAdvance(char32_t c) const override;
 
  private:
-  QRawFont raw_;
+  std::shared_ptr<SizedFace> sized_;
+  const QRawFont& raw_;
   std::shared_ptr<const DesignAdvances> designAdvances_;
   std::shared_ptr<FaceGlyphs> glyphs_;
-  mutable std::vector<QRawFont> sizedFallbacks_;
   int underlinePosition_ = 1;
   int strikeOutPosition_ = 1;
   int lineThickness_ = 1;
@@ -59,6 +67,8 @@ class QtFontEngine : public FontEngine {
   FontPtr createFont(const FontSpec& face) override;
   // The families and styles matched so far.
   std::size_t faceCount() const { return faces_.size(); }
+  // The faces at a size that the fonts made so far share.
+  std::size_t sizedFaceCount() const { return sizedFaces_.size(); }
 
  private:
   struct Face {
@@ -68,15 +78,24 @@ class QtFontEngine : public FontEngine {
   };
   // The face of a family and style. The first request of a family and style asks the
   // font configuration; other sizes are copies of that face at another size, which
-  // spares the matching every new toolkit font costs.
+  // spares the matching every new toolkit font costs. Families that the configuration
+  // answers with one face share that face's glyphs and advances.
   const Face& faceFor(const FontSpec& request, int pixelSize);
+  const Face& realFace(const QRawFont& raw, bool bold, bool italic, int pixelSize);
+  std::shared_ptr<QtFont::SizedFace> sizedFace(const Face& face, int pixelSize);
 
   // Families matched by the font configuration; past this many, others get the serif
   // face. The map then grows by at most its four styles.
   static constexpr std::size_t MaxFaces = 128;
+  // Faces at a size kept for fonts still to come; past this many the list starts afresh
+  // (fonts made keep theirs).
+  static constexpr std::size_t MaxSizedFaces = 1024;
 
   FontCache cache_;
   std::map<std::tuple<QString, bool, bool>, Face> faces_;
+  // By the face's own family and style name, weight, slant, and the style asked for.
+  std::map<std::tuple<QString, QString, int, int, bool, bool>, Face> realFaces_;
+  std::map<std::pair<const FaceGlyphs*, int>, std::shared_ptr<QtFont::SizedFace>> sizedFaces_;
 };
 
 // The toolkit's fonts of this process: the font database behind them is one per process.
