@@ -29,6 +29,7 @@
 #include "platform/date_time.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "platform/qt/first_paint.h"
 #include "platform/qt/message_box_dialog.h"
 #include "platform/user_folder.h"
 #include "windows/autor.h"
@@ -110,25 +111,6 @@ Options readOptions(int argc, char** argv) {
   return options;
 }
 
-// Calls `then` once, as soon as the watched widget's first paint is over.
-class FirstPaint : public QObject {
- public:
-  FirstPaint(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && then_) {
-      QTimer::singleShot(0, watched, std::exchange(then_, nullptr));
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> then_;
-};
-
 // The window as its first paint left it. The probe must not paint again: a widget grab
 // repaints the window and first sends every hidden companion window its pending resize,
 // work that a real start-up never does.
@@ -166,7 +148,7 @@ int renderScreenshot(tavra::TMainForm& form, tavra::CompanionWindows& companions
     QApplication::quit();
   };
   if (startupProbe) {
-    new FirstPaint(shown, grabAndQuit);
+    new tavra::FirstPaint(shown, grabAndQuit);
   } else {
     QTimer::singleShot(1100, &form, grabAndQuit);
   }

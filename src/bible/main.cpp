@@ -23,6 +23,7 @@
 #include "bible/core/command_line.h"
 #include "bible/install/install_dialog.h"
 #include "html/qt/viewer.h"
+#include "platform/qt/first_paint.h"
 
 using namespace tavra::bible;
 
@@ -34,23 +35,6 @@ bool hasDisplay() {
   return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
          !platform.isEmpty();
 }
-
-// Calls `then` once the watched widget has finished its first paint.
-class FirstPaint : public QObject {
- public:
-  FirstPaint(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && then_) QTimer::singleShot(0, watched, std::exchange(then_, nullptr));
-    return false;
-  }
-
- private:
-  std::function<void()> then_;
-};
 
 }  // namespace
 
@@ -89,7 +73,7 @@ int main(int argc, char** argv) {
   int result = EXIT_SUCCESS;
   if (!screenshot.empty()) {
     result = EXIT_FAILURE;
-    new FirstPaint(window.viewer()->PaintPanel(), [&] {
+    new tavra::FirstPaint(window.viewer()->PaintPanel(), [&] {
       QPixmap picture;
       if (QScreen* screen = window.screen()) picture = screen->grabWindow(window.winId());
       if (picture.isNull()) picture = window.grab();

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/codepage.h"
+#include "platform/unicode.h"
 
 namespace tavra::bible {
 
@@ -130,24 +131,6 @@ char32_t plain(char32_t c) {
     case U'Ý': return 'Y';
     case U'Ž': return 'Z';
     default: return c;
-  }
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += char(c);
-  } else if (c < 0x800) {
-    out += char(0xC0 | (c >> 6));
-    out += char(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += char(0xE0 | (c >> 12));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
-  } else {
-    out += char(0xF0 | (c >> 18));
-    out += char(0x80 | ((c >> 12) & 0x3F));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/codepage.h"
+#include "platform/unicode.h"
 
 namespace tavra::bible {
 
@@ -21,23 +22,7 @@ bool isLetter(char32_t c) {
 
 std::string utf8(std::u32string_view text) {
   std::string out;
-  for (char32_t c : text) {
-    if (c < 0x80) {
-      out += char(c);
-    } else if (c < 0x800) {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += char(0xE0 | (c >> 12));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    } else {
-      out += char(0xF0 | (c >> 18));
-      out += char(0x80 | ((c >> 12) & 0x3F));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
+  for (char32_t c : text) appendUtf8(out, c);
   return out;
 }
 
