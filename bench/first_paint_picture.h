@@ -1,6 +1,7 @@
 #pragma once
 // The yardsticks of start-up end as the program's start-up probe does: right after the
-// window's first paint, they write what that paint left to a PNG file and quit.
+// window's first paint, they write what that paint left to a picture file (PNG or BMP, by
+// the file's name) and quit.
 
 #include <QApplication>
 #include <QEvent>
@@ -28,7 +29,7 @@ class FirstPaintPicture : public QObject {
       QTimer::singleShot(0, this, [this] {
         QPixmap picture = window_.screen() ? window_.screen()->grabWindow(window_.winId()) : QPixmap();
         if (picture.isNull()) picture = window_.grab();
-        if (picture.save(path_, "PNG")) result = EXIT_SUCCESS;
+        if (picture.save(path_, path_.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG")) result = EXIT_SUCCESS;
         QApplication::quit();
       });
     }

@@ -4,7 +4,8 @@
 //
 //   Bible.exe --screenshot FILE [--module NAME] REFERENCE...
 //       without a display: writes the window, as its first paint of the passage left it, to
-//       FILE (PNG) and exits; for pictures of the viewer and its start-up benchmark.
+//       FILE (PNG; BMP when FILE ends in .bmp, which costs the same whatever it shows) and
+//       exits; for pictures of the viewer and its start-up benchmark.
 #include <QApplication>
 #include <QEvent>
 #include <QPixmap>
@@ -74,10 +75,11 @@ int main(int argc, char** argv) {
   if (!screenshot.empty()) {
     result = EXIT_FAILURE;
     new tavra::FirstPaint(window.viewer()->PaintPanel(), [&] {
+      const QString path = QString::fromLocal8Bit(screenshot.c_str());
       QPixmap picture;
       if (QScreen* screen = window.screen()) picture = screen->grabWindow(window.winId());
       if (picture.isNull()) picture = window.grab();
-      if (picture.save(QString::fromLocal8Bit(screenshot.c_str()), "PNG") && !window.page().verses.empty())
+      if (picture.save(path, path.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG") && !window.page().verses.empty())
         result = EXIT_SUCCESS;
       QApplication::quit();
     });
