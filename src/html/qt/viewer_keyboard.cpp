@@ -102,8 +102,9 @@ void ThtmlViewer::FollowReadingLink(int link) {
 }
 
 bool ThtmlViewer::FollowFocusedLink() {
+  if (!hasFocus() || focusStop_ < 0) return false;
   const auto& stops = Reading().Stops;
-  if (!hasFocus() || focusStop_ < 0 || focusStop_ >= int(stops.size())) return false;
+  if (focusStop_ >= int(stops.size())) return false;
   const int link = stops[std::size_t(focusStop_)].Link;
   if (link < 0) return false;
   FollowReadingLink(link);
