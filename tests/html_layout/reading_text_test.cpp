@@ -86,8 +86,9 @@ TEST(ReadingText, ALinkIsOneAcrossFontChangesWithARectangleForEachLine) {
 }
 
 TEST(ReadingText, StopsAreTheLinksAndControlsInReadingOrder) {
-  Parsed parsed;
+  // The factory outlives the document, whose controls tell it when they go.
   testing::FakeFormWidgetFactory widgets;
+  Parsed parsed;
   parsed.host.Widgets = &widgets;
   parsed.parse("<a href=\"1.htm\">one</a><form><input name=q><select name=s><option>x</select></form>"
                "<table><tr><td><a href=\"2.htm\">two</a></table><input type=submit>");
