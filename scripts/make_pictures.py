@@ -2,7 +2,7 @@
 """Draws the toolbar pictures and the application icon into resources/, with tavra.qrc,
 and the same icon in the desktop's sizes into resources/icons/ (installed, not compiled in).
 
-Each toolbar picture is 16 x 16 with a disabled variant (the dark parts of the picture
+Each toolbar picture is 16 x 16 (and 32 x 32 for scaled screens, name@2x.png) with a disabled variant (the dark parts of the picture
 embossed in grey, as disabled buttons look on the desktop). The shapes are described in a
 16-unit square and rendered with 4 x 4 supersampling, so the icon can be drawn larger too.
 Pure Python (zlib only). Run from anywhere:
@@ -268,11 +268,14 @@ TOOLBAR = {
 def main():
     (OUT / "toolbar").mkdir(parents=True, exist_ok=True)
     for name, draw in TOOLBAR.items():
-        pixels = render(draw(), 16)
-        write_png(OUT / "toolbar" / f"{name}.png", pixels)
-        write_png(OUT / "toolbar" / f"{name}_disabled.png", disabled(pixels))
+        # The same shapes drawn at twice the pixels serve screens scaled to 150 % and 200 %.
+        for size, suffix in ((16, ""), (32, "@2x")):
+            pixels = render(draw(), size)
+            write_png(OUT / "toolbar" / f"{name}{suffix}.png", pixels)
+            write_png(OUT / "toolbar" / f"{name}_disabled{suffix}.png", disabled(pixels))
     for size in (16, 32, 48):
         write_png(OUT / f"tavra_{size}.png", render(app_icon(), size))
+        write_png(OUT / f"tavra_{size}@2x.png", render(app_icon(), 2 * size))
     (OUT / "icons").mkdir(exist_ok=True)
     for size in DESKTOP_ICON_SIZES:
         write_png(OUT / "icons" / f"tavra_{size}.png", render(app_icon(), size))

@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QDateEdit>
 #include <QDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/autostart.h"
 #include "app/core/date_cursor.h"
 #include "app/core/day_document.h"
 #include "app/core/day_state.h"
@@ -212,6 +214,7 @@ TMainForm::TMainForm(std::string programFolder, std::string firstArgument, QWidg
 
   TextWindow = new RichTextBox(this);
   TextWindow->setObjectName(QStringLiteral("TextWindow"));
+  TextWindow->setAccessibleName(QStringLiteral("Texty dne"));
   TextWindow->setDefaultAlignment(Qt::AlignHCenter);
   TextWindow->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   TextWindow->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -285,6 +288,7 @@ void TMainForm::buildToolbar() {
   Skoc->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
   Skoc->setFixedSize(kPickerWidth, kButtonHeight);
   Skoc->setToolTip(QStringLiteral("Přejít na konkrétní datum"));
+  Skoc->setAccessibleName(Skoc->toolTip());
   connect(Skoc, &QDateEdit::dateChanged, this, [this] { runReportingErrors([this] { SkocChange(); }); });
   Lista->layout()->addWidget(Skoc);
 
@@ -298,6 +302,7 @@ void TMainForm::buildToolbar() {
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Panel1->setLineWidth(1);
   Panel1->setAlignment(Qt::AlignCenter);
+  Panel1->setAccessibleName(QStringLiteral("Hodiny"));
   Lista->layout()->addWidget(Panel1);
   static_cast<QHBoxLayout*>(Lista->layout())->addStretch(1);
   Lista->setFixedHeight(kButtonHeight + 4);
@@ -313,6 +318,8 @@ QToolButton* TMainForm::addButton(const char* name, const char* picture, const Q
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   button->setToolTip(hint);
+  // A picture alone says nothing to a screen reader: the button is called by its hint.
+  button->setAccessibleName(hint);
   connect(button, &QToolButton::clicked, this, [this, handler] { runReportingErrors([&] { (this->*handler)(); }); });
   Lista->layout()->addWidget(button);
   return button;
@@ -377,6 +384,13 @@ void TMainForm::buildMenu() {
   Puvnast = addItem(Nastaven1, "Puvnast", QStringLiteral("&Původní nastavení"), QKeySequence(), &TMainForm::PuvnastClick);
   Ulonastaven = addItem(Nastaven1, "Ulonastaven", QStringLiteral("&Ulož nastavení"), QKeySequence(),
                         &TMainForm::UlonastavenClick);
+  Nastaven1->addSeparator();
+  Spoustet = Nastaven1->addAction(QStringLiteral("&Spouštět po přihlášení"));
+  Spoustet->setObjectName(QStringLiteral("Spoustet"));
+  Spoustet->setCheckable(true);
+  connect(Spoustet, &QAction::triggered, this, [this](bool on) { runReportingErrors([&] { SpoustetClick(on); }); });
+  // The entry may come or go outside the program: the mark is read when the menu opens.
+  connect(Nastaven1, &QMenu::aboutToShow, this, [this] { Spoustet->setChecked(autostartEntryExists()); });
 
   Oprogramu1 = menu("Oprogramu1", QStringLiteral("&O programu"));
   OTavrech = addItem(Oprogramu1, "OTavrech", QStringLiteral("O &Tavrech OL"), QKeySequence(), &TMainForm::OTavrechClick);
@@ -433,10 +447,14 @@ void TMainForm::FormShow() {
   TextWindow->applyFontToAll(textFont_.family(), textFont_.pointSize(), colourFromColorRef(fontColour_));
   TextWindow->setUpdatesEnabled(true);
   const QString date = fromBytes(state.DateText);
-  Cist1->setToolTip(QStringLiteral("První čtení na ") + date);
-  Cist2->setToolTip(QStringLiteral("Druhé čtení na ") + date);
-  Cist3->setToolTip(QStringLiteral("Třetí čtení na ") + date);
-  Perikop->setToolTip(QStringLiteral("Perikopa na ") + date);
+  const auto hint = [](QToolButton* button, const QString& text) {
+    button->setToolTip(text);
+    button->setAccessibleName(text);
+  };
+  hint(Cist1, QStringLiteral("První čtení na ") + date);
+  hint(Cist2, QStringLiteral("Druhé čtení na ") + date);
+  hint(Cist3, QStringLiteral("Třetí čtení na ") + date);
+  hint(Perikop, QStringLiteral("Perikopa na ") + date);
   if (Tag == 1) ApplyReadingAvailability(*controls_, state);
   const Date shown = cursor.CursorToDate();
   // Setting the picker is not a change by the user.
@@ -564,6 +582,13 @@ void TMainForm::PuvnastClick() {
 }
 
 void TMainForm::UlonastavenClick() { SaveSettings(*controls_, programFolder()); }
+
+void TMainForm::SpoustetClick(bool on) {
+  const std::string program = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath().toStdString();
+  const std::string problem = on ? writeAutostartEntry(program) : removeAutostartEntry();
+  Spoustet->setChecked(autostartEntryExists());
+  if (!problem.empty()) showMessageBox(problem, MessageButtons::Ok, MessageIcon::Error);
+}
 
 // ---- windows and exits ----
 

@@ -76,6 +76,8 @@ class TMainForm : public QMainWindow {
   void Barvapodkladu1Click();
   void PuvnastClick();
   void UlonastavenClick();
+  // Writes or removes the desktop entry that starts the program at login.
+  void SpoustetClick(bool on);
 
   void OTavrechClick();
   void Pout1Click();
@@ -129,6 +131,7 @@ class TMainForm : public QMainWindow {
   QAction* Barvapodkladu1 = nullptr;
   QAction* Puvnast = nullptr;
   QAction* Ulonastaven = nullptr;
+  QAction* Spoustet = nullptr;
   QMenu* Oprogramu1 = nullptr;
   QAction* OTavrech = nullptr;
   QAction* Pout1 = nullptr;

@@ -55,6 +55,9 @@ QPushButton* closeButton(QDialog& dialog, int x, int y) {
   button->setGeometry(x, y, 75, 25);
   button->setDefault(true);
   button->setAutoDefault(true);
+  // The window opens with the focus here, so that Enter closes it; Tab goes on into the
+  // document and through its links.
+  button->setFocus();
   return button;
 }
 

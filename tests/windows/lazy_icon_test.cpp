@@ -68,5 +68,35 @@ TEST(LazyIcon, ReadsEachPictureOnlyWhenItsModeIsFirstDrawn) {
   EXPECT_EQ(picture(lazy, 16, QIcon::Normal).pixel(10, 10), 0xFFC02040u);
 }
 
+// Pixels alone, in the form a pixmap keeps them.
+QImage pixels(QImage image) {
+  image.setDevicePixelRatio(1.0);
+  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// On a screen scaled to 200 % the program's pictures come from the artwork drawn at twice
+// the pixels, not from the 16-pixel pictures enlarged; at 100 % they are the 16-pixel ones.
+TEST(LazyIcon, ScaledScreensTakeThePicturesDrawnAtTwiceThePixels) {
+  for (const char* name : {"week_back", "day_back", "today", "day_forward", "week_forward", "reading1",
+                           "reading2", "reading3", "pericope", "exit"}) {
+    SCOPED_TRACE(name);
+    const QString base = QStringLiteral(":/toolbar/") + QLatin1String(name);
+    const QIcon icon = lazyIcon(base + QStringLiteral(".png"), base + QStringLiteral("_disabled.png"), QSize(16, 16));
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+      const QString file = base + (mode == QIcon::Disabled ? QStringLiteral("_disabled") : QString());
+      const QImage doubled(file + QStringLiteral("@2x.png"));
+      ASSERT_EQ(doubled.size(), QSize(32, 32));
+      const QPixmap scaled = icon.pixmap(QSize(16, 16), 2.0, mode);
+      EXPECT_EQ(scaled.devicePixelRatio(), 2.0);
+      EXPECT_EQ(pixels(scaled.toImage()), pixels(doubled));
+      const QImage single(file + QStringLiteral(".png"));
+      EXPECT_EQ(pixels(icon.pixmap(QSize(16, 16), 1.0, mode).toImage()), pixels(single));
+    }
+  }
+  const QImage window(QStringLiteral(":/tavra_48@2x.png"));
+  ASSERT_EQ(window.size(), QSize(96, 96));
+  EXPECT_EQ(pixels(lazyIcon(QStringLiteral(":/tavra_48.png")).pixmap(QSize(48, 48), 2.0).toImage()), pixels(window));
+}
+
 }  // namespace
 }  // namespace tavra

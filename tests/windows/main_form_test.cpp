@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDateEdit>
@@ -39,6 +40,7 @@
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
 #include "platform/qt/rich_text_box.h"
+#include "autostart_entry.h"
 #include "common/hang_watchdog.h"
 #include "common/message_capture.h"
 
@@ -757,6 +759,69 @@ TEST_F(MainFormTest, AWindowClosedRightAfterItsFirstPaintMakesNoCompanions) {
   QTest::qWait(50);
   EXPECT_FALSE(companions->made());
   EXPECT_EQ(companions->Form1, nullptr);
+}
+
+TEST_F(MainFormTest, EveryControlOfTheMainWindowHasAName) {
+  TMainForm& form = showActive();
+  const QString date = QStringLiteral("5.3.1999");
+  const std::vector<std::pair<QWidget*, QString>> expected = {
+      {form.SpeedButton1, QStringLiteral("O týden zpět")},
+      {form.SpeedButton2, QStringLiteral("Včera")},
+      {form.SpeedButton9, QStringLiteral("Dnes")},
+      {form.SpeedButton3, QStringLiteral("Zítra")},
+      {form.SpeedButton4, QStringLiteral("O týden dopředu")},
+      {form.Cist1, QStringLiteral("První čtení na ") + date},
+      {form.Cist2, QStringLiteral("Druhé čtení na ") + date},
+      {form.Cist3, QStringLiteral("Třetí čtení na ") + date},
+      {form.Perikop, QStringLiteral("Perikopa na ") + date},
+      {form.SpeedButton8, QStringLiteral("Ukončit program")},
+      {form.Skoc, QStringLiteral("Přejít na konkrétní datum")},
+      {form.Panel1, QStringLiteral("Hodiny")},
+      {form.TextWindow, QStringLiteral("Texty dne")}};
+  for (const auto& [widget, name] : expected) {
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->text(QAccessible::Name), name) << widget->objectName().toStdString();
+  }
+  // The hints of the readings follow the day, and so do the names.
+  form.SpeedButton3->click();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Cist1)->text(QAccessible::Name),
+            QStringLiteral("První čtení na 6.3.1999"));
+  const auto buttons = form.Lista->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+  EXPECT_EQ(buttons.size(), 10);
+  for (QToolButton* button : buttons)
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), button->toolTip());
+}
+
+TEST_F(MainFormTest, TheStartAtLoginItemWritesAValidEntryAndRemovesIt) {
+  QTemporaryDir config;
+  ASSERT_TRUE(config.isValid());
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  const QString entry = config.path() + QStringLiteral("/autostart/tavra.desktop");
+  TMainForm& form = showActive();
+  ASSERT_EQ(form.Spoustet->text(), QStringLiteral("&Spouštět po přihlášení"));
+  ASSERT_EQ(form.Spoustet->parent(), form.Nastaven1);
+  ASSERT_TRUE(form.Spoustet->isCheckable());
+  emit form.Nastaven1->aboutToShow();
+  EXPECT_FALSE(form.Spoustet->isChecked());
+  form.Spoustet->trigger();
+  EXPECT_TRUE(form.Spoustet->isChecked());
+  ASSERT_TRUE(QFile::exists(entry));
+  const test::DesktopCheck check = test::validateDesktopEntry(entry);
+  EXPECT_EQ(check.exitCode, 0) << check.output;
+  EXPECT_EQ(test::execArguments(entry),
+            (std::vector<std::string>{QCoreApplication::applicationFilePath().toStdString(), "a"}));
+  // The mark follows the entry when it goes outside the program.
+  QFile::remove(entry);
+  emit form.Nastaven1->aboutToShow();
+  EXPECT_FALSE(form.Spoustet->isChecked());
+  form.Spoustet->trigger();
+  ASSERT_TRUE(QFile::exists(entry));
+  form.Spoustet->trigger();
+  EXPECT_FALSE(form.Spoustet->isChecked());
+  EXPECT_FALSE(QFile::exists(entry));
+  EXPECT_TRUE(messages_.empty());
+  qunsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

@@ -107,6 +107,7 @@ class QtFormWidget : public FormWidget {
     if (inner_) inner_->setFocus(Qt::OtherFocusReason);
   }
   FontSpec Font() const override { return font_; }
+  QWidget* FocusWidget() const { return inner_; }
 
  protected:
   // What the frame (and scroll bars) add around the client area.
@@ -116,6 +117,15 @@ class QtFormWidget : public FormWidget {
   QPointer<QWidget> inner_;
   FontSpec font_;
 };
+
+}  // namespace
+
+QWidget* formWidgetOf(FormWidget* control) {
+  auto* widget = dynamic_cast<QtFormWidget*>(control);
+  return widget ? widget->FocusWidget() : nullptr;
+}
+
+namespace {
 
 class QtEdit : public QtFormWidget {
  public:

@@ -10,6 +10,9 @@
 
 namespace tavra {
 
+// The widget of a control that takes the focus, null for none or another kind of control.
+QWidget* formWidgetOf(FormWidget* control);
+
 class QtFormWidgetFactory : public FormWidgetFactory {
  public:
   // Controls become children of `surface`; they go with it if it goes first.

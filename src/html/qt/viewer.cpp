@@ -19,6 +19,7 @@
 #include "html/links/link_paths.h"
 #include "html/images/placeholder_images.h"
 #include "html/qt/form_widgets.h"
+#include "html/qt/viewer_accessibility.h"
 #include "platform/ascii.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -54,7 +55,9 @@ QCursor HandQCursor() { return cursorFrom(HandCursor()); }
 QCursor IBeamQCursor() { return cursorFrom(IBeamCursor()); }
 
 ThtmlViewer::ThtmlViewer(QWidget* parent, FontEngine& fonts) : QWidget(parent), fonts_(fonts) {
-  setFocusPolicy(Qt::ClickFocus);
+  installViewerAccessibility();
+  // Tab reaches the document, and walks its links and controls from there.
+  setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   resize(150, 150);
 
@@ -438,6 +441,7 @@ void ThtmlViewer::LoadParsed(const std::string& file, TDocumentKind Kind, const 
   };
   try {
     parsed_ = TParseResults();
+    ForgetReading();
     document_->ClearDocument();
     ImageCache().AgeEntries();
     ApplyDocumentFonts();
@@ -516,10 +520,12 @@ void ThtmlViewer::FinishLoad() {
     throw;
   }
   layoutInProgress_ = false;
+  AnnounceDocument();
 }
 
 void ThtmlViewer::Clear() {
   if (busy_) return;
+  ForgetReading();
   document_->ClearDocument();
   ApplyDocumentFonts();
   anchorNames_.clear();
@@ -536,6 +542,7 @@ void ThtmlViewer::Clear() {
   if (OnSoundRequest) OnSoundRequest(this, "", 0, true);
   update();
   panel_->update();
+  AnnounceDocument();
 }
 
 bool ThtmlViewer::JumpToAnchor(const std::string& Name) {

@@ -18,8 +18,11 @@
 #include "html/forms/forms.h"
 #include "html/links/history.h"
 #include "html/document/section_list.h"
+#include "html/reading_text.h"
 #include "html/parse/tokenizer.h"
 #include "platform/qt/painter_canvas.h"
+
+class QPainter;
 
 namespace tavra {
 
@@ -252,6 +255,27 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void ExtendSelection(int x, int y);
   bool LinkAt(int x, int y, InlineControl*& control, TUrlTarget& link);
 
+  // --- reading and the keyboard (viewer_keyboard.cpp)
+  // The document as assistive technology reads it, made when first asked after a change.
+  const ReadingText& Reading() const;
+  // Counts the documents shown (a load or a clear), and the readings made.
+  std::uint64_t DocumentGeneration() const { return documentGeneration_; }
+  std::uint64_t ReadingVersion() const { return readingVersion_; }
+  // The link or form control the keyboard reached (an index of Reading().Stops), or -1.
+  int FocusStop() const { return focusStop_; }
+  // Moves there: focuses a control's widget, or frames a link and scrolls it into view.
+  void SetFocusStop(int stop);
+  void FollowReadingLink(int link);
+  // Selection and caret in document character positions.
+  void SetSelection(int from, int to);
+  void SetCaret(int pos);
+  // The character position at a point of the document surface, -1 for none.
+  int CharPosAt(int x, int y);
+  QRect PanelRect(const Rect& documentRect) const;
+  void ScrollDocRectIntoView(const Rect& documentRect);
+  // Tells assistive technology of a caret or selection that moved.
+  void AnnounceSelection();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -261,6 +285,8 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void customEvent(QEvent* event) override;
+  // Tab and Shift+Tab walk the links and form controls, then leave the document.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   friend class TPaintPanel;
@@ -317,6 +343,14 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void SetMarginValue(int& field, int value);
   // Runs `work` busy and under the wait cursor, both undone however it ends.
   void RunBusyWithWaitCursor(const std::function<void()>& work);
+  // Before the document is cleared: the reading and the focus stop start again; after
+  // the new one is laid out, assistive technology hears of it.
+  void ForgetReading();
+  void AnnounceDocument();
+  void PaintFocusFrame(QPainter& painter) const;
+  bool FollowFocusedLink();
+  int StopOfFocusedControl() const;
+  bool LeaveDocument(bool next);
 
   FontEngine& fonts_;
   TPaintPanel* panel_;
@@ -379,6 +413,14 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   std::string refreshUrl_;
   double lastParseMs_ = 0;
   double lastLayoutMs_ = 0;
+  mutable std::unique_ptr<ReadingText> reading_;
+  mutable std::uint64_t readingVersion_ = 0;
+  std::uint64_t documentGeneration_ = 0;
+  int focusStop_ = -1;
+  QString replacedText_;
+  int announcedCaret_ = -1;
+  int announcedFrom_ = -1;
+  int announcedTo_ = -1;
 };
 
 // The viewer's two cursors, made from the program's pictures.

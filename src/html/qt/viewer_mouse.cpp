@@ -44,7 +44,10 @@ const QCursor& handCursor() {
 
 void TPaintPanel::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  runReportingErrors([&] { Viewer->PanelMouseDown(event->button(), event->modifiers(), p.x(), p.y()); });
+  runReportingErrors([&] {
+    Viewer->PanelMouseDown(event->button(), event->modifiers(), p.x(), p.y());
+    Viewer->AnnounceSelection();
+  });
 }
 
 void TPaintPanel::mouseMoveEvent(QMouseEvent* event) {
@@ -54,12 +57,18 @@ void TPaintPanel::mouseMoveEvent(QMouseEvent* event) {
 
 void TPaintPanel::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  runReportingErrors([&] { Viewer->PanelMouseUp(event->button(), event->modifiers(), p.x(), p.y()); });
+  runReportingErrors([&] {
+    Viewer->PanelMouseUp(event->button(), event->modifiers(), p.x(), p.y());
+    Viewer->AnnounceSelection();
+  });
 }
 
 void TPaintPanel::mouseDoubleClickEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) runReportingErrors([&] { Viewer->SelectWordAt(p.x(), p.y()); });
+  if (event->button() == Qt::LeftButton) runReportingErrors([&] {
+    Viewer->SelectWordAt(p.x(), p.y());
+    Viewer->AnnounceSelection();
+  });
 }
 
 bool ThtmlViewer::LinkAt(int x, int y, InlineControl*& control, TUrlTarget& link) {

@@ -34,6 +34,7 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
   }
   QPainter screen(this);
   screen.drawImage(c.topLeft(), offscreen);
+  Viewer->PaintFocusFrame(screen);
 }
 
 void TPaintPanel::PaintBackground(Canvas& canvas) const {
@@ -92,11 +93,13 @@ void ThtmlViewer::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   if (OnEnter) OnEnter(this);
   update(frameOf(*this));
+  if (focusStop_ >= 0) panel_->update();
 }
 
 void ThtmlViewer::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
   update(frameOf(*this));
+  if (focusStop_ >= 0) panel_->update();
 }
 
 }  // namespace tavra

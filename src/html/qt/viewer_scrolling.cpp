@@ -64,6 +64,8 @@ void ThtmlViewer::LayoutView() {
     throw;
   }
   layoutInProgress_ = wasInProgress;
+  // Lines and links stand elsewhere now.
+  reading_.reset();
   ArrangeScrollBars();
 }
 
@@ -227,6 +229,7 @@ void ThtmlViewer::KeyDown(QKeyEvent* event) {
     CopyToClipboard();
     return;
   }
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && FollowFocusedLink()) return;
   const int old = vBar_->Position;
   int now = old;
   switch (key) {

@@ -316,6 +316,12 @@ void ThtmlTable::CopySelectedText(int selFrom, int selTo, std::u16string& out) c
   if (!CaptionAtTop) Caption->Cell->CopySelectedText(selFrom, selTo, out);
 }
 
+void ThtmlTable::ForEachReadingCell(const std::function<void(const TCell&)>& f) const {
+  if (CaptionAtTop) f(*Caption->Cell);
+  ForEachContentCell([&](const TCellObj& cell) { f(*cell.Cell); });
+  if (!CaptionAtTop) f(*Caption->Cell);
+}
+
 void ThtmlTable::RefreshFonts() {
   for (int r = 0; r < Rows.Count(); ++r)
     for (int c = 0; c < Rows[r].Count(); ++c) Rows[r][c].Cell->RefreshFonts();

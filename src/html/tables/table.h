@@ -5,6 +5,7 @@
 // table is aligned or floated in its cell and paints backgrounds and 3-D borders.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -104,6 +105,8 @@ class ThtmlTable : public TSectionBase {
   void RefreshFonts() override;
   void MeasureWidths(Canvas& canvas, int& minWidth, int& maxWidth) override;
   bool Contains(const TSectionBase* block) const override;
+  // The caption and the cells with content in the order they are read.
+  void ForEachReadingCell(const std::function<void(const TCell&)>& f) const;
 
  private:
   // Column minimum and maximum widths of one measuring pass.
