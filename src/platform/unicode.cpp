@@ -47,6 +47,17 @@ void appendUtf16(std::u16string& out, char32_t c) {
   }
 }
 
+std::string utf8OrLatin1(std::string_view bytes) {
+  std::size_t pos = 0;
+  char32_t c = 0;
+  bool valid = true;
+  while (valid && pos < bytes.size()) valid = cp1250::nextUtf8(bytes, pos, c);
+  if (valid) return std::string(bytes);
+  std::string out;
+  for (unsigned char b : bytes) appendUtf8(out, b);
+  return out;
+}
+
 std::u16string utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());

@@ -19,6 +19,10 @@ inline bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u < 0xE000; }
 void appendUtf8(std::string& out, char32_t c);
 void appendUtf16(std::u16string& out, char32_t c);
 
+// Text that is valid UTF-8 as it stands; any other is read as Latin-1, the encoding older
+// files of other programs were written in before they moved to UTF-8.
+std::string utf8OrLatin1(std::string_view bytes);
+
 // Malformed UTF-8 and unpaired surrogates become U+FFFD.
 std::u16string utf8ToUtf16(std::string_view utf8);
 std::string utf16ToUtf8(std::u16string_view text);

@@ -11,38 +11,16 @@
 #include <algorithm>
 #include <mutex>
 
+#include "platform/ascii.h"
 #include "platform/codepage.h"
+#include "platform/unicode.h"
 
 namespace tavra::bible {
 
 namespace {
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
-
 // Configuration texts of modules in Latin-1 come as they are written.
-std::string asUtf8(const char* text) {
-  const std::string_view bytes = text ? text : "";
-  std::size_t pos = 0;
-  char32_t c = 0;
-  bool valid = true;
-  while (valid && pos < bytes.size()) valid = cp1250::nextUtf8(bytes, pos, c);
-  if (valid) return std::string(bytes);
-  std::string out;
-  for (unsigned char b : bytes) {
-    if (b < 0x80) {
-      out += char(b);
-    } else {
-      out += char(0xC0 | (b >> 6));
-      out += char(0x80 | (b & 0x3F));
-    }
-  }
-  return out;
-}
+std::string asUtf8(const char* text) { return utf8OrLatin1(text ? text : ""); }
 
 // The library reads its locales, 95 files of them, when it first needs one and takes most
 // of a second doing it. It needs none here: the book names are ours and keys are set by
@@ -130,9 +108,9 @@ const std::vector<BibleInfo>& BibleLibrary::bibles() const { return impl_->bible
 
 const BibleInfo* BibleLibrary::find(std::string_view nameOrAbbreviation) const {
   for (const BibleInfo& bible : impl_->bibles)
-    if (sameIgnoringCase(bible.name, nameOrAbbreviation)) return &bible;
+    if (ascii::equalIgnoringCase(bible.name, nameOrAbbreviation)) return &bible;
   for (const BibleInfo& bible : impl_->bibles)
-    if (!bible.abbreviation.empty() && sameIgnoringCase(bible.abbreviation, nameOrAbbreviation)) return &bible;
+    if (!bible.abbreviation.empty() && ascii::equalIgnoringCase(bible.abbreviation, nameOrAbbreviation)) return &bible;
   return nullptr;
 }
 

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/unicode.h"
 
 namespace tavra::bible {
 namespace {
@@ -27,33 +28,8 @@ constexpr long kTimeoutMs = 30000;
 
 std::string consentFile() { return userSwordFolder() + "InstallMgr/tavra.conf"; }
 
-bool validUtf8(const std::string& text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (int k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 2) return false;
-    i += length;
-  }
-  return true;
-}
-
 // Older modules describe themselves in Latin-1.
-std::string toUtf8(const char* text) {
-  std::string value = text ? text : "";
-  if (validUtf8(value)) return value;
-  std::string out;
-  for (unsigned char c : value) {
-    if (c < 0x80) {
-      out += char(c);
-    } else {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+std::string toUtf8(const char* text) { return utf8OrLatin1(text ? text : ""); }
 
 // A module locked by a key the user has not got: it would install but not read.
 bool isLocked(const sword::SWModule& module) {
