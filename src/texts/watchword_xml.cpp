@@ -1,5 +1,7 @@
 #include "texts/watchword_xml.h"
 
+#include <algorithm>
+
 #include <array>
 #include <climits>
 #include <cstdlib>
@@ -179,6 +181,10 @@ class XmlReader {
         error(position() + "soubor není platné XML: " + xmlFault(XML_GetErrorCode(parser_)));
       } else if (days_ == 0) {
         error("soubor neobsahuje žádný den (prvek Losungen)");
+      } else if (std::none_of(result_.table.days.begin(), result_.table.days.end(),
+                              [](const DayRow& day) { return day.verses.first.has_value(); })) {
+        // Such a file would make a year of empty lines, which no export gives back.
+        error("soubor neobsahuje žádný den s textem (Losungstext)");
       }
     }
     owner.reset();

@@ -284,6 +284,7 @@ TEST_F(TextsXmlTest, HostileAndFaultyFilesAreRefusedInCzechAndNothingIsWritten) 
       {"element in a text", watchwords({{"2027-01-05", "", "a <b>b</b>", "", "", ""}}),
        "řádek 7, sloupec 20: prvek <b> uvnitř <Losungstext>"},
       {"no day", head + "<FreeXml/>", "soubor neobsahuje žádný den"},
+      {"no day with a text", watchwords({{"2027-01-05", "", "", "", "", ""}}), "soubor neobsahuje žádný den s textem"},
       {"date outside the year", watchwords({{"2026-12-31", "", "Verš", "", "", ""}}),
        "řádek 3 (2026-12-31): datum neleží v roce 2027"},
       {"date twice", watchwords({kGerman[0], kGerman[1], kGerman[0]}),
