@@ -403,6 +403,27 @@ def ini_corpus():
         write("ini", name, text)
 
 
+XML_DAY = ("<Losungen><Datum>2027-01-03T00:00:00</Datum><Wtag>Sonntag</Wtag>"
+           "<Sonntag>2. Sonntag nach dem Christfest</Sonntag>"
+           "<Losungstext>Der HERR ist mein Hirte, mir wird #nichts# mangeln.</Losungstext>"
+           "<Losungsvers>Psalm 23,1</Losungsvers>"
+           "<Lehrtext>/Jesus spricht:/ Ich bin der gute Hirte &amp; &#x201E;Tor&#x201C;.</Lehrtext>"
+           "<Lehrtextvers>Johannes 10,11</Lehrtextvers></Losungen>\n")
+XML = {
+    "year.xml": '<?xml version="1.0" encoding="utf-8" standalone="yes"?>\n<FreeXml>\n' + XML_DAY
+                + XML_DAY.replace("01-03", "01-04").replace("<Sonntag>2. Sonntag nach dem Christfest</Sonntag>",
+                                                            "<Sonntag />") + "</FreeXml>\n",
+    "entity.xml": '<?xml version="1.0"?>\n<!DOCTYPE FreeXml [<!ENTITY a "aaaa">]>\n<FreeXml>&a;</FreeXml>\n',
+}
+
+
+def xml_corpus():
+    for name, text in XML.items():
+        write("xml", name, text)
+    write("xml", "cp1250.xml", ('<?xml version="1.0" encoding="windows-1250"?>\n<FreeXml>\n'
+                                + XML_DAY.replace("Hirte", "Pastýř") + "</FreeXml>\n").encode("cp1250"))
+
+
 def main():
     if os.path.isdir(CORPUS):
         shutil.rmtree(CORPUS)
@@ -413,6 +434,7 @@ def main():
     png_corpus()
     rtf_corpus()
     ini_corpus()
+    xml_corpus()
     return 0
 
 

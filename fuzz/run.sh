@@ -11,7 +11,7 @@ seconds=$2
 shift 2
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(tokenizer builder gif bmp jpeg png rtf ini)
+  targets=(tokenizer builder gif bmp jpeg png rtf ini xml)
 fi
 
 work=fuzz/corpus-work
