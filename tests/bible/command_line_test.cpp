@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 
 #include "bible/core/command_line.h"
 #include "bible_fixture.h"
+#include "common/hang_watchdog.h"
 
 using namespace tavra::bible;
 using namespace tavra::bible::test;
@@ -151,6 +153,15 @@ TEST_F(CommandLineRun, WithNoBibleInstalledItSaysSo) {
   EXPECT_EQ(list.status, 0);
   EXPECT_EQ(list.out, "");
   EXPECT_EQ(list.err, "Není nainstalována žádná Bible.\n");
+}
+
+TEST_F(CommandLineRun, AFifoAmongTheModuleDescriptionsIsNamedNotRead) {
+  const std::filesystem::path fifo = home.sword() / "mods.d" / "fifo.conf";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  tavra::testing::HangWatchdog watchdog("a FIFO among the module descriptions");
+  const ViewerRun run = runViewer({"--text", "J 3,16"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Soubor „" + fifo.string() + "“ není platný popis modulu SWORD"), std::string::npos) << run.err;
 }
 
 TEST_F(CommandLineRun, ListNamesEachBibleWithItsLanguageAndDescription) {

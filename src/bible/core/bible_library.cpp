@@ -9,8 +9,10 @@
 #include <versificationmgr.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <mutex>
 
+#include "bible/core/module_folders.h"
 #include "platform/ascii.h"
 #include "platform/codepage.h"
 #include "platform/unicode.h"
@@ -43,6 +45,12 @@ struct BibleLibrary::Impl {
   void load() {
     bibles.clear();
     useNoLocales();
+    for (const std::string& folder : configuredModuleFolders()) {
+      if (const std::string bad = unsafeModuleFile(folder); !bad.empty()) {
+        std::fprintf(stderr, "Soubor „%s“ není platný popis modulu SWORD; Bible nejsou načteny.\n", bad.c_str());
+        return;
+      }
+    }
     manager = std::make_unique<sword::SWMgr>(new sword::MarkupFilterMgr(sword::FMT_PLAIN));
     // Strong's numbers, notes, headings, red letters, transliteration: all off.
     for (const sword::SWBuf& option : manager->getGlobalOptions()) {
@@ -58,6 +66,7 @@ struct BibleLibrary::Impl {
   }
 
   sword::SWModule* module(const BibleInfo& bible) const {
+    if (!manager) return nullptr;
     auto found = manager->getModules().find(bible.name.c_str());
     return found == manager->getModules().end() ? nullptr : found->second;
   }

@@ -14,6 +14,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "bible/core/module_folders.h"
 #include "platform/file_system.h"
 #include "platform/unicode.h"
 
@@ -61,10 +62,6 @@ std::vector<AvailableBible> biblesOf(const sword::SWMgr& repository) {
   return bibles;
 }
 
-// SWORD reads every file of mods.d whole: a FIFO or a device there would hang it and a huge
-// file would fill the memory, so a folder with such a file is refused before SWORD sees it.
-constexpr std::uintmax_t kMaxConfSize = 1 << 20;
-
 bool checkRepository(const std::string& folder, std::string& error) {
   const std::filesystem::path modsD = std::filesystem::path(folder) / "mods.d";
   std::error_code ec;
@@ -72,16 +69,13 @@ bool checkRepository(const std::string& folder, std::string& error) {
     error = "Ve složce „" + folder + "“ není knihovna modulů SWORD (chybí složka mods.d).";
     return false;
   }
-  for (std::filesystem::directory_iterator entry(modsD, ec), end; !ec && entry != end; entry.increment(ec)) {
-    const std::filesystem::file_status status = entry->status(ec);
-    if (ec || std::filesystem::is_directory(status)) continue;
-    if (!std::filesystem::is_regular_file(status) || entry->file_size(ec) > kMaxConfSize || ec) {
-      error = "Soubor „" + entry->path().string() + "“ není platný popis modulu SWORD.";
-      return false;
-    }
+  const std::string bad = unsafeModuleFile(modsD.string());
+  if (bad == modsD.string()) {
+    error = "Složku „" + bad + "“ nelze přečíst.";
+    return false;
   }
-  if (ec) {
-    error = "Složku „" + modsD.string() + "“ nelze přečíst.";
+  if (!bad.empty()) {
+    error = "Soubor „" + bad + "“ není platný popis modulu SWORD.";
     return false;
   }
   return true;
