@@ -6,6 +6,9 @@
 //
 //   peers_bench [folder]   the generated document, then every .htm, .html and .prg file of
 //                          the folder (default: the sample installation)
+//   peers_bench --ours-only [N]  our engine alone on the generated document N times
+//                          (2; from the second on with the fonts known, as in the timed
+//                          rounds), each run's time: the run to give a profiler
 //
 // Our engine reads Windows-1250 bytes, the peers UTF-8 of the same text. MB/s counts the
 // Windows-1250 bytes for all three, so the ratios are ratios of time.
@@ -23,6 +26,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -264,13 +268,23 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   bench::startRatioFile();
 
-  const std::filesystem::path folder = argc > 1 ? argv[1] : TAVRA_SAMPLE_DATA;
   std::vector<Document> documents;
   {
     std::string generated = bench::generateDocument(3u << 20);
     std::string utf8 = cp1250::toUtf8(generated);
     documents.push_back({"generated HTML 3.2", std::move(generated), std::move(utf8)});
   }
+  if (argc > 1 && std::string(argv[1]) == "--ours-only") {
+    const int runs = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 100) : 2;
+    for (int run = 0; run < runs; ++run) {
+      const auto start = std::chrono::steady_clock::now();
+      const int height = layOutOurs(documents.front());
+      std::printf("height %d px, %.1f ms\n", height,
+                  std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    return 0;
+  }
+  const std::filesystem::path folder = argc > 1 ? argv[1] : TAVRA_SAMPLE_DATA;
   for (Document& d : documentsOf(folder)) documents.push_back(std::move(d));
 
   std::printf("parse+layout at %d px, best of several runs, MB/s of the Windows-1250 text\n", kLayoutWidth);
