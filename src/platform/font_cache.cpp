@@ -12,10 +12,18 @@ std::size_t FontCache::Hash::operator()(const FontSpec& face) const {
 }
 
 FontPtr FontCache::find(const FontSpec& face, const std::function<FontPtr()>& make) {
-  if (auto known = fonts_.find(face); known != fonts_.end()) return known->second;
-  if (fonts_.size() >= MaxFonts) fonts_.clear();
-  FontPtr font = make();
-  fonts_.emplace(face, font);
+  for (const Recent& recent : recent_)
+    if (recent.font && recent.face == face) return recent.font;
+  FontPtr font;
+  if (auto known = fonts_.find(face); known != fonts_.end()) {
+    font = known->second;
+  } else {
+    if (fonts_.size() >= MaxFonts) fonts_.clear();
+    font = make();
+    fonts_.emplace(face, font);
+  }
+  recent_[nextRecent_] = {face, font};
+  nextRecent_ = (nextRecent_ + 1) % RecentFonts;
   return font;
 }
 

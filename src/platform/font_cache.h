@@ -27,6 +27,15 @@ class FontCache {
     std::size_t operator()(const FontSpec& face) const;
   };
   std::unordered_map<FontSpec, FontPtr, Hash> fonts_;
+  // The fonts asked for last: text changes between a few faces (plain, bold, a link) at
+  // nearly every tag, and comparing a few faces costs less than hashing the name.
+  static constexpr std::size_t RecentFonts = 4;
+  struct Recent {
+    FontSpec face;
+    FontPtr font;
+  };
+  Recent recent_[RecentFonts];
+  std::size_t nextRecent_ = 0;
 };
 
 }  // namespace tavra

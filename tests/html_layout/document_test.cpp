@@ -195,7 +195,7 @@ TEST(Document, DocumentFontsRefreshEveryRun) {
   EXPECT_EQ(s.FontRuns[2].TheFont->Size(), 20);
   // Metrics follow: 20 points are 27 pixels, a line of 27 + 3.
   EXPECT_EQ(s.FontRuns[2].FontHeight, 27 + 27 / 8);
-  EXPECT_EQ(s.NumberFont->Color(), 0x111111u | kPaletteRelative);
+  EXPECT_EQ(s.NumberFont.Color(), 0x111111u | kPaletteRelative);
 }
 
 TEST(Document, ClearDocumentEmptiesEverythingAndGivesTheBackgroundBack) {

@@ -9,7 +9,7 @@ TEST(FontRuns, ChangeFontWithoutTextBetweenKeepsOneRun) {
   DocFixture f;
   TSection s(0, alLeft, nullptr, f.font, fsItalic);
   EXPECT_EQ(s.FontRuns[0].TheFont->Style(), unsigned(fsItalic));
-  EXPECT_EQ(s.NumberFont->Style(), unsigned(fsItalic));
+  EXPECT_EQ(s.NumberFont.Style(), unsigned(fsItalic));
   s.AppendText(u"abc");
   TMyFont small = f.font;
   small.SetSize(8);

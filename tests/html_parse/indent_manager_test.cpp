@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 using namespace tavra;
 
@@ -155,4 +156,28 @@ TEST(IndentManager, AfterManyListsAndFloatsTheLimitsAreThoseOfEveryRecord) {
     for (const IndentRec& r : *list)
       if (r.LevelTag == 0) bottom = std::max(bottom, r.EndY);
   EXPECT_EQ(m.FloatsBottom(), bottom);
+}
+
+// Far down a long document the records of earlier lists are passed; a list item there must
+// reach exactly as far as when every record is read.
+TEST(IndentManager, AnItemFarDownReachesAsFarAsWhenEveryRecordIsRead) {
+  IndentManagerBasic m = laidOut(500);
+  int y = 0;
+  for (int item = 0; item < 5; ++item, y += 30) {
+    m.SetListLevel(y, 1);
+    m.SetListLevel(y + 10, 3);
+    if (item % 2) m.AddFloat(y + 10, 60, 1, 25);
+    m.SetListLevel(y + 20, 0);
+    m.LeftLimitAt(y + 30);
+  }
+  for (int level : {2, 1, 0}) {
+    m.SetListLevel(y, level);
+    m.LeftLimitAt(y += 10);
+    IndentManagerBasic everyRecord = laidOut(500);
+    everyRecord.LeftIndents = m.LeftIndents;
+    everyRecord.CurrentLevel = m.CurrentLevel;
+    for (int atLeast : {INT_MIN, 0, 1, 40, y - 40, y - 15, y, y + 100})
+      EXPECT_EQ(m.BelowWiderIndents(atLeast), std::max(atLeast, everyRecord.BelowWiderIndents()))
+          << "level " << level << ", at least " << atLeast;
+  }
 }

@@ -79,10 +79,9 @@ TFontObj::TFontObj(const TMyFont& font, int pos) : Pos(pos), font_storage_(font)
 }
 
 void TFontObj::UpdateMetrics() {
-  if (font_ && madeBy_ == &TheFont->Fonts() && madeFrom_ == TheFont->Face()) return;
+  if (font_ && madeBy_ == &TheFont->Fonts() && font_->face() == TheFont->Face()) return;
   madeBy_ = &TheFont->Fonts();
-  madeFrom_ = TheFont->Face();
-  font_ = TheFont->Fonts().createFont(madeFrom_);
+  font_ = TheFont->Fonts().createFont(TheFont->Face());
   const FontMetrics& m = font_->metrics();
   TextHeight = m.height;
   FontHeight = m.height + m.externalLeading;
@@ -99,7 +98,7 @@ int TFontList::indexAt(int pos) const {
   int lo = 0, hi = Count() - 1;
   while (lo < hi) {
     int mid = (lo + hi + 1) / 2;
-    if (items_[std::size_t(mid)]->Pos <= pos)
+    if (items_[std::size_t(mid)].pos <= pos)
       lo = mid;
     else
       hi = mid - 1;
@@ -108,24 +107,31 @@ int TFontList::indexAt(int pos) const {
 }
 
 const FontPtr& TFontList::FontAtPos(int pos, int& overhang) const {
-  const TFontObj& run = *items_[std::size_t(indexAt(pos))];
+  const TFontObj& run = *items_[std::size_t(indexAt(pos))].run;
   overhang = run.Overhang;
   return run.Font();
 }
 
 TFontObj& TFontList::RunAtPos(int pos, int& index) const {
   index = indexAt(pos);
-  return *items_[std::size_t(index)];
+  return *items_[std::size_t(index)].run;
 }
 
 int TFontList::CharsToNextRun(int pos, int len) const {
   int next = indexAt(pos) + 1;
-  if (next < Count() && items_[std::size_t(next)]->Pos > pos) return items_[std::size_t(next)]->Pos - pos;
+  if (next < Count() && items_[std::size_t(next)].pos > pos) return items_[std::size_t(next)].pos - pos;
   return len - pos;
 }
 
+void TFontList::Add(std::unique_ptr<TFontObj> run) {
+  // Most blocks change font a few times; growing one run at a time cost an allocation each.
+  if (items_.empty()) items_.reserve(4);
+  const int pos = run->Pos;
+  items_.push_back({pos, std::move(run)});
+}
+
 void TFontList::RefreshAll(const TSectionList& document) {
-  for (auto& run : items_) run->RefreshFromDocument(document);
+  for (Item& item : items_) item.run->RefreshFromDocument(document);
 }
 
 }  // namespace tavra

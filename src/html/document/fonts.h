@@ -82,7 +82,7 @@ class TFontObj {
   TFontObj(const TFontObj&) = delete;
   TFontObj& operator=(const TFontObj&) = delete;
 
-  int Pos = 0;
+  const int Pos;
 
  private:
   // Held in the run itself: a document has a run for every change of font.
@@ -109,20 +109,19 @@ class TFontObj {
 
  private:
   FontPtr font_;
-  // What font_ was made from: a change of colour or a font assigned again unchanged
-  // needs no new font.
+  // Which engine made font_: with its face, a change of colour or a font assigned again
+  // unchanged needs no new font.
   const FontEngine* madeBy_ = nullptr;
-  FontSpec madeFrom_;
 };
 
 // The runs of one text block, by strictly increasing Pos; the first starts at 0.
 class TFontList {
  public:
   int Count() const { return int(items_.size()); }
-  TFontObj& operator[](int i) { return *items_[std::size_t(i)]; }
-  const TFontObj& operator[](int i) const { return *items_[std::size_t(i)]; }
-  TFontObj& Last() { return *items_.back(); }
-  void Add(std::unique_ptr<TFontObj> run) { items_.push_back(std::move(run)); }
+  TFontObj& operator[](int i) { return *items_[std::size_t(i)].run; }
+  const TFontObj& operator[](int i) const { return *items_[std::size_t(i)].run; }
+  TFontObj& Last() { return *items_.back().run; }
+  void Add(std::unique_ptr<TFontObj> run);
 
   const FontPtr& FontAtPos(int pos, int& overhang) const;
   TFontObj& RunAtPos(int pos, int& index) const;
@@ -131,7 +130,13 @@ class TFontList {
 
  private:
   int indexAt(int pos) const;
-  std::vector<std::unique_ptr<TFontObj>> items_;
+  // Each run's start beside it: layout looks runs up by position at every word, and the
+  // search then reads one array instead of every run it passes.
+  struct Item {
+    int pos;
+    std::unique_ptr<TFontObj> run;
+  };
+  std::vector<Item> items_;
 };
 
 }  // namespace tavra

@@ -80,7 +80,10 @@ void IndentManagerBasic::SetListLevel(int y, int level) {
       LeftIndents.push_back(r);
     }
   } else if (level < CurrentLevel && CurrentLevel > 0) {
-    for (IndentRec& r : LeftIndents) {
+    if (passedLeft_.count > LeftIndents.size()) passedLeft_ = {};
+    // Passed records are closed already.
+    for (std::size_t i = passedLeft_.count; i < LeftIndents.size(); ++i) {
+      IndentRec& r = LeftIndents[i];
       if (r.LevelTag > level) {
         r.LevelTag = 0;
         r.EndY = y - 1;
@@ -120,19 +123,31 @@ void IndentManagerBasic::BelowFloats(int& clearLeft, int& clearRight) const {
   clearRight = below(RightIndents);
 }
 
-int IndentManagerBasic::BelowWiderIndents() const {
+int IndentManagerBasic::BelowWiderIndents(int atLeast) const {
+  if (passedLeft_.count > LeftIndents.size()) passedLeft_ = {};
+  // The passed records end at or above passedLeft_.bottom: when that cannot raise the
+  // answer over atLeast, a list item deep in a long document needs only what is open.
+  const bool skipPassed = passedLeft_.count > 0 && atLeast >= 1 && passedLeft_.bottom < atLeast;
+  const std::size_t first = skipPassed ? passedLeft_.count : 0;
   int a = 0;
-  for (const IndentRec& r : LeftIndents)
-    if (r.LevelTag == CurrentLevel) a = r.Offset;
-  bool any = false;
-  int bottom = INT_MIN;
-  for (const IndentRec& r : LeftIndents) {
-    if (r.Offset > a) {
-      any = true;
-      bottom = std::max(bottom, r.EndY);
+  bool found = false;
+  for (std::size_t i = first; i < LeftIndents.size(); ++i) {
+    if (LeftIndents[i].LevelTag == CurrentLevel) {
+      a = LeftIndents[i].Offset;
+      found = true;
     }
   }
-  return any ? addClamped(bottom, 1) : 1;
+  // Passed records are closed (tag 0): the last of them is the level's when none after it is.
+  if (!found && first > 0 && CurrentLevel == 0) a = LeftIndents[first - 1].Offset;
+  bool any = false;
+  int bottom = INT_MIN;
+  for (std::size_t i = first; i < LeftIndents.size(); ++i) {
+    if (LeftIndents[i].Offset > a) {
+      any = true;
+      bottom = std::max(bottom, LeftIndents[i].EndY);
+    }
+  }
+  return std::max(atLeast, any ? addClamped(bottom, 1) : 1);
 }
 
 }  // namespace tavra

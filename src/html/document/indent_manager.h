@@ -2,6 +2,7 @@
 // How far text is pushed in from the left and right edges of one cell at every y: by
 // floating images and tables, and by the indentation of nested lists.
 
+#include <climits>
 #include <cstddef>
 #include <vector>
 
@@ -41,7 +42,9 @@ class IndentManagerBasic {
   void SetListLevel(int y, int level);
   int FloatsBottom() const;
   void BelowFloats(int& clearLeft, int& clearRight) const;
-  int BelowWiderIndents() const;
+  // The larger of atLeast and the first y below every indent wider than the current list
+  // level's.
+  int BelowWiderIndents(int atLeast = INT_MIN) const;
 
  private:
   // A long document leaves a record behind for every list and float it had; text laid out

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 #include "html/document/section_list.h"
 #include "platform/ascii.h"
@@ -32,7 +33,7 @@ TSection::TSection(int listLevel, int alignment, const TUrlTarget* linkTarget, c
     : ListLevel(listLevel), LevelIndent(LevelStep * listLevel), Alignment(static_cast<std::uint8_t>(alignment)) {
   TMyFont first(font);
   first.SetStyle(first.Style() | extraFontStyles);
-  NumberFont = std::make_unique<TMyFont>(first);
+  NumberFont = first;
   auto run = std::make_unique<TFontObj>(first, 0);
   if (linkTarget) run->UrlTarget.Assign(linkTarget->URL, linkTarget->Target);
   FontRuns.Add(std::move(run));
@@ -55,19 +56,21 @@ void TSection::AppendText(std::u16string_view text) {
 
 void TSection::ChangeFont(TSectionList& document, const TMyFont& font, std::uint8_t extraFontStyles,
                           std::uint8_t scriptMode) {
+  // The run's font is settled before the run takes it: the run realises its font at
+  // each change, and a document changes font at nearly every tag.
+  TMyFont wanted(font);
+  wanted.SetStyle(wanted.Style() | extraFontStyles);
+  if (scriptMode == smSubscript || scriptMode == smSuperscript) wanted.SetHtmlSize(document, wanted.NormalSize * 3 / 4);
   TFontObj* run = &FontRuns.Last();
   if (run->Pos == CharCount) {
-    run->TheFont->Assign(font);
+    run->TheFont->Assign(wanted);
   } else {
-    auto added = std::make_unique<TFontObj>(font, CharCount);
+    auto added = std::make_unique<TFontObj>(wanted, CharCount);
     added->UrlTarget.Assign(run->UrlTarget.URL, run->UrlTarget.Target);
     FontRuns.Add(std::move(added));
     run = &FontRuns.Last();
   }
-  run->TheFont->SetStyle(run->TheFont->Style() | extraFontStyles);
   run->ScriptMode = scriptMode;
-  if (scriptMode == smSubscript || scriptMode == smSuperscript)
-    run->TheFont->SetHtmlSize(document, run->TheFont->NormalSize * 3 / 4);
 }
 
 void TSection::ChangeLink(Symbol symbol, TSectionList& document, const TMyFont& font, const TUrlTarget& target,
@@ -330,7 +333,12 @@ int TSection::LayoutSection(Canvas& canvas, int y, IndentManager& indents, int& 
   }
 
   charPos = FirstCharPos + CharCount;
-  if (ListLevel > 0) ContentHeight = std::max(ContentHeight, indents.BelowWiderIndents() - TopY);
+  if (ListLevel > 0) {
+    // What the block reaches already: the indents need not be asked about anything above it.
+    const long long reached = (long long)TopY + ContentHeight;
+    const int atLeast = reached > INT_MAX || reached < INT_MIN ? INT_MIN : int(reached);
+    ContentHeight = std::max(ContentHeight, indents.BelowWiderIndents(atLeast) - TopY);
+  }
   PaintHeight = std::max(ContentHeight, indents.FloatsBottom() - TopY);
   return ContentHeight;
 }
@@ -425,8 +433,8 @@ void TSection::PaintListMarker(const PaintContext& context, Canvas& canvas, cons
   int scroll = context.ScrollOffset;
   if (ListKind == lkNumbered) {
     const std::u16string label = ItemLabel(ItemNumber, NumberingStyle());
-    canvas.setFont(NumberFont->Fonts().createFont(NumberFont->Face()));
-    canvas.setTextColor(NumberFont->Color());
+    canvas.setFont(NumberFont.Fonts().createFont(NumberFont.Face()));
+    canvas.setTextColor(NumberFont.Color());
     canvas.setBkMode(BkMode::Transparent);
     canvas.textOut(mx - 5 - canvas.textWidth(label), baseline - scroll, label);
   } else if (ListKind == lkBulleted && !SuppressBullet()) {
@@ -722,7 +730,7 @@ void TSection::CopySelectedText(int selFromPos, int selToPos, std::u16string& ou
 void TSection::RefreshFonts() {
   if (Document) {
     FontRuns.RefreshAll(*Document);
-    ApplyDocumentDefaults(*NumberFont, *Document, Document->FontColor);
+    ApplyDocumentDefaults(NumberFont, *Document, Document->FontColor);
   }
   RecalcFixedHeight();
 }

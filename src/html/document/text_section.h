@@ -50,7 +50,7 @@ class TSection : public TSectionBase {
   int LevelIndent = 0;
   int ItemNumber = 0;
   std::vector<LineRec> Lines;
-  std::unique_ptr<TMyFont> NumberFont;
+  TMyFont NumberFont;
   std::uint8_t ListKind = lkNone;
   std::uint8_t Alignment = alLeft;
   std::uint8_t ClearMode = 0;
