@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "html/links/url_target.h"
+#include "platform/block_pool.h"
 #include "platform/canvas.h"
 
 namespace tavra {
@@ -76,7 +77,8 @@ void ApplyDocumentDefaults(TMyFont& font, const TSectionList& document, ColorRef
 enum : std::uint8_t { smNormal = 0, smSubscript = 1, smSuperscript = 2 };
 
 // One font run.
-class TFontObj {
+// A document has a run for nearly every tag: they come from a pool of their size.
+class TFontObj : public PooledAllocation<TFontObj> {
  public:
   TFontObj(const TMyFont& font, int pos);
   TFontObj(const TFontObj&) = delete;
