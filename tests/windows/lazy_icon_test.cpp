@@ -9,9 +9,9 @@
 namespace tavra {
 namespace {
 
-// A 16 x 16 picture with a transparent corner, in `colour`.
-QString writePicture(const QTemporaryDir& folder, const char* name, QRgb colour) {
-  QImage image(16, 16, QImage::Format_ARGB32);
+// A square picture (16 pixels unless said) with a transparent corner, in `colour`.
+QString writePicture(const QTemporaryDir& folder, const char* name, QRgb colour, int size = 16) {
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(colour);
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 5; ++x) image.setPixel(x, y, 0);
@@ -65,6 +65,12 @@ TEST(LazyIcon, ReadsEachPictureOnlyWhenItsModeIsFirstDrawn) {
   EXPECT_EQ(picture(lazy, 16, QIcon::Disabled).pixel(10, 10), 0xFF404040u);
   // Once read, a picture stays.
   writePicture(folder, "n.png", 0xFF00FF00);
+  EXPECT_EQ(picture(lazy, 16, QIcon::Normal).pixel(10, 10), 0xFFC02040u);
+  // The picture at twice the pixels is read on the first scaled drawing, not before.
+  writePicture(folder, "n@2x.png", 0xFF0000FF, 32);
+  EXPECT_EQ(picture(lazy, 16, QIcon::Normal).pixel(10, 10), 0xFFC02040u);
+  writePicture(folder, "n@2x.png", 0xFFFFFF00, 32);
+  EXPECT_EQ(lazy.pixmap(QSize(16, 16), 2.0, QIcon::Normal).toImage().pixel(20, 20), 0xFFFFFF00u);
   EXPECT_EQ(picture(lazy, 16, QIcon::Normal).pixel(10, 10), 0xFFC02040u);
 }
 
