@@ -1,0 +1,58 @@
+// The widgets of the document's form controls: made for the controls in and near the part
+// of the view the screen shows, for a control whose picture is clicked, and (through the
+// control itself) for one that takes the focus; the others are drawn as pictures.
+
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+#include "html/qt/lazy_form_widgets.h"
+#include "html/qt/viewer.h"
+
+namespace tavra {
+
+namespace {
+
+// A viewer with no screen (none attached yet) makes widgets for this much of its height.
+constexpr int kHeightWithoutScreen = 2048;
+
+}  // namespace
+
+int ThtmlViewer::ControlWidgetCount() const { return widgetFactory_->RealCount(); }
+
+std::uint64_t ThtmlViewer::ControlWidgetsVersion() const { return widgetFactory_->Version(); }
+
+void ThtmlViewer::MakeControlsNearView() {
+  if (document_->FormControls.empty()) return;
+  // A viewer taller than the screen, as for a picture of a whole document, makes widgets
+  // only for what a screen could show of it; the rest stay pictures.
+  const QScreen* screen = panel_->screen();
+  const int shown = std::min(panel_->height(), screen ? screen->geometry().height() : kHeightWithoutScreen);
+  const int margin = shown / 2;
+  const QRect near(-margin, -margin, panel_->width() + 2 * margin, shown + 2 * margin);
+  const int left = DocumentLeft(), top = vBar_->Position;
+  for (InlineControl* inlineControl : document_->FormControls) {
+    if (!inlineControl->HasPlace) continue;
+    const QRect place(inlineControl->DocLeft + left, inlineControl->DocTop - top, inlineControl->Width(),
+                      inlineControl->Height());
+    if (!place.intersects(near)) continue;
+    auto* control = dynamic_cast<TFormControlObj*>(inlineControl);
+    auto* lazy = control ? dynamic_cast<LazyFormWidget*>(control->WinControl.get()) : nullptr;
+    if (!lazy || lazy->Real()) continue;
+    lazy->Realize();
+  }
+}
+
+void ThtmlViewer::PaintControlPictures(QPainter& painter, const QRect& area) const {
+  widgetFactory_->PaintPictures(painter, area);
+}
+
+QWidget* ThtmlViewer::MakeControlAt(const QPoint& point) {
+  LazyFormWidget* lazy = widgetFactory_->PictureAt(point);
+  if (!lazy) return nullptr;
+  lazy->Realize();
+  QWidget* widget = panel_->childAt(point);
+  return widget && widget != panel_ ? widget : nullptr;
+}
+
+}  // namespace tavra
