@@ -28,11 +28,11 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
   // one off-screen picture of that size would not fit in memory, nor in the painter's
   // coordinates.
   constexpr int kBand = 2048;
+  QImage offscreen(c.width(), std::min(kBand, c.height()), QImage::Format_RGB32);
+  if (offscreen.isNull()) throw std::bad_alloc();
   QPainter screen(this);
   for (int top = c.top(); top <= c.bottom(); top += kBand) {
     const QRect band(c.left(), top, c.width(), std::min(kBand, c.bottom() + 1 - top));
-    QImage offscreen(band.size(), QImage::Format_RGB32);
-    if (offscreen.isNull()) throw std::bad_alloc();
     {
       QPainter painter(&offscreen);
       PainterCanvas canvas(painter, band.width(), band.height());
@@ -42,7 +42,7 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
       painter.translate(-band.topLeft());
       Viewer->PaintControlPictures(painter, band);
     }
-    screen.drawImage(band.topLeft(), offscreen);
+    screen.drawImage(band.topLeft(), offscreen, QRect(QPoint(0, 0), band.size()));
   }
   Viewer->PaintFocusFrame(screen);
 }
