@@ -73,8 +73,12 @@ void paintCheck(QPainter& p, const ControlState& s, const QWidget& surface, QSty
   initOption(opt, s, surface, font);
   opt.state |= s.checked ? QStyle::State_On : QStyle::State_Off;
   if (s.kind == ControlKind::Radio) {
-    // The button stands in its panel, which takes the colour behind it.
-    if (s.background) p.fillRect(s.bounds, qcolorFor(*s.background));
+    // The button stands in its panel, which takes the colour behind it; the style shades
+    // the button's ring from that colour.
+    if (s.background) {
+      p.fillRect(s.bounds, qcolorFor(*s.background));
+      opt.palette.setColor(QPalette::Window, qcolorFor(*s.background));
+    }
     opt.rect = QRect(s.bounds.topLeft(), QSize(13, 14)).intersected(s.bounds);
   }
   style.drawControl(s.kind == ControlKind::Radio ? QStyle::CE_RadioButton : QStyle::CE_CheckBox, &opt, &p, nullptr);
