@@ -388,12 +388,12 @@ TEST_F(Surface, PicturesOfControlsLookLikeTheirWidgets) {
         const QRgb a = picture.pixel(place.x() + x, place.y() + y), b = widget.pixel(x, y);
         const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                                 std::abs(qBlue(a) - qBlue(b))});
-        differing += d > 48;
+        differing += d > 16;
         drawn += a != background;
       }
     const int area = place.width() * place.height();
     EXPECT_GT(drawn, area / 10) << "the picture shows the control";
-    EXPECT_LE(differing, area * 3 / 100) << "of " << area << " pixels";
+    EXPECT_LE(differing, area / 100) << "of " << area << " pixels";
   }
 }
 

@@ -100,18 +100,28 @@ void paintCombo(QPainter& p, const ControlState& s, const QWidget& surface, QSty
   p.restore();
 }
 
-// The sunken frame of a scrolling area around its white inside; answers the inside.
-QRect paintScrollArea(QPainter& p, const ControlState& s, const QWidget& surface, QStyle& style) {
+QStyleOptionFrame areaFrame(const ControlState& s, const QWidget& surface, QStyle& style) {
   QStyleOptionFrame opt;
   initOption(opt, s, surface, surface.font());
   opt.state |= QStyle::State_Sunken;
   opt.frameShape = QFrame::StyledPanel;
   opt.lineWidth = style.pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, nullptr);
   opt.midLineWidth = 0;
+  return opt;
+}
+
+// The white inside of a scrolling area; answers it.
+QRect paintScrollArea(QPainter& p, const ControlState& s, const QWidget& surface, QStyle& style) {
+  const QStyleOptionFrame opt = areaFrame(s, surface, style);
   p.fillRect(s.bounds, opt.palette.brush(groupOf(s), QPalette::Base));
-  style.drawControl(QStyle::CE_ShapedFrame, &opt, &p, nullptr);
   const int f = opt.lineWidth;
   return s.bounds.adjusted(f, f, -f, -f);
+}
+
+// Its sunken frame, last: the scroll bars stand inside it.
+void paintAreaFrame(QPainter& p, const ControlState& s, const QWidget& surface, QStyle& style) {
+  const QStyleOptionFrame opt = areaFrame(s, surface, style);
+  style.drawControl(QStyle::CE_ShapedFrame, &opt, &p, nullptr);
 }
 
 void paintScrollBar(QPainter& p, const ControlState& s, const QWidget& surface, QStyle& style, const QRect& rect,
@@ -165,6 +175,7 @@ void paintList(QPainter& p, const ControlState& s, const QWidget& surface, QStyl
     style.drawControl(QStyle::CE_ItemViewItem, &item, &p, nullptr);
   }
   p.restore();
+  paintAreaFrame(p, s, surface, style);
 }
 
 void paintMemo(QPainter& p, const ControlState& s, const QWidget& surface, QStyle& style) {
@@ -205,6 +216,7 @@ void paintMemo(QPainter& p, const ControlState& s, const QWidget& surface, QStyl
     y += height;
   }
   p.restore();
+  paintAreaFrame(p, s, surface, style);
 }
 
 }  // namespace
