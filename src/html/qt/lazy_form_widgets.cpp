@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <algorithm>

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>

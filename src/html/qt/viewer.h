@@ -249,8 +249,7 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void SetBusy(bool value);
   void ScrollControlIntoView(InlineControl* control);
   // Form controls stand as pictures until they come near the view (or are clicked or
-  // focused); these count the widgets made, in all and now.
-  int ControlWidgetCount() const;
+  // focused); this counts the widgets made.
   std::uint64_t ControlWidgetsVersion() const;
   // What the paint of the document surface is asked to show now.
   PaintContext CurrentPaintContext(const Rect& clip) const;

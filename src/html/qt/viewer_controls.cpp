@@ -18,8 +18,6 @@ constexpr int kHeightWithoutScreen = 2048;
 
 }  // namespace
 
-int ThtmlViewer::ControlWidgetCount() const { return widgetFactory_->RealCount(); }
-
 std::uint64_t ThtmlViewer::ControlWidgetsVersion() const { return widgetFactory_->Version(); }
 
 void ThtmlViewer::MakeControlsNearView() {
