@@ -250,6 +250,8 @@ void manyControls() {
       viewer.show();
       viewer.LoadFromFile(page.string());
       viewer.grab();
+      if (viewer.Document().FormControls.size() != std::size_t(kControls) || viewer.DocHeight() < kControls)
+        std::printf("the form of text areas was not laid out whole\n");
     }
     ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
