@@ -73,6 +73,31 @@ TEST_F(ManyControlsTest, OnlyControlsNearTheViewHaveWidgetsAndTheEndIsReachedAnd
   EXPECT_EQ(submitted[2000], "go=Submit");
 }
 
+TEST_F(ManyControlsTest, ScrollingThroughAllControlsKeepsFewWidgetsAndWhatWasTyped) {
+  viewer.LoadFromFile(write("many.htm", textAreas(2000)));
+  QWidget* first = widgetOf(0);
+  ASSERT_NE(first, nullptr);
+  QTest::mouseClick(first, Qt::LeftButton);
+  QTest::keyClick(first, Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClicks(first, "abc");
+  viewer.setFocus();
+  int most = 0;
+  for (int y = 0; y < viewer.DocHeight(); y += viewer.PaintPanel()->height() / 2) {
+    viewer.ScrollToY(y);
+    most = std::max(most, realTextAreas());
+  }
+  EXPECT_EQ(widgetOf(0), nullptr) << "far behind, it is a picture again";
+  EXPECT_LT(most, 400);
+  submitWith(widgetOf(2000));
+  ASSERT_EQ(submitted.size(), 2001u);
+  EXPECT_EQ(submitted[0], "a0=textabc");
+
+  key(Qt::Key_Home);
+  auto* again = qobject_cast<QPlainTextEdit*>(widgetOf(0));
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->toPlainText(), QStringLiteral("textabc"));
+}
+
 TEST_F(ManyControlsTest, ControlsNeverMadeRealSubmitTheirStateAndKeepTheirRadioGroup) {
   std::string html = "<form><input type=submit name=go> <input type=radio name=r value=near>";
   for (int i = 0; i < 300; ++i) {

@@ -72,6 +72,34 @@ void LazyFormWidget::Realize() {
   w.SetVisible(s.visible);
 }
 
+void LazyFormWidget::Release() {
+  if (!real_ || real_->Focused() || !factory_) return;
+  const FormWidget& w = *real_;
+  ControlState& s = state_;
+  s.bounds = QRect(w.Left(), w.Top(), w.Width(), w.Height());
+  switch (s.kind) {
+    case ControlKind::Edit:
+    case ControlKind::Button:
+    case ControlKind::Memo: s.text = w.Text(); break;
+    case ControlKind::CheckBox:
+    case ControlKind::Radio: s.checked = w.Checked(); break;
+    case ControlKind::ListBox:
+    case ControlKind::Combo:
+      s.items.clear();
+      s.selected.clear();
+      for (int i = 0; i < w.ItemCount(); ++i) {
+        s.items.push_back(w.ItemText(i));
+        s.selected.push_back(s.multiSelect && w.ItemSelected(i));
+      }
+      s.current = w.CurrentIndex();
+      break;
+  }
+  real_->DetachHandlers();
+  real_.reset();
+  --factory_->realCount_;
+  ++factory_->version_;
+}
+
 int LazyFormWidget::Left() const { return real_ ? real_->Left() : state_.bounds.x(); }
 int LazyFormWidget::Top() const { return real_ ? real_->Top() : state_.bounds.y(); }
 int LazyFormWidget::Width() const { return real_ ? real_->Width() : state_.bounds.width(); }

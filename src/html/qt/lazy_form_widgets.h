@@ -4,7 +4,8 @@
 // not; so each control starts as its state alone (place, text, check mark, items), is
 // drawn by the viewer as a picture of itself, and becomes a real widget when the viewer
 // brings it near the view, the user clicks its picture, or it takes the focus. From then
-// on the widget holds the state; it stays until the control goes.
+// on the widget holds the state, until the control goes or the viewer, holding too many
+// widgets, lets one far from the view go back to its state alone.
 
 #include <QPointer>
 #include <QRect>
@@ -52,6 +53,9 @@ class LazyFormWidget : public FormWidget {
   bool Real() const { return static_cast<bool>(real_); }
   // Makes the widget from the state; nothing when it is made already.
   void Realize();
+  // Back to the state alone: the widget's text, check mark and items are kept, and the
+  // widget goes. Nothing for a control with the focus.
+  void Release();
   // The made widget, or null.
   FormWidget* RealWidget() const { return real_.get(); }
   const ControlState& State() const { return state_; }

@@ -15,6 +15,14 @@ namespace {
 
 // A viewer with no screen (none attached yet) makes widgets for this much of its height.
 constexpr int kHeightWithoutScreen = 2048;
+// Widgets made stay while there are no more than these; beyond, those far from the view
+// go back to pictures: every child of the surface, shown or not, costs each paint.
+constexpr int kWidgetsKept = 300;
+
+LazyFormWidget* lazyWidgetOf(InlineControl* inlineControl) {
+  auto* control = dynamic_cast<TFormControlObj*>(inlineControl);
+  return control ? dynamic_cast<LazyFormWidget*>(control->WinControl.get()) : nullptr;
+}
 
 }  // namespace
 
@@ -29,16 +37,16 @@ void ThtmlViewer::MakeControlsNearView() {
   const int margin = shown / 2;
   const QRect near(-margin, -margin, panel_->width() + 2 * margin, shown + 2 * margin);
   const int left = DocumentLeft(), top = vBar_->Position;
-  for (InlineControl* inlineControl : document_->FormControls) {
-    if (!inlineControl->HasPlace) continue;
-    const QRect place(inlineControl->DocLeft + left, inlineControl->DocTop - top, inlineControl->Width(),
-                      inlineControl->Height());
-    if (!place.intersects(near)) continue;
-    auto* control = dynamic_cast<TFormControlObj*>(inlineControl);
-    auto* lazy = control ? dynamic_cast<LazyFormWidget*>(control->WinControl.get()) : nullptr;
-    if (!lazy || lazy->Real()) continue;
-    lazy->Realize();
-  }
+  auto isNear = [&](const InlineControl& c) {
+    return c.HasPlace && QRect(c.DocLeft + left, c.DocTop - top, c.Width(), c.Height()).intersects(near);
+  };
+  for (InlineControl* inlineControl : document_->FormControls)
+    if (LazyFormWidget* lazy = lazyWidgetOf(inlineControl); lazy && !lazy->Real() && isNear(*inlineControl))
+      lazy->Realize();
+  if (widgetFactory_->RealCount() <= kWidgetsKept) return;
+  for (InlineControl* inlineControl : document_->FormControls)
+    if (LazyFormWidget* lazy = lazyWidgetOf(inlineControl); lazy && lazy->Real() && !isNear(*inlineControl))
+      lazy->Release();
 }
 
 void ThtmlViewer::PaintControlPictures(QPainter& painter, const QRect& area) const {
