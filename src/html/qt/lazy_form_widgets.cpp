@@ -73,7 +73,10 @@ void LazyFormWidget::Realize() {
 }
 
 void LazyFormWidget::Release() {
-  if (!real_ || real_->Focused() || !factory_) return;
+  if (!real_ || !factory_) return;
+  // Nor the one that gets the focus back when its window is active again.
+  QWidget* widget = formWidgetOf(this);
+  if (real_->Focused() || (widget && widget->window()->focusWidget() == widget)) return;
   const FormWidget& w = *real_;
   ControlState& s = state_;
   s.bounds = QRect(w.Left(), w.Top(), w.Width(), w.Height());

@@ -54,7 +54,8 @@ class LazyFormWidget : public FormWidget {
   // Makes the widget from the state; nothing when it is made already.
   void Realize();
   // Back to the state alone: the widget's text, check mark and items are kept, and the
-  // widget goes. Nothing for a control with the focus.
+  // widget goes. Nothing for a control with the focus, or that its window gives the focus
+  // back to.
   void Release();
   // The made widget, or null.
   FormWidget* RealWidget() const { return real_.get(); }
