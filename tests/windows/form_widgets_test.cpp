@@ -2,6 +2,7 @@
 // set and read back in Czech through the code page, user input reaching the engine.
 
 #include <QApplication>
+#include <QPainter>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -14,9 +15,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/recording_host.h"
 #include "html/forms/form_controls.h"
 #include "html/qt/form_widgets.h"
+#include "html/qt/lazy_form_widgets.h"
 #include "html/document/text_section.h"
 #include "platform/codepage.h"
 
@@ -247,6 +251,170 @@ TEST_F(Surface, ControlsOutliveTheirSurfaceSafely) {
   edit->SetText("x");
   EXPECT_EQ(edit->Text(), "");
   edit.reset();
+}
+
+// ---------------------------------------------------------------- controls made later
+
+// One kind of control as a document would set it up, through the engine's interface.
+struct ControlCase {
+  const char* name;
+  std::function<std::unique_ptr<FormWidget>(FormWidgetFactory&)> make;
+};
+
+std::vector<ControlCase> controlCases() {
+  auto items = [](FormWidget& w, std::initializer_list<const char*> texts) {
+    w.ClearItems();
+    for (const char* t : texts) w.AddItem(t);
+  };
+  return {
+      {"edit", [](FormWidgetFactory& f) {
+         auto w = f.CreateEdit(courier10(), false, 6);
+         w->SetBounds(10, 10, 165, 20);
+         w->SetText("Žluťoučký kůň");
+         return w;
+       }},
+      {"password", [](FormWidgetFactory& f) {
+         auto w = f.CreateEdit(courier10(), true, -1);
+         w->SetBounds(10, 10, 120, 20);
+         w->SetText("tajné");
+         return w;
+       }},
+      {"button", [](FormWidgetFactory& f) {
+         auto w = f.CreateButton("Odeslat");
+         w->SetBounds(10, 10, 80, 25);
+         return w;
+       }},
+      {"check box", [](FormWidgetFactory& f) {
+         auto w = f.CreateCheckBox();
+         w->SetBounds(10, 10, 13, 13);
+         w->SetChecked(true);
+         return w;
+       }},
+      {"radio button", [](FormWidgetFactory& f) {
+         auto w = f.CreateRadioButton();
+         w->SetBounds(10, 10, 13, 14);
+         w->SetBackground(0x00FFFF);
+         w->SetChecked(true);
+         return w;
+       }},
+      {"drop-down list", [items](FormWidgetFactory& f) {
+         auto w = f.CreateComboBox(courier10());
+         items(*w, {"jedna", "dva", "tři"});
+         w->SetClientSize(120, -1);
+         w->SetBounds(10, 10, w->Width(), w->Height());
+         return w;
+       }},
+      {"list box", [items](FormWidgetFactory& f) {
+         auto w = f.CreateListBox(courier10(), false);
+         items(*w, {"alfa", "beta", "gama", "delta", "epsilon", "zéta"});
+         w->SetCurrentIndex(1);
+         w->SetBounds(10, 10, 0, 0);
+         w->SetClientSize(110, 60);
+         return w;
+       }},
+      {"multiple list box", [items](FormWidgetFactory& f) {
+         auto w = f.CreateListBox(courier10(), true);
+         items(*w, {"red", "green", "blue"});
+         w->SetItemSelected(0, true);
+         w->SetItemSelected(2, true);
+         w->SetCurrentIndex(1);
+         w->SetBounds(10, 10, 0, 0);
+         w->SetClientSize(80, 50);
+         return w;
+       }},
+      {"text area", [](FormWidgetFactory& f) {
+         auto w = f.CreateMemo(courier10(), false);
+         w->SetBounds(10, 10, 0, 0);
+         w->SetClientSize(160, 50);
+         w->SetText("první\ndruhý\ntřetí");
+         w->CaretToStart();
+         return w;
+       }},
+      {"wrapping text area", [](FormWidgetFactory& f) {
+         auto w = f.CreateMemo(courier10(), true);
+         w->SetBounds(10, 10, 0, 0);
+         w->SetClientSize(120, 50);
+         w->SetText("text, který se zalomí do řádků");
+         w->CaretToStart();
+         return w;
+       }},
+  };
+}
+
+// What the engine reads back from a control.
+std::string readBack(const FormWidget& w) {
+  std::string out = std::to_string(w.Left()) + "," + std::to_string(w.Top()) + " " + std::to_string(w.Width()) + "x" +
+                    std::to_string(w.Height()) + " text=" + w.Text() + " checked=" + std::to_string(w.Checked()) +
+                    " current=" + std::to_string(w.CurrentIndex()) + " items=";
+  for (int i = 0; i < w.ItemCount(); ++i) out += w.ItemText(i) + (w.ItemSelected(i) ? "*" : "") + ";";
+  return out;
+}
+
+TEST_F(Surface, AControlWithoutItsWidgetReadsAsTheWidgetWouldAndMakesItAlike) {
+  for (const ControlCase& setUp : controlCases()) {
+    SCOPED_TRACE(setUp.name);
+    LazyFormWidgetFactory lazyFactory(&surface);
+    std::unique_ptr<FormWidget> real = setUp.make(factory);
+    std::unique_ptr<FormWidget> lazy = setUp.make(lazyFactory);
+    EXPECT_EQ(lazyFactory.RealCount(), 0);
+    EXPECT_EQ(readBack(*lazy), readBack(*real));
+    ASSERT_TRUE(LazyFormWidgetFactory::Realize(lazy.get()));
+    EXPECT_EQ(lazyFactory.RealCount(), 1);
+    EXPECT_NE(formWidgetOf(lazy.get()), nullptr);
+    EXPECT_EQ(readBack(*lazy), readBack(*real));
+  }
+}
+
+TEST_F(Surface, PicturesOfControlsLookLikeTheirWidgets) {
+  for (const ControlCase& setUp : controlCases()) {
+    SCOPED_TRACE(setUp.name);
+    LazyFormWidgetFactory lazyFactory(&surface);
+    std::unique_ptr<FormWidget> control = setUp.make(lazyFactory);
+    control->SetVisible(true);
+    const QRect place(control->Left(), control->Top(), control->Width(), control->Height());
+    QImage picture(surface.size(), QImage::Format_RGB32);
+    picture.fill(surface.palette().color(QPalette::Window));
+    {
+      QPainter painter(&picture);
+      lazyFactory.PaintPictures(painter, picture.rect());
+    }
+    ASSERT_TRUE(LazyFormWidgetFactory::Realize(control.get()));
+    const QImage widget = surface.grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(widget.size(), place.size());
+    const QRgb background = picture.pixel(0, 0);
+    int differing = 0, drawn = 0;
+    for (int y = 0; y < place.height(); ++y)
+      for (int x = 0; x < place.width(); ++x) {
+        const QRgb a = picture.pixel(place.x() + x, place.y() + y), b = widget.pixel(x, y);
+        const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                std::abs(qBlue(a) - qBlue(b))});
+        differing += d > 16;
+        drawn += a != background;
+      }
+    const int area = place.width() * place.height();
+    EXPECT_GT(drawn, area / 10) << "the picture shows the control";
+    EXPECT_LE(differing, area / 100) << "of " << area << " pixels";
+  }
+}
+
+TEST_F(Surface, TakingTheFocusMakesTheWidget) {
+  LazyFormWidgetFactory lazyFactory(&surface);
+  std::unique_ptr<FormWidget> edit = lazyFactory.CreateEdit(courier10(), false, -1);
+  std::vector<std::string> events;
+  edit->OnFocusIn = [&] { events.push_back("in"); };
+  edit->SetBounds(5, 5, 100, 20);
+  edit->SetVisible(true);
+  QApplication::setActiveWindow(&surface);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&surface));
+  EXPECT_FALSE(edit->Focused());
+  EXPECT_EQ(formWidgetOf(edit.get()), nullptr);
+  edit->SetFocus();
+  ASSERT_NE(formWidgetOf(edit.get()), nullptr);
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(events, std::vector<std::string>{"in"});
+  // What the user types is the control's text from now on.
+  QTest::keyClicks(formWidgetOf(edit.get()), "ab");
+  EXPECT_EQ(edit->Text(), "ab");
 }
 
 }  // namespace

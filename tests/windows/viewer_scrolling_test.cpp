@@ -135,5 +135,36 @@ TEST_F(ViewerTest, MarginsRelayOutAndKeepThePosition) {
   EXPECT_EQ(viewer.MarginHeight(), 0);
 }
 
+// A viewer as tall as a long document, as for its whole picture, paints in bands; the
+// picture must run on across their seams as a screenful scrolled there shows it.
+TEST_F(ViewerTest, ATallViewerShowsWhatAScrolledOneShowsAcrossItsPaintBands) {
+  const std::string page = write("tall.htm", paragraphs(400, "<form><input name=q value=top></form>",
+                                                         "<form><input name=r value=bottom></form>"));
+  viewer.SetScrollBars(ssNone);
+  viewer.LoadFromFile(page);
+  ASSERT_GT(viewer.DocHeight(), 6000);
+  const int seam = 4096;
+  viewer.ScrollToY(seam - 150);
+  const QImage screenful = viewer.PaintPanel()->grab().toImage();
+
+  viewer.resize(400, viewer.DocHeight() + 2);
+  ASSERT_EQ(viewer.GetVScrollPos(), 0);
+  const QImage whole = viewer.PaintPanel()->grab().toImage();
+  ASSERT_EQ(whole.width(), screenful.width());
+  EXPECT_EQ(whole.copy(0, seam - 150, screenful.width(), screenful.height()), screenful);
+  // The edit at the far end is a picture in the tall viewer and a widget in a screenful
+  // scrolled there: the two look the same.
+  ThtmlViewer small{nullptr, fixedFontEngine()};
+  small.setAttribute(Qt::WA_DontShowOnScreen);
+  small.SetScrollBars(ssNone);
+  small.resize(400, 300);
+  small.show();
+  small.LoadFromFile(page);
+  small.ScrollToY(small.DocHeight());
+  const int end = small.GetVScrollPos();
+  const QImage last = small.PaintPanel()->grab().toImage();
+  EXPECT_EQ(whole.copy(0, end, last.width(), last.height()), last);
+}
+
 }  // namespace
 }  // namespace tavra::test

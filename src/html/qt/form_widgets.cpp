@@ -14,14 +14,10 @@
 
 #include <algorithm>
 
+#include "html/qt/lazy_form_widgets.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
-
-namespace {
-
-QString toQt(const std::string& text) { return QString::fromStdString(text); }
-std::string fromQt(const QString& text) { return text.toStdString(); }
 
 QFont qfontFor(const FontSpec& face) {
   QFont font(QtFont::familyFor(face.name));
@@ -33,7 +29,7 @@ QFont qfontFor(const FontSpec& face) {
 
 FontSpec specFor(const QFont& font) {
   FontSpec face;
-  face.name = fromQt(font.family());
+  face.name = font.family().toStdString();
   face.size = font.pixelSize() > 0 ? MulDiv(font.pixelSize(), 72, 96) : std::max(1, qRound(font.pointSizeF()));
   face.style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u);
   return face;
@@ -43,6 +39,11 @@ QColor qcolorFor(ColorRef colour) {
   ColorRef c = resolveColor(colour);
   return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
+
+namespace {
+
+QString toQt(const std::string& text) { return QString::fromStdString(text); }
+std::string fromQt(const QString& text) { return text.toStdString(); }
 
 // Reports the focus of the control's window to its owner.
 class FocusWatcher : public QObject {
@@ -121,6 +122,7 @@ class QtFormWidget : public FormWidget {
 }  // namespace
 
 QWidget* formWidgetOf(FormWidget* control) {
+  if (auto* lazy = dynamic_cast<LazyFormWidget*>(control)) control = lazy->RealWidget();
   auto* widget = dynamic_cast<QtFormWidget*>(control);
   return widget ? widget->FocusWidget() : nullptr;
 }

@@ -3,6 +3,8 @@
 // QLineEdit, QPushButton, QCheckBox, a QRadioButton in a panel of its own, QListWidget,
 // QComboBox and QPlainTextEdit. Text crosses to the toolkit through the code page.
 
+#include <QColor>
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -10,8 +12,14 @@
 
 namespace tavra {
 
-// The widget of a control that takes the focus, null for none or another kind of control.
+// The widget of a control that takes the focus, null for none, for another kind of
+// control, or for one whose widget is not made yet.
 QWidget* formWidgetOf(FormWidget* control);
+
+// The toolkit's font for a font of the document, and back; the colour of a ColorRef.
+QFont qfontFor(const FontSpec& face);
+FontSpec specFor(const QFont& font);
+QColor qcolorFor(ColorRef colour);
 
 class QtFormWidgetFactory : public FormWidgetFactory {
  public:

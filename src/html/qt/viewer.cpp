@@ -18,7 +18,7 @@
 #include "html/document/text_section.h"
 #include "html/links/link_paths.h"
 #include "html/images/placeholder_images.h"
-#include "html/qt/form_widgets.h"
+#include "html/qt/lazy_form_widgets.h"
 #include "html/qt/viewer_accessibility.h"
 #include "platform/ascii.h"
 #include "platform/file_system.h"
@@ -78,7 +78,7 @@ ThtmlViewer::ThtmlViewer(QWidget* parent, FontEngine& fonts) : QWidget(parent), 
   // Only the user's own use of the bar takes the focus, not a position set by the program.
   connect(hBar_, &QAbstractSlider::actionTriggered, this, [this](int) { setFocus(); });
 
-  widgetFactory_ = std::make_unique<QtFormWidgetFactory>(panel_);
+  widgetFactory_ = std::make_unique<LazyFormWidgetFactory>(panel_);
   document_ = std::make_unique<TSectionList>(static_cast<DocumentHost&>(*this));
   document_->ImagesOn = false;
 

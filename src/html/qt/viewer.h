@@ -5,6 +5,7 @@
 // history of the documents visited. Names it hands out (addresses, files, titles, the
 // texts of events) are UTF-8; key presses are Windows-1250 bytes, as they always were.
 
+#include <QPointer>
 #include <QScrollBar>
 #include <QWidget>
 #include <functional>
@@ -27,7 +28,7 @@ class QPainter;
 namespace tavra {
 
 class ThtmlViewer;
-class QtFormWidgetFactory;
+class LazyFormWidgetFactory;
 
 enum THTMLBorderStyle { htFocused, htNone, htSingle };
 
@@ -72,6 +73,11 @@ class TPaintPanel : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  // Passes a mouse event on to the widget just made under a clicked picture.
+  bool forwardToControl(QMouseEvent* event);
+  QPointer<QWidget> mouseTarget_;
 };
 
 // The vertical bar keeps its own position, range and page, as the window it stands for
@@ -242,6 +248,9 @@ class ThtmlViewer : public QWidget, private DocumentHost {
 
   void SetBusy(bool value);
   void ScrollControlIntoView(InlineControl* control);
+  // Form controls stand as pictures until they come near the view (or are clicked or
+  // focused); this counts the widgets made.
+  std::uint64_t ControlWidgetsVersion() const;
   // What the paint of the document surface is asked to show now.
   PaintContext CurrentPaintContext(const Rect& clip) const;
   // The display palette on 8-bit displays, else null (the platform's default).
@@ -322,7 +331,15 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void ParseDocument(const std::string& path, TDocumentKind kind);
   void deliverControlRequests();
   void MetaHandler(const std::string& httpEq, const std::string& name, const std::string& content);
-  void PaintDocument(Canvas& canvas) const;
+  // Paints the part `area` of the document surface.
+  void PaintDocument(Canvas& canvas, const QRect& area) const;
+  void PaintControlPictures(QPainter& painter, const QRect& area) const;
+  // Makes the widget of a control drawn as a picture at a point of the surface; answers
+  // the widget there, or null.
+  QWidget* MakeControlAt(const QPoint& point);
+  // Makes the widgets of the controls in and near the part of the view that the screen
+  // can show.
+  void MakeControlsNearView();
   // Tells the document what part of it shows and puts its form controls there.
   void ViewMoved();
   void ApplyDocumentFonts();
@@ -360,7 +377,7 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   TAnchorNames anchorNames_;
   TParseResults parsed_;
   THistory history_;
-  std::unique_ptr<QtFormWidgetFactory> widgetFactory_;
+  std::unique_ptr<LazyFormWidgetFactory> widgetFactory_;
 
   TImageRequestEvent onImageRequest_;
   TScriptEvent onScript_;

@@ -280,7 +280,7 @@ class ViewerAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
   const std::vector<Child>& children() const {
     ThtmlViewer* v = viewer();
     if (v->DocumentGeneration() != childrenGeneration_ || &v->Reading() != childrenOf_ ||
-        v->ReadingVersion() != childrenVersion_) {
+        v->ReadingVersion() != childrenVersion_ || v->ControlWidgetsVersion() != widgetsVersion_) {
       if (v->DocumentGeneration() != childrenGeneration_) dropLinks();
       children_.clear();
       for (const ReadingStop& stop : v->Reading().Stops) {
@@ -292,6 +292,7 @@ class ViewerAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
       childrenGeneration_ = v->DocumentGeneration();
       childrenOf_ = &v->Reading();
       childrenVersion_ = v->ReadingVersion();
+      widgetsVersion_ = v->ControlWidgetsVersion();
     }
     return children_;
   }
@@ -315,6 +316,8 @@ class ViewerAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
   mutable std::uint64_t childrenGeneration_ = ~std::uint64_t(0);
   mutable const ReadingText* childrenOf_ = nullptr;
   mutable std::uint64_t childrenVersion_ = 0;
+  // Controls far from the view have no widget yet, so no child; each widget made joins.
+  mutable std::uint64_t widgetsVersion_ = 0;
   mutable std::vector<QAccessible::Id> links_;
 };
 

@@ -42,8 +42,22 @@ const QCursor& handCursor() {
 
 }  // namespace
 
+bool TPaintPanel::forwardToControl(QMouseEvent* event) {
+  if (!mouseTarget_) return false;
+  const QPointF at = mouseTarget_->mapFrom(this, event->position());
+  QMouseEvent passed(event->type(), at, event->globalPosition(), event->button(), event->buttons(),
+                     event->modifiers());
+  QCoreApplication::sendEvent(mouseTarget_, &passed);
+  if (event->type() == QEvent::MouseButtonRelease && event->buttons() == Qt::NoButton) mouseTarget_ = nullptr;
+  return true;
+}
+
 void TPaintPanel::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  // A control drawn as a picture becomes its widget, which takes this press and what
+  // follows until the buttons are let go.
+  if (!mouseTarget_) mouseTarget_ = Viewer->MakeControlAt(p);
+  if (forwardToControl(event)) return;
   runReportingErrors([&] {
     Viewer->PanelMouseDown(event->button(), event->modifiers(), p.x(), p.y());
     Viewer->AnnounceSelection();
@@ -51,11 +65,13 @@ void TPaintPanel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TPaintPanel::mouseMoveEvent(QMouseEvent* event) {
+  if (forwardToControl(event)) return;
   const QPoint p = event->position().toPoint();
   runReportingErrors([&] { Viewer->PanelMouseMove(event->buttons(), event->modifiers(), p.x(), p.y()); });
 }
 
 void TPaintPanel::mouseReleaseEvent(QMouseEvent* event) {
+  if (forwardToControl(event)) return;
   const QPoint p = event->position().toPoint();
   runReportingErrors([&] {
     Viewer->PanelMouseUp(event->button(), event->modifiers(), p.x(), p.y());

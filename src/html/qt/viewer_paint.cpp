@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <new>
 
 #include "html/qt/viewer.h"
@@ -23,17 +24,26 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
   if (Viewer->LayoutInProgress()) return;
   const QRect c = event->rect();
   if (c.isEmpty()) return;
-  QImage offscreen(c.size(), QImage::Format_RGB32);
+  // A surface as tall as a whole document (a picture of all of it) is painted in bands:
+  // one off-screen picture of that size would not fit in memory, nor in the painter's
+  // coordinates.
+  constexpr int kBand = 2048;
+  QImage offscreen(c.width(), std::min(kBand, c.height()), QImage::Format_RGB32);
   if (offscreen.isNull()) throw std::bad_alloc();
-  {
-    QPainter painter(&offscreen);
-    PainterCanvas canvas(painter, c.width(), c.height());
-    canvas.setWindowOrg(c.left(), c.top());
-    PaintBackground(canvas);
-    Viewer->PaintDocument(canvas);
-  }
   QPainter screen(this);
-  screen.drawImage(c.topLeft(), offscreen);
+  for (int top = c.top(); top <= c.bottom(); top += kBand) {
+    const QRect band(c.left(), top, c.width(), std::min(kBand, c.bottom() + 1 - top));
+    {
+      QPainter painter(&offscreen);
+      PainterCanvas canvas(painter, band.width(), band.height());
+      canvas.setWindowOrg(band.left(), band.top());
+      PaintBackground(canvas);
+      Viewer->PaintDocument(canvas, band);
+      painter.translate(-band.topLeft());
+      Viewer->PaintControlPictures(painter, band);
+    }
+    screen.drawImage(band.topLeft(), offscreen, QRect(QPoint(0, 0), band.size()));
+  }
   Viewer->PaintFocusFrame(screen);
 }
 
@@ -66,9 +76,11 @@ PaintContext ThtmlViewer::CurrentPaintContext(const Rect& clip) const {
   return PaintContext{clip, vBar_->Position, selFrom_, selTo_};
 }
 
-void ThtmlViewer::PaintDocument(Canvas& canvas) const {
+void ThtmlViewer::PaintDocument(Canvas& canvas, const QRect& area) const {
   if (layoutInProgress_) return;
-  const PaintContext context = CurrentPaintContext(Rect{marginWidth_, 1, panel_->width(), panel_->height()});
+  const PaintContext context =
+      CurrentPaintContext(Rect{std::max(marginWidth_, area.left()), std::max(1, area.top()),
+                               std::min(panel_->width(), area.right() + 1), std::min(panel_->height(), area.bottom() + 1)});
   document_->PaintDocument(context, canvas, 2000, DocumentLeft(), marginHeight_);
 }
 

@@ -107,6 +107,7 @@ void ThtmlViewer::ViewMoved() {
   const int top = vBar_->Position;
   document_->SetVisibleBand(top, top + panel_->height());
   document_->ShowControls(DocumentLeft(), top);
+  MakeControlsNearView();
 }
 
 int ThtmlViewer::VerticalLimit() const { return std::max(0, docHeight_ - panel_->height()); }

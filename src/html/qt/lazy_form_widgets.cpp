@@ -1,0 +1,371 @@
+#include "html/qt/lazy_form_widgets.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <algorithm>
+
+#include "html/qt/control_pictures.h"
+
+namespace tavra {
+
+// ---------------------------------------------------------------- one control
+
+LazyFormWidget::LazyFormWidget(LazyFormWidgetFactory& factory, ControlState state)
+    : factory_(&factory), slot_(factory.live_.size()), state_(std::move(state)) {
+  factory.live_.push_back(this);
+}
+
+LazyFormWidget::~LazyFormWidget() {
+  DetachHandlers();
+  real_.reset();
+  if (factory_) factory_->forget(*this);
+}
+
+void LazyFormWidget::Realize() {
+  if (real_ || !factory_) return;
+  real_ = factory_->make(*this);
+  if (!real_) return;
+  ++factory_->realCount_;
+  ++factory_->version_;
+  FormWidget& w = *real_;
+  const ControlState& s = state_;
+  w.SetBounds(s.bounds.x(), s.bounds.y(), s.bounds.width(), s.bounds.height());
+  w.SetEnabled(s.enabled);
+  if (s.background) w.SetBackground(*s.background);
+  switch (s.kind) {
+    case ControlKind::Edit:
+    case ControlKind::Button: w.SetText(s.text); break;
+    case ControlKind::Memo:
+      w.SetText(s.text);
+      w.CaretToStart();
+      break;
+    case ControlKind::CheckBox:
+    case ControlKind::Radio: w.SetChecked(s.checked); break;
+    case ControlKind::ListBox:
+    case ControlKind::Combo:
+      for (const std::string& item : s.items) w.AddItem(item);
+      if (s.multiSelect)
+        for (std::size_t i = 0; i < s.selected.size(); ++i) w.SetItemSelected(int(i), s.selected[i]);
+      if (s.current >= 0 || s.multiSelect) w.SetCurrentIndex(s.current);
+      w.ScrollToTop();
+      break;
+  }
+  // Only what the user does from here on reaches the engine.
+  w.OnClick = [this] {
+    if (OnClick) OnClick();
+  };
+  w.OnKeyPress = [this](char key) {
+    if (OnKeyPress) OnKeyPress(key);
+  };
+  w.OnChange = [this] {
+    if (OnChange) OnChange();
+  };
+  w.OnFocusIn = [this] {
+    if (OnFocusIn) OnFocusIn();
+  };
+  w.OnFocusOut = [this] {
+    if (OnFocusOut) OnFocusOut();
+  };
+  w.SetVisible(s.visible);
+}
+
+void LazyFormWidget::Release() {
+  if (!real_ || !factory_) return;
+  // Nor the one that gets the focus back when its window is active again.
+  QWidget* widget = formWidgetOf(this);
+  if (real_->Focused() || (widget && widget->window()->focusWidget() == widget)) return;
+  const FormWidget& w = *real_;
+  ControlState& s = state_;
+  s.bounds = QRect(w.Left(), w.Top(), w.Width(), w.Height());
+  switch (s.kind) {
+    case ControlKind::Edit:
+    case ControlKind::Button:
+    case ControlKind::Memo: s.text = w.Text(); break;
+    case ControlKind::CheckBox:
+    case ControlKind::Radio: s.checked = w.Checked(); break;
+    case ControlKind::ListBox:
+    case ControlKind::Combo:
+      s.items.clear();
+      s.selected.clear();
+      for (int i = 0; i < w.ItemCount(); ++i) {
+        s.items.push_back(w.ItemText(i));
+        s.selected.push_back(s.multiSelect && w.ItemSelected(i));
+      }
+      s.current = w.CurrentIndex();
+      break;
+  }
+  real_->DetachHandlers();
+  real_.reset();
+  --factory_->realCount_;
+  ++factory_->version_;
+}
+
+int LazyFormWidget::Left() const { return real_ ? real_->Left() : state_.bounds.x(); }
+int LazyFormWidget::Top() const { return real_ ? real_->Top() : state_.bounds.y(); }
+int LazyFormWidget::Width() const { return real_ ? real_->Width() : state_.bounds.width(); }
+int LazyFormWidget::Height() const { return real_ ? real_->Height() : state_.bounds.height(); }
+
+void LazyFormWidget::SetBounds(int left, int top, int width, int height) {
+  if (real_) return real_->SetBounds(left, top, width, height);
+  state_.bounds = QRect(left, top, std::max(0, width), std::max(0, height));
+}
+
+void LazyFormWidget::SetClientSize(int width, int height) {
+  if (real_) return real_->SetClientSize(width, height);
+  const QSize frame = factory_ ? factory_->frameSize(state_) : QSize();
+  SetBounds(Left(), Top(), width < 0 ? Width() : width + frame.width(),
+            height < 0 ? Height() : height + frame.height());
+}
+
+bool LazyFormWidget::Visible() const { return real_ ? real_->Visible() : state_.visible; }
+
+void LazyFormWidget::SetVisible(bool visible) {
+  state_.visible = visible;
+  if (real_) real_->SetVisible(visible);
+}
+
+void LazyFormWidget::SetEnabled(bool enabled) {
+  state_.enabled = enabled;
+  if (real_) real_->SetEnabled(enabled);
+}
+
+bool LazyFormWidget::Focused() const { return real_ && real_->Focused(); }
+
+void LazyFormWidget::SetFocus() {
+  Realize();
+  if (real_) real_->SetFocus();
+}
+
+void LazyFormWidget::SetBackground(ColorRef colour) {
+  if (state_.kind != ControlKind::Radio) return;
+  state_.background = colour;
+  if (real_) real_->SetBackground(colour);
+}
+
+std::string LazyFormWidget::Text() const {
+  if (real_) return real_->Text();
+  const ControlKind k = state_.kind;
+  return k == ControlKind::Edit || k == ControlKind::Button || k == ControlKind::Memo ? state_.text : std::string();
+}
+
+void LazyFormWidget::SetText(const std::string& text) {
+  if (real_) return real_->SetText(text);
+  const ControlKind k = state_.kind;
+  if (k != ControlKind::Edit && k != ControlKind::Button && k != ControlKind::Memo) return;
+  state_.text = text;
+  // The one-line edit keeps no more than its maximum length, counted as the toolkit does.
+  if (k == ControlKind::Edit && state_.maxLength > 0) {
+    QString shown = QString::fromStdString(text);
+    if (shown.size() > state_.maxLength) state_.text = shown.left(state_.maxLength).toStdString();
+  }
+}
+
+void LazyFormWidget::CaretToStart() {
+  if (real_) real_->CaretToStart();
+}
+
+bool LazyFormWidget::Checked() const {
+  if (real_) return real_->Checked();
+  return (state_.kind == ControlKind::CheckBox || state_.kind == ControlKind::Radio) && state_.checked;
+}
+
+void LazyFormWidget::SetChecked(bool checked) {
+  if (real_) return real_->SetChecked(checked);
+  if (state_.kind == ControlKind::CheckBox || state_.kind == ControlKind::Radio) state_.checked = checked;
+}
+
+void LazyFormWidget::ClearItems() {
+  if (real_) return real_->ClearItems();
+  if (!listLike()) return;
+  state_.items.clear();
+  state_.selected.clear();
+  state_.current = -1;
+}
+
+void LazyFormWidget::AddItem(const std::string& text) {
+  if (real_) return real_->AddItem(text);
+  if (!listLike()) return;
+  state_.items.push_back(text);
+  state_.selected.push_back(false);
+  // A drop-down list shows its first item as soon as it has one.
+  if (state_.kind == ControlKind::Combo && state_.current < 0) state_.current = 0;
+}
+
+int LazyFormWidget::ItemCount() const { return real_ ? real_->ItemCount() : int(state_.items.size()); }
+
+std::string LazyFormWidget::ItemText(int index) const {
+  if (real_) return real_->ItemText(index);
+  return index >= 0 && index < ItemCount() ? state_.items[std::size_t(index)] : std::string();
+}
+
+bool LazyFormWidget::ItemSelected(int index) const {
+  if (real_) return real_->ItemSelected(index);
+  if (index < 0 || index >= ItemCount()) return false;
+  return state_.multiSelect ? bool(state_.selected[std::size_t(index)]) : index == state_.current;
+}
+
+void LazyFormWidget::SetItemSelected(int index, bool selected) {
+  if (real_) return real_->SetItemSelected(index, selected);
+  if (index < 0 || index >= ItemCount()) return;
+  if (state_.multiSelect)
+    state_.selected[std::size_t(index)] = selected;
+  else if (selected)
+    state_.current = index;
+  else if (index == state_.current && state_.kind == ControlKind::ListBox)
+    state_.current = -1;
+}
+
+int LazyFormWidget::CurrentIndex() const { return real_ ? real_->CurrentIndex() : state_.current; }
+
+void LazyFormWidget::SetCurrentIndex(int index) {
+  if (real_) return real_->SetCurrentIndex(index);
+  if (listLike() && index >= -1 && index < ItemCount()) state_.current = index;
+}
+
+void LazyFormWidget::ScrollToTop() {
+  if (real_) real_->ScrollToTop();
+}
+
+// ---------------------------------------------------------------- the factory
+
+LazyFormWidgetFactory::LazyFormWidgetFactory(QWidget* surface) : surface_(surface), real_(surface) {}
+
+LazyFormWidgetFactory::~LazyFormWidgetFactory() {
+  for (LazyFormWidget* control : live_) control->factory_ = nullptr;
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::adopt(ControlState state) {
+  return std::make_unique<LazyFormWidget>(*this, std::move(state));
+}
+
+void LazyFormWidgetFactory::forget(LazyFormWidget& control) {
+  if (control.real_) --realCount_;
+  LazyFormWidget* last = live_.back();
+  live_[control.slot_] = last;
+  last->slot_ = control.slot_;
+  live_.pop_back();
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateEdit(const FontSpec& font, bool password, int maxLength) {
+  ControlState s;
+  s.kind = ControlKind::Edit;
+  s.font = font;
+  s.password = password;
+  s.maxLength = maxLength;
+  return adopt(std::move(s));
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateButton(const std::string& caption) {
+  ControlState s;
+  s.kind = ControlKind::Button;
+  s.font = specFor(surface_ ? surface_->font() : QApplication::font());
+  s.text = caption;
+  return adopt(std::move(s));
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateCheckBox() {
+  ControlState s;
+  s.kind = ControlKind::CheckBox;
+  s.font = specFor(surface_ ? surface_->font() : QApplication::font());
+  return adopt(std::move(s));
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateRadioButton() {
+  ControlState s;
+  s.kind = ControlKind::Radio;
+  s.font = specFor(surface_ ? surface_->font() : QApplication::font());
+  return adopt(std::move(s));
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateListBox(const FontSpec& font, bool multiSelect) {
+  ControlState s;
+  s.kind = ControlKind::ListBox;
+  s.font = font;
+  s.multiSelect = multiSelect;
+  return adopt(std::move(s));
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateComboBox(const FontSpec& font) {
+  ControlState s;
+  s.kind = ControlKind::Combo;
+  s.font = font;
+  s.bounds = QRect(0, -400, 0, comboHeight(font));
+  return adopt(std::move(s));
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateMemo(const FontSpec& font, bool wordWrap) {
+  ControlState s;
+  s.kind = ControlKind::Memo;
+  s.font = font;
+  s.wordWrap = wordWrap;
+  return adopt(std::move(s));
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::make(LazyFormWidget& control) {
+  const ControlState& s = control.state_;
+  switch (s.kind) {
+    case ControlKind::Edit: return real_.CreateEdit(s.font, s.password, s.maxLength);
+    case ControlKind::Button: return real_.CreateButton(s.text);
+    case ControlKind::CheckBox: return real_.CreateCheckBox();
+    case ControlKind::Radio: return real_.CreateRadioButton();
+    case ControlKind::ListBox: return real_.CreateListBox(s.font, s.multiSelect);
+    case ControlKind::Combo: return real_.CreateComboBox(s.font);
+    case ControlKind::Memo: return real_.CreateMemo(s.font, s.wordWrap);
+  }
+  return nullptr;
+}
+
+bool LazyFormWidgetFactory::Realize(FormWidget* control) {
+  auto* lazy = dynamic_cast<LazyFormWidget*>(control);
+  if (!lazy) return false;
+  lazy->Realize();
+  return true;
+}
+
+QSize LazyFormWidgetFactory::frameSize(const ControlState& state) {
+  if (state.kind == ControlKind::ListBox) {
+    if (!measureList_) measureList_ = std::make_unique<QListWidget>();
+    const int f = 2 * static_cast<QListWidget*>(measureList_.get())->frameWidth();
+    return {f, f};
+  }
+  if (state.kind == ControlKind::Memo) {
+    if (!measureMemo_) measureMemo_ = std::make_unique<QPlainTextEdit>();
+    auto* memo = static_cast<QPlainTextEdit*>(measureMemo_.get());
+    const int f = 2 * memo->frameWidth();
+    const int bar = memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo);
+    return {f + bar, f + (state.wordWrap ? 0 : bar)};
+  }
+  return {0, 0};
+}
+
+int LazyFormWidgetFactory::comboHeight(const FontSpec& font) {
+  const std::string key = font.name + "/" + std::to_string(font.size) + "/" + std::to_string(font.style);
+  for (const auto& [name, height] : comboHeights_)
+    if (name == key) return height;
+  QComboBox combo;
+  combo.setEditable(false);
+  combo.setFont(qfontFor(font));
+  const int height = combo.sizeHint().height();
+  comboHeights_.emplace_back(key, height);
+  return height;
+}
+
+void LazyFormWidgetFactory::PaintPictures(QPainter& painter, const QRect& clip) const {
+  if (!surface_) return;
+  for (const LazyFormWidget* control : live_) {
+    const ControlState& s = control->state_;
+    if (control->real_ || !s.visible || !s.bounds.intersects(clip)) continue;
+    paintControlPicture(painter, s, *surface_);
+  }
+}
+
+LazyFormWidget* LazyFormWidgetFactory::PictureAt(const QPoint& point) const {
+  for (LazyFormWidget* control : live_)
+    if (!control->real_ && control->state_.visible && control->state_.bounds.contains(point)) return control;
+  return nullptr;
+}
+
+}  // namespace tavra
