@@ -146,10 +146,17 @@ void BibleWindow::addShortcuts() {
 
 void BibleWindow::open(std::unique_ptr<BibleLibrary> library, const std::string& reference,
                        const std::string& moduleName) {
+  Lookup found =
+      library ? lookUp(*library, reference, moduleName, moduleName.empty() ? rememberedBible() : "") : Lookup{};
+  open(std::move(library), reference, moduleName, std::move(found));
+}
+
+void BibleWindow::open(std::unique_ptr<BibleLibrary> library, const std::string& reference,
+                       const std::string& moduleName, Lookup found) {
   library_ = std::move(library);
   reference_ = reference;
   module_ = moduleName;
-  lookUpAgain();
+  showLookup(std::move(found));
 }
 
 void BibleWindow::setInstaller(InstallHook hook) {
@@ -158,7 +165,11 @@ void BibleWindow::setInstaller(InstallHook hook) {
 }
 
 void BibleWindow::lookUpAgain() {
-  lookup_ = library_ ? lookUp(*library_, reference_, module_, module_.empty() ? rememberedBible() : "") : Lookup{};
+  showLookup(library_ ? lookUp(*library_, reference_, module_, module_.empty() ? rememberedBible() : "") : Lookup{});
+}
+
+void BibleWindow::showLookup(Lookup found) {
+  lookup_ = std::move(found);
   wholeChapter_ = false;
   chapterBook_ = nullptr;
   chapter_ = 0;

@@ -45,6 +45,10 @@ class BibleWindow : public QWidget {
 
   // Shows `reference` in the Bible `moduleName` ("" for the user's choice).
   void open(std::unique_ptr<BibleLibrary> library, const std::string& reference, const std::string& moduleName);
+  // The same with the passage already looked up in `library` (by lookUp with the user's
+  // remembered Bible), as the viewer does while the toolkit starts.
+  void open(std::unique_ptr<BibleLibrary> library, const std::string& reference, const std::string& moduleName,
+            Lookup found);
 
   // Without a hook the window offers no installation.
   void setInstaller(InstallHook hook);
@@ -71,6 +75,7 @@ class BibleWindow : public QWidget {
   void buildWidgets();
   void addShortcuts();
   void lookUpAgain();
+  void showLookup(Lookup found);
   void fillChooser();
   void render();
   void renderChapter();

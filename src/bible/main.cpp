@@ -60,17 +60,23 @@ int main(int argc, char** argv) {
     return printPassage(BibleLibrary(), line, line.module.empty() ? rememberedBible() : "", std::cout, std::cerr);
 
   // The modules are found and the passage read while the toolkit starts: the library's
-  // work and the toolkit's take about as long, and neither needs the other.
-  std::future<std::unique_ptr<BibleLibrary>> library = std::async(std::launch::async, [&line] {
-    auto found = std::make_unique<BibleLibrary>();
-    lookUp(*found, line.reference, line.module, line.module.empty() ? rememberedBible() : "");
+  // work and the toolkit's take about as long, and neither needs the other. The window
+  // shows what was read here and does not read it again.
+  struct Found {
+    std::unique_ptr<BibleLibrary> library;
+    Lookup lookup;
+  };
+  std::future<Found> library = std::async(std::launch::async, [&line] {
+    Found found{std::make_unique<BibleLibrary>(), {}};
+    found.lookup = lookUp(*found.library, line.reference, line.module, line.module.empty() ? rememberedBible() : "");
     return found;
   });
   if (!screenshot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   BibleWindow window;
   window.setInstaller(runInstallDialog);
-  window.open(library.get(), line.reference, line.module);
+  Found found = library.get();
+  window.open(std::move(found.library), line.reference, line.module, std::move(found.lookup));
   int result = EXIT_SUCCESS;
   if (!screenshot.empty()) {
     result = EXIT_FAILURE;

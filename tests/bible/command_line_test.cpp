@@ -2,6 +2,8 @@
 // Version and the test's Czech Bible.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -162,6 +164,24 @@ TEST_F(CommandLineRun, AFifoAmongTheModuleDescriptionsIsNamedNotRead) {
   const ViewerRun run = runViewer({"--text", "J 3,16"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Soubor „" + fifo.string() + "“ není platný popis modulu SWORD"), std::string::npos) << run.err;
+}
+
+// The window as its first paint of the passage left it: the passage, read on the viewer's
+// worker thread while the toolkit starts, is on the page.
+TEST_F(CommandLineRun, TheScreenshotShowsThePassage) {
+  const std::string picture = (home.path() / "passage.bmp").string();
+  const ViewerRun run = runViewer({"--screenshot", picture, "--module", "KJV", "Mt", "5,1-12"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const QImage image(QString::fromStdString(picture));
+  ASSERT_FALSE(image.isNull());
+  // Dark pixels of text in the page's lower half, where only verses stand.
+  int dark = 0;
+  for (int y = image.height() / 2; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 100;
+  EXPECT_GT(dark, 1000);
+  // A passage the Bible lacks: the picture is written, the status says it is not the passage.
+  const ViewerRun missing = runViewer({"--screenshot", picture, "--module", "KJV", "Tob", "1,1"});
+  EXPECT_EQ(missing.status, 1);
 }
 
 TEST_F(CommandLineRun, ListNamesEachBibleWithItsLanguageAndDescription) {
