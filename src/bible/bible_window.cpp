@@ -21,6 +21,9 @@ namespace tavra::bible {
 
 namespace {
 
+// The widest the window opens to show the Bibles' names whole.
+constexpr int kWidestOpening = 960;
+
 constexpr int kDefaultFontSize = 14;
 // The sizes Ctrl+plus and Ctrl+minus step through, in points.
 constexpr int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 32, 36, 40, 48};
@@ -187,6 +190,9 @@ void BibleWindow::fillChooser() {
   }
   if (!lookup_.bible) chooser_->setCurrentIndex(-1);
   chooser_->setEnabled(chooser_->count() > 0);
+  // The window opens wide enough for the row of tools with the Bibles' names whole, as far
+  // as a reasonable width allows; later the user's size stands.
+  if (!isVisible()) resize(std::clamp(sizeHint().width(), width(), std::max(width(), kWidestOpening)), height());
 }
 
 // Whether an installed Bible other than the one shown holds the passage; its name in `name`.

@@ -67,6 +67,8 @@ TEST_F(Window, ShowsThePassageWithItsHeadingAndVerseNumbers) {
   EXPECT_TRUE(window->notice()->isVisible());
   EXPECT_EQ(window->notice()->text(), QStringLiteral("Není nainstalována žádná česká Bible; text je z Bible „KJV“."));
   EXPECT_FALSE(window->installButton()->isVisible());
+  // The chooser shows the Bible's name whole.
+  EXPECT_GE(window->chooser()->width(), window->chooser()->sizeHint().width());
 }
 
 TEST_F(Window, EscapeCloses) {
