@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <algorithm>
+#include <optional>
 
 #include "html/qt/control_pictures.h"
 
@@ -249,57 +250,49 @@ void LazyFormWidgetFactory::forget(LazyFormWidget& control) {
   live_.pop_back();
 }
 
-std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateEdit(const FontSpec& font, bool password, int maxLength) {
+ControlState LazyFormWidgetFactory::stateOf(ControlKind kind, std::optional<FontSpec> font) const {
   ControlState s;
-  s.kind = ControlKind::Edit;
-  s.font = font;
+  s.kind = kind;
+  // Buttons, check boxes and radio buttons take the surface's font, as their widgets do.
+  s.font = font ? *font : specFor(surface_ ? surface_->font() : QApplication::font());
+  return s;
+}
+
+std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateEdit(const FontSpec& font, bool password, int maxLength) {
+  ControlState s = stateOf(ControlKind::Edit, font);
   s.password = password;
   s.maxLength = maxLength;
   return adopt(std::move(s));
 }
 
 std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateButton(const std::string& caption) {
-  ControlState s;
-  s.kind = ControlKind::Button;
-  s.font = specFor(surface_ ? surface_->font() : QApplication::font());
+  ControlState s = stateOf(ControlKind::Button, std::nullopt);
   s.text = caption;
   return adopt(std::move(s));
 }
 
 std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateCheckBox() {
-  ControlState s;
-  s.kind = ControlKind::CheckBox;
-  s.font = specFor(surface_ ? surface_->font() : QApplication::font());
-  return adopt(std::move(s));
+  return adopt(stateOf(ControlKind::CheckBox, std::nullopt));
 }
 
 std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateRadioButton() {
-  ControlState s;
-  s.kind = ControlKind::Radio;
-  s.font = specFor(surface_ ? surface_->font() : QApplication::font());
-  return adopt(std::move(s));
+  return adopt(stateOf(ControlKind::Radio, std::nullopt));
 }
 
 std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateListBox(const FontSpec& font, bool multiSelect) {
-  ControlState s;
-  s.kind = ControlKind::ListBox;
-  s.font = font;
+  ControlState s = stateOf(ControlKind::ListBox, font);
   s.multiSelect = multiSelect;
   return adopt(std::move(s));
 }
 
 std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateComboBox(const FontSpec& font) {
-  ControlState s;
-  s.kind = ControlKind::Combo;
-  s.font = font;
+  ControlState s = stateOf(ControlKind::Combo, font);
   s.bounds = QRect(0, -400, 0, comboHeight(font));
   return adopt(std::move(s));
 }
 
 std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateMemo(const FontSpec& font, bool wordWrap) {
-  ControlState s;
-  s.kind = ControlKind::Memo;
-  s.font = font;
+  ControlState s = stateOf(ControlKind::Memo, font);
   s.wordWrap = wordWrap;
   return adopt(std::move(s));
 }

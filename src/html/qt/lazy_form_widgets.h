@@ -132,6 +132,8 @@ class LazyFormWidgetFactory : public FormWidgetFactory {
  private:
   friend class LazyFormWidget;
   std::unique_ptr<FormWidget> make(LazyFormWidget& control);
+  // A control of `kind` in `font`, or in the surface's font without one.
+  ControlState stateOf(ControlKind kind, std::optional<FontSpec> font) const;
   std::unique_ptr<FormWidget> adopt(ControlState state);
   void forget(LazyFormWidget& control);
   // What the frame of a list box or multi-line edit adds around its client area, as the
