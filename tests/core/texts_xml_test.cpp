@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/date_cursor.h"
-#include "app/core/day_document.h"
 #include "core/core_test_support.h"
 #include "core/texts_test_support.h"
 #include "platform/charsets.h"
@@ -104,12 +102,7 @@ TEST_F(TextsXmlTest, CzechTextIsShownWithItsSundayAndMarksAndTheIndexIsLeftAlone
   EXPECT_NE(run.out.find("1 dnů ze souboru XML"), std::string::npos) << run.out;
   EXPECT_EQ(readBytes(dir.path() / "Cteni.js"), "[3.1.2027]\r\nCteni1=Gn 1\r\n");
 
-  CurrentDirGuard cwd(dir.path());
-  DateCursor cursor;
-  DayDocument document(cursor);
-  cursor.SetCursorFromPicker(Date{2027, 1, 3});
-  document.BuildDayDocument(3, 1, 2027);
-  const rtf::Document shown = rtf::parse(readBytes(dir.path() / "TAVRA.TMP"));
+  const rtf::Document shown = shownDay(dir.path(), 3, 1, 2027);
   ASSERT_EQ(shown.paragraphs.size(), 5u);
   struct Expected {
     std::size_t paragraph;
