@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
-  libjpeg-dev libpng-dev libexpat1-dev
+  libjpeg-dev libpng-dev libexpat1-dev libsqlite3-dev libarchive-dev
   libsword-dev sword-text-kjv libsword-utils
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev
   fonts-liberation fonts-dejavu-core fontconfig
