@@ -22,7 +22,7 @@
 #include "bible/bible_window.h"
 #include "bible/core/bible_settings.h"
 #include "bible/core/command_line.h"
-#include "bible/install/install_dialog.h"
+#include "bible/install_dialog.h"
 #include "html/qt/viewer.h"
 #include "platform/qt/first_paint.h"
 

@@ -1,4 +1,4 @@
-#include "bible/install/install_dialog.h"
+#include "bible/install_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
