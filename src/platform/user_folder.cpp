@@ -31,13 +31,6 @@ bool entryExists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
-std::string homeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home && home[0] == '/') return home;
-  const passwd* account = ::getpwuid(::getuid());
-  return account && account->pw_dir && account->pw_dir[0] == '/' ? account->pw_dir : "";
-}
-
 // mkdir -p, each new folder for the user alone.
 bool makeFolders(const std::string& folder) {
   std::string::size_type at = 0;
@@ -84,6 +77,13 @@ bool linkUnlessPresent(const std::string& folder, const std::string& name, const
 
 }  // namespace
 
+std::string userHomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home && home[0] == '/') return withSeparator(home);
+  const passwd* account = ::getpwuid(::getuid());
+  return account && account->pw_dir && account->pw_dir[0] == '/' ? withSeparator(account->pw_dir) : "";
+}
+
 std::string installedSharedFolder(const std::string& programFolder, const std::string& sharedRelative,
                                   const std::string& marker) {
   const std::string program = withSeparator(programFolder);
@@ -99,15 +99,15 @@ std::string userDataFolder() {
   const char* dataHome = std::getenv("XDG_DATA_HOME");
   // The base directory rules: a relative path is ignored.
   if (dataHome && dataHome[0] == '/') return withSeparator(dataHome) + "tavra/";
-  const std::string home = homeFolder();
-  return home.empty() ? "" : withSeparator(home) + ".local/share/tavra/";
+  const std::string home = userHomeFolder();
+  return home.empty() ? "" : home + ".local/share/tavra/";
 }
 
 std::string userConfigFolder() {
   const char* configHome = std::getenv("XDG_CONFIG_HOME");
   if (configHome && configHome[0] == '/') return withSeparator(configHome) + "tavra/";
-  const std::string home = homeFolder();
-  return home.empty() ? "" : withSeparator(home) + ".config/tavra/";
+  const std::string home = userHomeFolder();
+  return home.empty() ? "" : home + ".config/tavra/";
 }
 
 bool makeUserFolders(const std::string& folder) { return !folder.empty() && makeFolders(folder); }

@@ -20,6 +20,10 @@ namespace tavra {
 std::string installedSharedFolder(const std::string& programFolder, const std::string& sharedRelative,
                                   const std::string& marker);
 
+// The user's home folder with its trailing separator: HOME when it is an absolute path,
+// else the account's home folder; "" when neither is known.
+std::string userHomeFolder();
+
 // $XDG_DATA_HOME/tavra/ when XDG_DATA_HOME is an absolute path, otherwise
 // <home>/.local/share/tavra/ (HOME, or the account's home folder); "" when neither is known.
 std::string userDataFolder();

@@ -6,17 +6,17 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/user_folder.h"
+
 namespace tavra::bible {
 
 namespace {
-
-constexpr std::uintmax_t kMaxConfSize = 1 << 20;
 
 bool safeFile(const std::filesystem::directory_entry& entry, std::error_code& ec) {
   const std::filesystem::file_status status = entry.status(ec);
   if (ec) return false;
   if (std::filesystem::is_directory(status)) return true;
-  return std::filesystem::is_regular_file(status) && entry.file_size(ec) <= kMaxConfSize && !ec;
+  return std::filesystem::is_regular_file(status) && entry.file_size(ec) <= kMaxDescriptionSize && !ec;
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ std::vector<std::string> configuredModuleFolders() {
   delete[] prefix;
   delete[] config;
   for (const sword::SWBuf& path : augmented) folders.push_back(std::string(path.c_str()) + "/mods.d");
-  if (const char* home = std::getenv("HOME"); home && *home) folders.push_back(std::string(home) + "/.sword/mods.d");
+  if (const std::string home = userHomeFolder(); !home.empty()) folders.push_back(home + ".sword/mods.d");
   return folders;
 }
 
