@@ -30,9 +30,7 @@ constexpr int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 32, 36, 40, 
 
 QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-bool isCzech(const BibleInfo& bible) {
-  return bible.language == "cs" || bible.language.starts_with("cs-") || bible.language.starts_with("cs_");
-}
+bool isCzechBible(const BibleInfo& bible) { return isCzech(bible.language); }
 
 std::string bibleLine(const BibleInfo& bible) {
   return bible.abbreviation.empty() ? bible.description : bible.description + " (" + bible.abbreviation + ")";
@@ -238,7 +236,7 @@ void BibleWindow::render() {
     page_.verses = lookup_.passage.verses;
   }
   if (shown) {
-    const bool czechInstalled = std::any_of(library_->bibles().begin(), library_->bibles().end(), isCzech);
+    const bool czechInstalled = std::any_of(library_->bibles().begin(), library_->bibles().end(), isCzechBible);
     showNotice(czechInstalled ? ""
                               : "Není nainstalována žádná česká Bible; text je z Bible „" +
                                     lookup_.bible->shortName() + "“.",
@@ -364,9 +362,9 @@ void BibleWindow::install() {
   const BibleInfo* chosen = nullptr;
   const Reference parsed = parseReference(reference_);
   for (const BibleInfo& bible : library_->bibles()) {
-    if (before.count(bible.name) || (chosen && isCzech(*chosen))) continue;
+    if (before.count(bible.name) || (chosen && isCzechBible(*chosen))) continue;
     if (parsed.ok() && library_->read(bible, parsed.ranges).status != Passage::Ok) continue;
-    if (!chosen || isCzech(bible)) chosen = &bible;
+    if (!chosen || isCzechBible(bible)) chosen = &bible;
   }
   if (chosen) {
     module_ = chosen->name;

@@ -23,8 +23,9 @@ namespace {
 QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QString sourceText(const BibleSource& source) {
-  return source.usesNetwork() ? QStringLiteral("Zdroj: veřejná knihovna modulů SWORD na internetu")
-                              : QStringLiteral("Zdroj: složka %1").arg(QString::fromStdString(source.localFolder));
+  if (source.location.empty()) return QStringLiteral("Zdroj: veřejná knihovna modulů SWORD na internetu");
+  return (source.usesNetwork() ? QStringLiteral("Zdroj: %1") : QStringLiteral("Zdroj: složka %1"))
+      .arg(QString::fromStdString(source.location));
 }
 
 QString itemText(const AvailableBible& bible) {

@@ -1,5 +1,7 @@
 #include "bible/install/bible_installer.h"
 
+#include "bible/core/bible_library.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -40,7 +42,8 @@ std::vector<std::string> names(const std::vector<AvailableBible>& bibles) {
 TEST_F(RepositoryTest, TheUsersFolderFollowsHome) {
   EXPECT_EQ(userSwordFolder(), std::string(std::getenv("HOME")) + "/.sword/");
   for (const auto& [language, czech] : std::vector<std::pair<std::string, bool>>{
-           {"cs", true}, {"cs-CZ", true}, {"cze", true}, {"ces", true}, {"csb", false}, {"en", false}, {"", false}})
+           {"cs", true}, {"cs-CZ", true}, {"cs_CZ", true}, {"cze", true}, {"ces", true}, {"csb", false},
+           {"en", false}, {"", false}})
     EXPECT_EQ(isCzech(language), czech) << language;
 }
 
@@ -82,16 +85,16 @@ TEST_F(RepositoryTest, FailuresAreReportedInCzech) {
     bool listed;
     std::string error;
   };
-  const std::string empty = std::filesystem::temp_directory_path() / "tavra-no-such-repository";
+  const QTemporaryDir scratch;
+  const std::string empty = scratch.filePath(QStringLiteral("no-repository")).toStdString();
   // A FIFO among the descriptions would hang SWORD's reading of them.
-  const std::string withFifo = std::filesystem::temp_directory_path() / "tavra-fifo-repository";
-  std::filesystem::remove_all(withFifo);
+  const std::string withFifo = scratch.filePath(QStringLiteral("fifo-repository")).toStdString();
   std::filesystem::create_directories(withFifo + "/mods.d");
   ASSERT_EQ(::mkfifo((withFifo + "/mods.d/hang.conf").c_str(), 0600), 0);
   const std::vector<Case> cases = {
       {empty, nullptr, false, "Ve složce „" + empty + "“ není knihovna modulů SWORD (chybí složka mods.d)."},
       {withFifo, nullptr, false, "Soubor „" + withFifo + "/mods.d/hang.conf“ není platný popis modulu SWORD."},
-      {repository(), "NoSuchBible", true, "Bibli „NoSuchBible“ se nepodařilo nainstalovat."},
+      {repository(), "NoSuchBible", true, "Bibli „NoSuchBible“ nelze nainstalovat: zdroj ji nenabízí."},
   };
   for (const Case& c : cases) {
     BibleInstaller installer(BibleSource{c.folder});
@@ -103,7 +106,6 @@ TEST_F(RepositoryTest, FailuresAreReportedInCzech) {
     }
     EXPECT_EQ(error, c.error);
   }
-  std::filesystem::remove_all(withFifo);
   // Installing before any listing knows no source.
   BibleInstaller unlisted(BibleSource{repository()});
   std::string error;
@@ -140,7 +142,10 @@ TEST_F(RepositoryTest, ThePublicRepositoryWaitsForConsent) {
 TEST(BibleSourceDefault, AFolderInTheEnvironmentReplacesThePublicRepository) {
   EXPECT_TRUE(defaultBibleSource().usesNetwork());
   setenv("TAVRA_BIBLE_REPOSITORY", "/srv/sword", 1);
-  EXPECT_EQ(defaultBibleSource().localFolder, "/srv/sword");
+  EXPECT_EQ(defaultBibleSource().location, "/srv/sword");
+  EXPECT_FALSE(defaultBibleSource().usesNetwork());
+  setenv("TAVRA_BIBLE_REPOSITORY", "http://127.0.0.1:8080/sword", 1);
+  EXPECT_TRUE(defaultBibleSource().usesNetwork());
   unsetenv("TAVRA_BIBLE_REPOSITORY");
 }
 

@@ -23,6 +23,10 @@ inline void writeText(const QString& path, const std::string& text) {
 }
 
 class RepositoryTest : public ::testing::Test {
+ public:
+  // The repository's folder, made once for the suite.
+  static std::string repository() { return repository_->path().toStdString(); }
+
  protected:
   static void SetUpTestSuite() {
     repository_ = new QTemporaryDir;
@@ -75,8 +79,6 @@ class RepositoryTest : public ::testing::Test {
     std::error_code ec;
     std::filesystem::remove_all(bible::userSwordFolder(), ec);
   }
-
-  static std::string repository() { return repository_->path().toStdString(); }
 
   static inline QTemporaryDir* repository_ = nullptr;
 };

@@ -127,7 +127,7 @@ const BibleInfo* BibleLibrary::choose(std::string_view remembered) const {
   if (!remembered.empty())
     if (const BibleInfo* bible = find(remembered)) return bible;
   for (const BibleInfo& bible : impl_->bibles)
-    if (bible.language == "cs" || bible.language.starts_with("cs-") || bible.language.starts_with("cs_")) return &bible;
+    if (isCzech(bible.language)) return &bible;
   return impl_->bibles.empty() ? nullptr : &impl_->bibles.front();
 }
 
@@ -192,6 +192,11 @@ bool BibleLibrary::stepChapter(const BibleInfo& bible, const BookInfo*& book, in
   book = nextBook;
   chapter = next;
   return true;
+}
+
+bool isCzech(std::string_view language) {
+  const std::string_view code = language.substr(0, language.find_first_of("-_"));
+  return code == "cs" || code == "cze" || code == "ces";
 }
 
 std::string plainVerseText(std::string_view rendered, bool* paragraph) {

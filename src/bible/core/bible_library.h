@@ -24,6 +24,9 @@ struct BibleInfo {
   const std::string& shortName() const { return abbreviation.empty() ? name : abbreviation; }
 };
 
+// Whether a module's language is Czech: "cs", "cs-CZ", "cs_CZ", "cze", "ces".
+bool isCzech(std::string_view language);
+
 struct Verse {
   const BookInfo* book = nullptr;
   int chapter = 0;

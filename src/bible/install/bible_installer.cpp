@@ -1,7 +1,6 @@
 #include "bible/install/bible_installer.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -11,23 +10,29 @@
 #include <swmgr.h>
 #include <swmodule.h>
 
-#include <pwd.h>
-#include <unistd.h>
-
+#include "bible/core/bible_library.h"
 #include "bible/core/module_folders.h"
+#include "bible/install/module_check.h"
+#include "bible/install/remote_repository.h"
+#include "bible/install/user_library.h"
+#include "platform/czech_text.h"
+#include "platform/ascii.h"
 #include "platform/file_system.h"
 #include "platform/unicode.h"
+#include "platform/user_folder.h"
 
 namespace tavra::bible {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* kConsentKey = "UserDisclaimerConfirmed=yes";
-// The caption of the public repository in the install manager's master list.
+// The caption of the public repository in the install manager's list of repositories.
 constexpr const char* kPublicCaption = "CrossWire";
-// A network operation that hears nothing for this long fails instead of hanging.
 constexpr long kTimeoutMs = 30000;
 
-std::string consentFile() { return userSwordFolder() + "InstallMgr/tavra.conf"; }
+std::string installerFolder() { return userSwordFolder() + "InstallMgr/"; }
+std::string consentFile() { return installerFolder() + "tavra.conf"; }
 
 // Older modules describe themselves in Latin-1.
 std::string toUtf8(const char* text) { return utf8OrLatin1(text ? text : ""); }
@@ -38,11 +43,40 @@ bool isLocked(const sword::SWModule& module) {
   return key != nullptr && *key == '\0';
 }
 
-std::vector<AvailableBible> biblesOf(const sword::SWMgr& repository) {
+bool makeFolder(const std::string& folder, std::string& error) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (!ec && fs::is_directory(folder, ec)) return true;
+  error = "Složku " + czechQuoted(folder) + " nelze vytvořit.";
+  return false;
+}
+
+// libsword reads every description of these folders whole: none may be a FIFO, a device or
+// huge. "" or the sentence that names the first that is.
+std::string unsafeFolders(const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) {
+    const std::string bad = unsafeModuleFile(folder);
+    if (bad == folder) return "Složku " + czechQuoted(bad) + " nelze přečíst.";
+    if (!bad.empty()) return "Soubor " + czechQuoted(bad) + " není platný popis modulu SWORD.";
+  }
+  return "";
+}
+
+std::vector<std::string> librariesRead() {
+  std::vector<std::string> folders = configuredModuleFolders();
+  folders.push_back(userSwordFolder() + "mods.d");
+  return folders;
+}
+
+bool biblesOf(const std::string& folder, std::vector<AvailableBible>& bibles, std::string& error) {
+  std::vector<std::string> read = librariesRead();
+  read.push_back(folder + "/mods.d");
+  error = unsafeFolders(read);
+  if (!error.empty()) return false;
+  const sword::SWMgr repository(folder.c_str(), true, nullptr, false, false);
   // Installed is what SWORD finds: the system's library, SWORD_PATH and the user's.
   sword::SWMgr system;
   sword::SWMgr user(userSwordFolder().c_str(), true, nullptr, false, false);
-  std::vector<AvailableBible> bibles;
   for (const auto& [name, module] : repository.Modules) {
     if (std::string(module->getType()) != sword::SWMgr::MODTYPE_BIBLES || isLocked(*module)) continue;
     AvailableBible bible;
@@ -59,97 +93,73 @@ std::vector<AvailableBible> biblesOf(const sword::SWMgr& repository) {
     if (czechA != czechB) return czechA;
     return a.description < b.description;
   });
-  return bibles;
+  return true;
 }
 
-bool checkRepository(const std::string& folder, std::string& error) {
-  const std::filesystem::path modsD = std::filesystem::path(folder) / "mods.d";
-  std::error_code ec;
-  if (!std::filesystem::is_directory(modsD, ec)) {
-    error = "Ve složce „" + folder + "“ není knihovna modulů SWORD (chybí složka mods.d).";
+// The install manager, asked only for the public repository's address; it reads and
+// writes in its own folder and asks for the user's consent as we remember it.
+class Manager : public sword::InstallMgr, public sword::StatusReporter {
+ public:
+  Manager(const std::string& folder, const std::atomic<bool>& cancelled)
+      : sword::InstallMgr(folder.c_str(), this), cancelled_(cancelled) {
+    setTimeoutMillis(kTimeoutMs);
+  }
+  bool isUserDisclaimerConfirmed() const override { return true; }
+  void update(unsigned long, unsigned long) override {
+    if (cancelled_) terminate();
+  }
+
+ private:
+  const std::atomic<bool>& cancelled_;
+};
+
+bool publicAddress(const std::atomic<bool>& cancelled, std::string& address, std::string& error) {
+  if (!makeFolder(installerFolder(), error)) return false;
+  error = unsafeFolders({installerFolder()});
+  if (!error.empty()) return false;
+  Manager manager(installerFolder(), cancelled);
+  if (manager.sources.empty() && manager.refreshRemoteSourceConfiguration() != 0) {
+    error = cancelled ? "Přerušeno." : "Seznam knihoven Biblí se nepodařilo stáhnout. Zkontrolujte připojení k internetu.";
     return false;
   }
-  const std::string bad = unsafeModuleFile(modsD.string());
-  if (bad == modsD.string()) {
-    error = "Složku „" + bad + "“ nelze přečíst.";
+  auto found = manager.sources.find(kPublicCaption);
+  if (found == manager.sources.end()) found = manager.sources.begin();
+  if (found == manager.sources.end()) {
+    error = "Správce instalace nezná žádnou knihovnu Biblí.";
     return false;
   }
-  if (!bad.empty()) {
-    error = "Soubor „" + bad + "“ není platný popis modulu SWORD.";
+  const sword::InstallSource& source = *found->second;
+  address = ascii::lower(source.type.c_str()) + "://" + source.source.c_str() + source.directory.c_str();
+  if (!isRepositoryAddress(address)) {
+    error = "Správce instalace nezná žádnou knihovnu Biblí.";
     return false;
   }
   return true;
 }
 
-bool makeFolder(const std::string& folder, std::string& error) {
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (!ec && std::filesystem::is_directory(folder, ec)) return true;
-  error = "Složku „" + folder + "“ nelze vytvořit.";
-  return false;
+void removeFolder(std::string& folder) {
+  std::error_code ignored;
+  if (!folder.empty()) fs::remove_all(folder, ignored);
+  folder.clear();
 }
 
 }  // namespace
 
-// Passes the install manager's download reports on, and stops a download that was
-// cancelled: the reports come from the thread that downloads.
-class BibleInstaller::Reporter : public sword::StatusReporter {
- public:
-  explicit Reporter(BibleInstaller& owner) : owner_(owner) {}
-  void preStatus(long total, long completed, const char* message) override {
-    report(total > 0 ? double(completed) / double(total) : -1.0, message ? message : "");
-  }
-  void update(unsigned long total, unsigned long completed) override {
-    report(total > 0 ? double(completed) / double(total) : -1.0, std::string());
-  }
-
- private:
-  void report(double fraction, const std::string& message);
-  BibleInstaller& owner_;
-};
-
-// The install manager, which asks for the user's consent as we remember it.
-class BibleInstaller::Manager : public sword::InstallMgr {
- public:
-  Manager(const std::string& privatePath, sword::StatusReporter* reporter)
-      : sword::InstallMgr(privatePath.c_str(), reporter) {
-    setTimeoutMillis(kTimeoutMs);
-  }
-  bool isUserDisclaimerConfirmed() const override { return BibleInstaller::hasConsent(); }
-
-  sword::InstallSource* remote = nullptr;
-  std::unique_ptr<sword::SWMgr> local;
-};
-
-void BibleInstaller::Reporter::report(double fraction, const std::string& message) {
-  if (owner_.cancelled_ && owner_.manager_) owner_.manager_->terminate();
-  if (owner_.progress_) owner_.progress_(std::min(fraction, 1.0), message);
-}
+bool BibleSource::usesNetwork() const { return location.empty() || isRepositoryAddress(location); }
 
 BibleSource defaultBibleSource() {
-  const char* folder = std::getenv("TAVRA_BIBLE_REPOSITORY");
-  return BibleSource{folder ? folder : ""};
+  const char* location = std::getenv("TAVRA_BIBLE_REPOSITORY");
+  return BibleSource{location ? location : ""};
 }
 
 std::string userSwordFolder() {
-  const char* home = std::getenv("HOME");
-  std::string folder = home && *home ? home : "";
-  if (folder.empty()) {
-    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) folder = entry->pw_dir;
-  }
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder + ".sword/";
+  const std::string home = userHomeFolder();
+  return home.empty() ? ".sword/" : home + ".sword/";
 }
 
-bool isCzech(const std::string& language) {
-  const std::string code = language.substr(0, language.find_first_of("-_"));
-  return code == "cs" || code == "cze" || code == "ces";
-}
+BibleInstaller::BibleInstaller(BibleSource source) : source_(std::move(source)) {}
 
-BibleInstaller::BibleInstaller(BibleSource source)
-    : source_(std::move(source)), reporter_(std::make_unique<Reporter>(*this)) {}
-
-BibleInstaller::~BibleInstaller() = default;
+BibleInstaller::~BibleInstaller() { removeFolder(fetched_); }
 
 bool BibleInstaller::hasConsent() {
   try {
@@ -161,45 +171,83 @@ bool BibleInstaller::hasConsent() {
 
 void BibleInstaller::giveConsent() {
   std::string error;
-  if (!makeFolder(userSwordFolder() + "InstallMgr", error)) throw InOutError(5, error);
+  if (!makeFolder(installerFolder(), error)) throw InOutError(5, error);
   writeFileAtomically(consentFile(), std::string("[General]\n") + kConsentKey + "\n");
+}
+
+bool BibleInstaller::listRemote(std::string& error) {
+  if (!hasConsent() && !consentForRun_) {
+    error = "Bez vašeho souhlasu se program k síti nepřipojí.";
+    return false;
+  }
+  std::string address = source_.location;
+  if (address.empty() && !publicAddress(cancelled_, address, error)) return false;
+  if (!makeFolder(installerFolder(), error)) return false;
+  std::string pattern = installerFolder() + "descriptions-XXXXXX";
+  if (!::mkdtemp(pattern.data())) {
+    error = "Ve složce " + czechQuoted(installerFolder()) + " nelze zapisovat.";
+    return false;
+  }
+  fetched_ = pattern;
+  remote_ = std::make_unique<RemoteRepository>(address, progress_, cancelled_);
+  error = remote_->fetchDescriptions(fetched_);
+  if (!error.empty()) return false;
+  descriptions_ = fetched_;
+  return true;
 }
 
 bool BibleInstaller::list(std::vector<AvailableBible>& bibles, std::string& error) {
   bibles.clear();
+  offered_.clear();
+  descriptions_.clear();
+  remote_.reset();
+  removeFolder(fetched_);
   cancelled_ = false;
-  const std::string privatePath = userSwordFolder() + "InstallMgr/";
-  if (!makeFolder(privatePath, error)) return false;
-  manager_ = std::make_unique<Manager>(privatePath, reporter_.get());
-
-  if (!source_.usesNetwork()) {
-    if (!checkRepository(source_.localFolder, error)) return false;
-    manager_->local = std::make_unique<sword::SWMgr>(source_.localFolder.c_str(), true, nullptr, false, false);
-    bibles = biblesOf(*manager_->local);
-    return true;
+  if (source_.usesNetwork()) {
+    if (!listRemote(error)) return false;
+  } else {
+    const std::string modsD = source_.location + "/mods.d";
+    std::error_code ec;
+    if (!fs::is_directory(modsD, ec)) {
+      error = "Ve složce " + czechQuoted(source_.location) + " není knihovna modulů SWORD (chybí složka mods.d).";
+      return false;
+    }
+    descriptions_ = source_.location;
   }
-
-  if (!hasConsent()) {
-    error = "Bez vašeho souhlasu se program k síti nepřipojí.";
+  if (!biblesOf(descriptions_, bibles, error)) {
+    descriptions_.clear();
     return false;
   }
-  if (manager_->sources.empty() && manager_->refreshRemoteSourceConfiguration() != 0) {
-    error = cancelled_ ? "Přerušeno." : "Seznam knihoven Biblí se nepodařilo stáhnout. Zkontrolujte připojení k internetu.";
-    return false;
-  }
-  auto found = manager_->sources.find(kPublicCaption);
-  if (found == manager_->sources.end()) found = manager_->sources.begin();
-  if (found == manager_->sources.end()) {
-    error = "Správce instalace nezná žádnou knihovnu Biblí.";
-    return false;
-  }
-  manager_->remote = found->second;
-  if (manager_->refreshRemoteSource(manager_->remote) != 0) {
-    error = cancelled_ ? "Přerušeno." : "Seznam Biblí se nepodařilo stáhnout. Zkontrolujte připojení k internetu.";
-    return false;
-  }
-  bibles = biblesOf(*manager_->remote->getMgr());
+  for (const AvailableBible& bible : bibles) offered_.push_back(bible.name);
   return true;
+}
+
+std::string BibleInstaller::installFiles(const std::string& name) {
+  ModuleDescription module;
+  if (std::string problem = readModuleDescription(descriptions_ + "/mods.d", name, module); !problem.empty())
+    return problem;
+  if (std::string problem = checkPlace(userSwordFolder(), module); !problem.empty()) return problem;
+  std::vector<ModuleFile> files;
+  const std::string problem =
+      remote_ ? remote_->listFiles(module.dataFolder, files) : listModuleFiles(source_.location, module.dataFolder, files);
+  if (!problem.empty()) return problem;
+
+  ModuleStage stage(userSwordFolder());
+  if (std::string failed = stage.create(); !failed.empty()) return failed;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (cancelled_) return "instalace byla přerušena";
+    std::string failed;
+    if (remote_) {
+      std::string target;
+      failed = stage.pathFor(files[i].path, target);
+      if (failed.empty()) failed = remote_->download(module.dataFolder, files[i], target);
+    } else {
+      failed = stage.copyFile(source_.location + "/" + module.dataFolder + "/" + files[i].path, files[i]);
+      if (progress_) progress_(double(i + 1) / double(files.size()), "");
+    }
+    if (!failed.empty()) return failed;
+  }
+  return stage.place(module);
 }
 
 bool BibleInstaller::install(const std::string& name, std::string& error) {
@@ -207,24 +255,37 @@ bool BibleInstaller::install(const std::string& name, std::string& error) {
     error = "Instalace byla přerušena.";
     return false;
   }
-  const std::string failed = "Bibli „" + name + "“ se nepodařilo nainstalovat.";
-  if (!manager_ || (!manager_->local && !manager_->remote)) {
-    error = failed;
+  if (descriptions_.empty()) {
+    error = "Bibli " + czechQuoted(name) + " se nepodařilo nainstalovat.";
     return false;
   }
-  const std::string destination = userSwordFolder();
-  if (!makeFolder(destination + "mods.d", error)) return false;
-  sword::SWMgr target(destination.c_str(), true, nullptr, false, false);
-  const int result = manager_->local
-                         ? manager_->installModule(&target, source_.localFolder.c_str(), name.c_str())
-                         : manager_->installModule(&target, nullptr, name.c_str(), manager_->remote);
-  // The install manager's answer alone is not trusted: the module must now be readable there.
-  sword::SWMgr installed(destination.c_str(), true, nullptr, false, false);
-  if (result != 0 || installed.getModule(name.c_str()) == nullptr) {
-    error = cancelled_ ? "Instalace byla přerušena." : failed;
+  if (std::find(offered_.begin(), offered_.end(), name) == offered_.end()) {
+    error = "Bibli " + czechQuoted(name) + " nelze nainstalovat: zdroj ji nenabízí.";
+    return false;
+  }
+  if (std::string problem = installFiles(name); !problem.empty()) {
+    error = cancelled_ ? "Instalace byla přerušena." : "Bibli " + czechQuoted(name) + " nelze nainstalovat: " + problem + ".";
+    return false;
+  }
+  // The checks passed and the files are in place; what counts is that SWORD reads it there.
+  error = unsafeFolders({userSwordFolder() + "mods.d"});
+  const bool readable = error.empty() &&
+                        sword::SWMgr(userSwordFolder().c_str(), true, nullptr, false, false).getModule(name.c_str());
+  if (!readable) {
+    removeModule(userSwordFolder(), name);
+    error = "Bibli " + czechQuoted(name) + " se nepodařilo nainstalovat: SWORD ji po instalaci nepřečte.";
     return false;
   }
   return true;
+}
+
+bool BibleInstaller::remove(const std::string& name, std::string& error) {
+  std::string problem = checkModuleName(name);
+  if (problem.empty()) problem = unsafeModuleFile(userSwordFolder() + "mods.d").empty() ? "" : "popisy modulů nelze bezpečně přečíst";
+  if (problem.empty()) problem = removeModule(userSwordFolder(), name);
+  if (problem.empty()) return true;
+  error = "Bibli " + czechQuoted(name) + " nelze odebrat: " + problem + ".";
+  return false;
 }
 
 }  // namespace tavra::bible
