@@ -22,6 +22,7 @@
 #include "bible/bible_window.h"
 #include "bible/core/bible_settings.h"
 #include "bible/core/command_line.h"
+#include "bible/install/install_command.h"
 #include "bible/install_dialog.h"
 #include "html/qt/viewer.h"
 #include "platform/qt/first_paint.h"
@@ -51,6 +52,15 @@ int main(int argc, char** argv) {
     std::cerr << line.problem << '\n';
     return 2;
   }
+  if (line.help) {
+    std::cout << Usage;
+    return EXIT_SUCCESS;
+  }
+  if (line.version) {
+    std::cout << "Bible.exe (Tavra) " TAVRA_VERSION "\n";
+    return EXIT_SUCCESS;
+  }
+  if (isInstallCommand(line)) return runInstallCommand(line, std::cout, std::cerr);
   if (line.print) {
     std::printf("%s\n", line.reference.c_str());
     return EXIT_SUCCESS;

@@ -1,8 +1,10 @@
 #pragma once
 // A home of the test's own: HOME and XDG_CONFIG_HOME point into a fresh temporary folder,
 // so that neither the user's Bibles in ~/.sword nor the chosen Bible of their settings
-// take part; the system's Bibles (the King James Version of sword-text-kjv) do. A small
-// Czech Bible, with the markup real modules carry, is made there on request with imp2vs.
+// take part, and SWORD_PATH names a library of the test's own in place of the system's:
+// it holds the King James Version of Debian's sword-text-kjv (linked, not copied) and
+// nothing else, whatever else the machine has. A small Czech Bible, with the markup real
+// modules carry, is made in ~/.sword on request with imp2vs.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -19,6 +21,8 @@ namespace fs = std::filesystem;
 
 // The King James Version as Debian's sword-text-kjv installs it.
 inline constexpr const char* kKjv = "engKJV2006eb";
+inline constexpr const char* kSystemLibrary = "/usr/share/sword/";
+inline constexpr const char* kKjvData = "modules/texts/ztext/engKJV2006eb";
 inline constexpr const char* kCzech = "TestCZ";
 
 class ScopedVariable {
@@ -45,7 +49,15 @@ class TempHome {
   TempHome() : folder_(makeFolder()) {
     home_.emplace("HOME", folder_.string());
     config_.emplace("XDG_CONFIG_HOME", (folder_ / "config").string());
-    swordPath_.emplace("SWORD_PATH", std::nullopt);
+    const fs::path library = folder_ / "library";
+    fs::create_directories(library / "mods.d");
+    fs::create_directories((library / kKjvData).parent_path());
+    std::error_code failed;
+    fs::copy_file(fs::path(kSystemLibrary) / "mods.d" / (std::string(kKjv) + ".conf"),
+                  library / "mods.d" / (std::string(kKjv) + ".conf"), failed);
+    if (!failed) fs::create_directory_symlink(fs::path(kSystemLibrary) / kKjvData, library / kKjvData, failed);
+    if (failed) ADD_FAILURE() << "the King James Version of sword-text-kjv is missing: " << failed.message();
+    swordPath_.emplace("SWORD_PATH", library.string());
   }
   ~TempHome() {
     std::error_code ignored;

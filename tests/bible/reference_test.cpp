@@ -8,6 +8,7 @@
 
 #include "bible/core/bible_library.h"
 #include "bible/core/reference.h"
+#include "bible_fixture.h"
 #include "platform/codepage.h"
 
 using namespace tavra::bible;
@@ -97,6 +98,7 @@ std::set<std::string> sampleReferences() {
 TEST(Reference, EveryReferenceOfTheSampleReadingsIsReadAndFoundInTheKingJamesVersion) {
   const std::set<std::string> references = sampleReferences();
   ASSERT_GE(references.size(), 30u);
+  const tavra::bible::test::TempHome home;
   BibleLibrary library;
   const BibleInfo* kjv = library.find("KJV");
   ASSERT_NE(kjv, nullptr) << "sword-text-kjv is not installed";

@@ -6,6 +6,13 @@
 //   Bible.exe [--module NAME] --text REFERENCE...   the passage on standard output
 //   Bible.exe --list                                 the installed Bibles
 //   Bible.exe --print REFERENCE...                   the reference as it arrived
+//   Bible.exe --available [--from SOURCE] [--yes]    the Bibles a source offers
+//   Bible.exe --install NAME [--from SOURCE] [--yes] a Bible installed into ~/.sword
+//   Bible.exe --remove NAME                          a Bible removed from ~/.sword
+//   Bible.exe --help | --version
+//
+// SOURCE is a folder or a repository's address; without it the default source of
+// bible_installer.h. --yes consents to the network use for this run.
 
 #include <ostream>
 #include <string>
@@ -17,9 +24,16 @@
 namespace tavra::bible {
 
 struct CommandLine {
+  bool help = false;
+  bool version = false;
   bool print = false;
   bool list = false;
   bool text = false;
+  bool available = false;
+  std::string install;    // the Bible to install, "" for none
+  std::string remove;     // the Bible to remove, "" for none
+  std::string from;       // the source to install from, "" for the default
+  bool yes = false;       // the consent to the network use, for this run
   std::string module;     // as given, "" for the chosen Bible
   std::string reference;  // UTF-8, the words after the options joined by blanks
   std::string problem;    // Czech, when the options themselves are wrong
@@ -29,6 +43,14 @@ struct CommandLine {
 std::string decodeArgument(std::string_view bytes);
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// Whether the line asks for the installer's work rather than a passage.
+inline bool isInstallCommand(const CommandLine& line) {
+  return line.available || !line.install.empty() || !line.remove.empty();
+}
+
+// --help: the usage, in Czech.
+extern const char* const Usage;
 
 // A reference looked up: read, its Bible chosen, its verses read; or the Czech sentence
 // that says, naming the reference, why it cannot be shown.
