@@ -1,10 +1,11 @@
 #pragma once
-// The Bible viewer's window: the passage of a reference in the chosen Bible, drawn by the
-// program's own HTML viewer, under a heading of the reference and the Bible's name. The
-// whole chapter on request with the passage marked, the chapters before and after, a
-// chooser of the installed Bibles (the choice kept in the user's settings), larger and
-// smaller text, copying. Where no Bible is installed, or none holds the passage, it says so
-// and offers an installation through a hook the program supplies.
+// The Bible viewer's window: what its session (bible/core/bible_session.h) shows, drawn by
+// the program's own HTML viewer: the passage of a reference in the chosen Bible under a
+// heading of the reference and the Bible's name, the whole chapter on request with the
+// passage marked, the chapters before and after, a chooser of the installed Bibles, larger
+// and smaller text, copying; the session's notice above, with an installation offered
+// through a hook the program supplies. The window decides nothing itself: it passes the
+// user's commands to the session and draws the result.
 //
 // Keys: Esc closes; Ctrl++ and Ctrl+- change the text's size, Ctrl+0 restores it;
 // Alt+Left and Alt+Right (or Ctrl+PgUp, Ctrl+PgDown) the chapter before and after;
@@ -17,9 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "bible/core/bible_library.h"
-#include "bible/core/command_line.h"
-#include "bible/core/passage_page.h"
+#include "bible/core/bible_session.h"
 
 class QComboBox;
 class QLabel;
@@ -40,18 +39,15 @@ class BibleWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit BibleWindow(QWidget* parent = nullptr);
+  // Draws what `session` shows now; the session outlives the window.
+  explicit BibleWindow(BibleSession& session, QWidget* parent = nullptr);
   ~BibleWindow() override;
-
-  // Shows `reference` in the Bible `moduleName` ("" for the user's choice).
-  void open(std::unique_ptr<BibleLibrary> library, const std::string& reference, const std::string& moduleName);
-  // The same with the passage already looked up in `library` (by lookUp with the user's
-  // remembered Bible), as the viewer does while the toolkit starts.
-  void open(std::unique_ptr<BibleLibrary> library, const std::string& reference, const std::string& moduleName,
-            Lookup found);
 
   // Without a hook the window offers no installation.
   void setInstaller(InstallHook hook);
+
+  // Draws what the session shows, after a change made to it from outside the window.
+  void showSession();
 
   // The commands, as the keys and buttons give them.
   void previousChapter();
@@ -64,33 +60,20 @@ class BibleWindow : public QWidget {
 
   // What is shown, for the tests and the start-up probe.
   ThtmlViewer* viewer() const { return viewer_; }
-  const Page& page() const { return page_; }
-  const BibleInfo* bible() const { return lookup_.bible; }
+  const Page& page() const { return session_.page(); }
+  const BibleInfo* bible() const { return session_.bible(); }
   QComboBox* chooser() const { return chooser_; }
   QPushButton* installButton() const { return installButton_; }
   QLabel* notice() const { return notice_; }
-  int fontSize() const { return fontSize_; }
+  int fontSize() const { return session_.fontSize(); }
 
  private:
   void buildWidgets();
   void addShortcuts();
-  void lookUpAgain();
-  void showLookup(Lookup found);
   void fillChooser();
-  void render();
-  void renderChapter();
-  bool anotherBibleHolds(std::string* name) const;
-  void showNotice(const std::string& text, bool offerInstall);
+  void showNotice();
 
-  std::unique_ptr<BibleLibrary> library_;
-  std::string reference_;
-  std::string module_;  // the Bible asked for, by the command line or the chooser
-  Lookup lookup_;
-  Page page_;
-  bool wholeChapter_ = false;
-  const BookInfo* chapterBook_ = nullptr;  // the chapter shown whole
-  int chapter_ = 0;
-  int fontSize_;
+  BibleSession& session_;
   InstallHook installer_;
 
   ThtmlViewer* viewer_ = nullptr;

@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "bible/bible_window.h"
-#include "bible/core/bible_settings.h"
 #include "bible/core/command_line.h"
 #include "bible/install/install_command.h"
 #include "bible/install_dialog.h"
@@ -66,8 +65,9 @@ int main(int argc, char** argv) {
     return EXIT_SUCCESS;
   }
   if (line.list) return listBibles(BibleLibrary(), std::cout, std::cerr);
+  IniBibleSettings settings;
   if (screenshot.empty() && (line.text || !hasDisplay()))
-    return printPassage(BibleLibrary(), line, line.module.empty() ? rememberedBible() : "", std::cout, std::cerr);
+    return printPassage(BibleLibrary(), line, settings, std::cout, std::cerr);
 
   // The modules are found and the passage read while the toolkit starts: the library's
   // work and the toolkit's take about as long, and neither needs the other. The window
@@ -76,17 +76,18 @@ int main(int argc, char** argv) {
     std::unique_ptr<BibleLibrary> library;
     Lookup lookup;
   };
-  std::future<Found> library = std::async(std::launch::async, [&line] {
+  std::future<Found> library = std::async(std::launch::async, [&line, &settings] {
     Found found{std::make_unique<BibleLibrary>(), {}};
-    found.lookup = lookUp(*found.library, line.reference, line.module, line.module.empty() ? rememberedBible() : "");
+    found.lookup = lookUp(*found.library, line.reference, line.module, settings);
     return found;
   });
   if (!screenshot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  BibleWindow window;
-  window.setInstaller(runInstallDialog);
   Found found = library.get();
-  window.open(std::move(found.library), line.reference, line.module, std::move(found.lookup));
+  BibleSession session(std::move(found.library), settings);
+  session.open(line.reference, line.module, std::move(found.lookup));
+  BibleWindow window(session);
+  window.setInstaller(runInstallDialog);
   int result = EXIT_SUCCESS;
   if (!screenshot.empty()) {
     result = EXIT_FAILURE;

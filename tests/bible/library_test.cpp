@@ -161,22 +161,24 @@ TEST(PlainVerseText, CollapsesWhiteSpaceAndTakesOutParagraphSigns) {
 
 TEST(BibleSettings, TheChoiceIsKeptInTheUsersConfigurationFolder) {
   TempHome home;
-  EXPECT_EQ(rememberedBible(), "");
-  EXPECT_EQ(rememberedFontSize(14), 14);
-  ASSERT_TRUE(rememberBible("engKJV2006eb"));
-  ASSERT_TRUE(rememberFontSize(20));
+  IniBibleSettings settings;
+  EXPECT_EQ(settings.bible(), "");
+  EXPECT_EQ(settings.fontSize(14), 14);
+  ASSERT_TRUE(settings.setBible("engKJV2006eb"));
+  ASSERT_TRUE(settings.setFontSize(20));
   EXPECT_EQ(bibleSettingsPath(), (home.path() / "config/tavra/Bible.ini").string());
-  EXPECT_EQ(rememberedBible(), "engKJV2006eb");
-  EXPECT_EQ(rememberedFontSize(14), 20);
+  EXPECT_EQ(settings.bible(), "engKJV2006eb");
+  EXPECT_EQ(settings.fontSize(14), 20);
   std::ofstream(bibleSettingsPath()) << "[Bible]\nFontSize=500\n";
-  EXPECT_EQ(rememberedFontSize(14), 14);
+  EXPECT_EQ(settings.fontSize(14), 14);
 }
 
 TEST(BibleSettings, AFolderThatCannotBeMadeLosesTheChoiceQuietly) {
   TempHome home;
+  IniBibleSettings settings;
   std::ofstream(home.path() / "config") << "a file where the folder should be";
-  EXPECT_FALSE(rememberBible("engKJV2006eb"));
-  EXPECT_EQ(rememberedBible(), "");
+  EXPECT_FALSE(settings.setBible("engKJV2006eb"));
+  EXPECT_EQ(settings.bible(), "");
 }
 
 }  // namespace

@@ -33,8 +33,9 @@ int markedCount(const Page& page) { return int(std::count(page.marked.begin(), p
 class Window : public ::testing::Test {
  protected:
   void open(const std::string& reference, const std::string& module = "") {
-    window = std::make_unique<BibleWindow>();
-    window->open(std::make_unique<BibleLibrary>(), reference, module);
+    session = std::make_unique<BibleSession>(std::make_unique<BibleLibrary>(), settings);
+    session->open(reference, module);
+    window = std::make_unique<BibleWindow>(*session);
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -44,6 +45,8 @@ class Window : public ::testing::Test {
   }
 
   TempHome home;
+  IniBibleSettings settings;
+  std::unique_ptr<BibleSession> session;
   std::unique_ptr<BibleWindow> window;
 };
 
@@ -83,7 +86,7 @@ TEST_F(Window, ControlPlusAndMinusChangeTheTextsSizeAndKeepIt) {
   key(Qt::Key_Plus, Qt::ControlModifier);
   EXPECT_GT(window->fontSize(), start);
   EXPECT_EQ(window->viewer()->DefFontSize(), window->fontSize());
-  EXPECT_EQ(rememberedFontSize(0), window->fontSize());
+  EXPECT_EQ(settings.fontSize(0), window->fontSize());
   key(Qt::Key_Minus, Qt::ControlModifier);
   key(Qt::Key_Minus, Qt::ControlModifier);
   EXPECT_LT(window->fontSize(), start);
@@ -151,7 +154,7 @@ TEST_F(Window, TheChooserChangesTheBibleAndRemembersIt) {
   window->chooseBible(kjv);
   EXPECT_EQ(window->bible()->name, kKjv);
   EXPECT_NE(documentText(*window).find("For God so loved the world"), std::string::npos);
-  EXPECT_EQ(rememberedBible(), kKjv);
+  EXPECT_EQ(settings.bible(), kKjv);
 }
 
 TEST_F(Window, APassageNoBibleHoldsOffersTheInstallationAndShowsItAfterwards) {
@@ -178,7 +181,7 @@ TEST_F(Window, APassageNoBibleHoldsOffersTheInstallationAndShowsItAfterwards) {
   ASSERT_EQ(window->page().verses.size(), 1u);
   EXPECT_EQ(window->page().verses[0].text, "Kniha příběhů Tobiáše.");
   EXPECT_EQ(window->chooser()->count(), 2);
-  EXPECT_EQ(rememberedBible(), kCzech);
+  EXPECT_EQ(settings.bible(), kCzech);
   EXPECT_FALSE(window->notice()->isVisible());
 }
 

@@ -39,19 +39,24 @@ void useNoLocales() {
 }  // namespace
 
 struct BibleLibrary::Impl {
+  std::string folder;  // "" for the folders libsword finds itself
   std::unique_ptr<sword::SWMgr> manager;
   std::vector<BibleInfo> bibles;
 
   void load() {
     bibles.clear();
+    manager.reset();
     useNoLocales();
-    for (const std::string& folder : configuredModuleFolders()) {
-      if (const std::string bad = unsafeModuleFile(folder); !bad.empty()) {
+    const std::vector<std::string> read = folder.empty() ? configuredModuleFolders() : std::vector{folder + "/mods.d"};
+    for (const std::string& modsD : read) {
+      if (const std::string bad = unsafeModuleFile(modsD); !bad.empty()) {
         std::fprintf(stderr, "Soubor „%s“ není platný popis modulu SWORD; Bible nejsou načteny.\n", bad.c_str());
         return;
       }
     }
-    manager = std::make_unique<sword::SWMgr>(new sword::MarkupFilterMgr(sword::FMT_PLAIN));
+    auto* plain = new sword::MarkupFilterMgr(sword::FMT_PLAIN);
+    manager = folder.empty() ? std::make_unique<sword::SWMgr>(plain)
+                             : std::make_unique<sword::SWMgr>(folder.c_str(), true, plain, false, false);
     // Strong's numbers, notes, headings, red letters, transliteration: all off.
     for (const sword::SWBuf& option : manager->getGlobalOptions()) {
       const sword::StringList values = manager->getGlobalOptionValues(option.c_str());
@@ -108,6 +113,11 @@ struct BibleLibrary::Impl {
 };
 
 BibleLibrary::BibleLibrary() : impl_(std::make_unique<Impl>()) { impl_->load(); }
+
+BibleLibrary::BibleLibrary(std::string folder) : impl_(std::make_unique<Impl>()) {
+  impl_->folder = std::move(folder);
+  impl_->load();
+}
 
 BibleLibrary::~BibleLibrary() = default;
 

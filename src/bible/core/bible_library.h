@@ -46,7 +46,11 @@ inline constexpr std::size_t MaxPassageVerses = 5000;
 
 class BibleLibrary {
  public:
+  // The modules libsword finds on this machine.
   BibleLibrary();
+  // The modules of one SWORD folder alone (its mods.d and modules), whatever the machine
+  // and the home hold.
+  explicit BibleLibrary(std::string folder);
   ~BibleLibrary();
   BibleLibrary(const BibleLibrary&) = delete;
   BibleLibrary& operator=(const BibleLibrary&) = delete;

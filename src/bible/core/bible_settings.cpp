@@ -34,12 +34,7 @@ std::string bibleSettingsPath() {
   return folder.empty() ? "" : folder + "Bible.ini";
 }
 
-std::string rememberedBible() { return read(kModule); }
-
-bool rememberBible(const std::string& name) { return write(kModule, name); }
-
-int rememberedFontSize(int def) {
-  const std::string text = read(kFontSize);
+int fontSizeOrDefault(const std::string& text, int def) {
   int points = 0;
   for (char c : text) {
     if (c < '0' || c > '9' || points > 1000) return def;
@@ -48,6 +43,12 @@ int rememberedFontSize(int def) {
   return points >= 6 && points <= 72 ? points : def;
 }
 
-bool rememberFontSize(int points) { return write(kFontSize, std::to_string(points)); }
+std::string IniBibleSettings::bible() const { return read(kModule); }
+
+bool IniBibleSettings::setBible(const std::string& name) { return write(kModule, name); }
+
+int IniBibleSettings::fontSize(int def) const { return fontSizeOrDefault(read(kFontSize), def); }
+
+bool IniBibleSettings::setFontSize(int points) { return write(kFontSize, std::to_string(points)); }
 
 }  // namespace tavra::bible

@@ -91,7 +91,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 Lookup lookUp(const BibleLibrary& library, const std::string& reference, const std::string& moduleName,
-              const std::string& remembered) {
+              const BibleSettings& settings) {
   Lookup found;
   found.parsed = parseReference(reference);
   if (reference.find_first_not_of(" \t") == std::string::npos) {
@@ -102,15 +102,16 @@ Lookup lookUp(const BibleLibrary& library, const std::string& reference, const s
     found.message = "Odkazu " + czechQuoted(reference) + " nerozumím: " + found.parsed.problem + ".";
     return found;
   }
-  found.bible = moduleName.empty() ? library.choose(remembered) : library.find(moduleName);
-  if (!found.bible) {
+  const BibleInfo* bible = moduleName.empty() ? library.choose(settings.bible()) : library.find(moduleName);
+  if (!bible) {
     found.message = moduleName.empty() || library.bibles().empty()
                         ? "Není nainstalována žádná Bible, a tak nelze ukázat " + czechQuoted(reference) + "."
                         : "Bible " + czechQuoted(moduleName) + " není nainstalována, a tak nelze ukázat " +
                               czechQuoted(reference) + ".";
     return found;
   }
-  found.passage = library.read(*found.bible, found.parsed.ranges);
+  found.bible = *bible;
+  found.passage = library.read(*bible, found.parsed.ranges);
   if (found.passage.status == Passage::NotInBible)
     found.message = "Bible " + czechQuoted(found.bible->shortName()) + " neobsahuje místo " + czechQuoted(reference) + ".";
   else if (found.passage.status == Passage::TooLong)
@@ -119,9 +120,9 @@ Lookup lookUp(const BibleLibrary& library, const std::string& reference, const s
   return found;
 }
 
-int printPassage(const BibleLibrary& library, const CommandLine& line, const std::string& remembered,
+int printPassage(const BibleLibrary& library, const CommandLine& line, const BibleSettings& settings,
                  std::ostream& out, std::ostream& err) {
-  const Lookup found = lookUp(library, line.reference, line.module, remembered);
+  const Lookup found = lookUp(library, line.reference, line.module, settings);
   if (!found.message.empty()) {
     err << found.message << '\n';
     return 1;

@@ -14,12 +14,14 @@
 // SOURCE is a folder or a repository's address; without it the default source of
 // bible_installer.h. --yes consents to the network use for this run.
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bible/core/bible_library.h"
+#include "bible/core/bible_settings.h"
 
 namespace tavra::bible {
 
@@ -56,17 +58,18 @@ extern const char* const Usage;
 // that says, naming the reference, why it cannot be shown.
 struct Lookup {
   Reference parsed;
-  const BibleInfo* bible = nullptr;
+  std::optional<BibleInfo> bible;  // the Bible chosen, a copy: the library's list may change
   Passage passage;
   std::string message;  // "" when the passage was read
 };
 
-// With `moduleName` "" the Bible is the one `remembered` names, or the library's default.
+// The Bible read is the one `moduleName` names; with "" the one the settings keep, else the
+// library's default (BibleLibrary::choose). The viewer's window and its command line alike.
 Lookup lookUp(const BibleLibrary& library, const std::string& reference, const std::string& moduleName,
-              const std::string& remembered);
+              const BibleSettings& settings);
 
 // --text: "chapter,verse<TAB>text" a line; 0, or 1 with a Czech message on `err`.
-int printPassage(const BibleLibrary& library, const CommandLine& line, const std::string& remembered,
+int printPassage(const BibleLibrary& library, const CommandLine& line, const BibleSettings& settings,
                  std::ostream& out, std::ostream& err);
 
 // --list: "name<TAB>language<TAB>description" a line; 0.
