@@ -44,20 +44,24 @@ class ScopedVariable {
   std::optional<std::string> old_;
 };
 
+// Links the King James Version of sword-text-kjv into the SWORD folder `root`.
+inline void linkKingJamesVersion(const fs::path& root) {
+  fs::create_directories(root / "mods.d");
+  fs::create_directories((root / kKjvData).parent_path());
+  std::error_code failed;
+  fs::copy_file(fs::path(kSystemLibrary) / "mods.d" / (std::string(kKjv) + ".conf"),
+                root / "mods.d" / (std::string(kKjv) + ".conf"), failed);
+  if (!failed) fs::create_directory_symlink(fs::path(kSystemLibrary) / kKjvData, root / kKjvData, failed);
+  if (failed) ADD_FAILURE() << "the King James Version of sword-text-kjv is missing: " << failed.message();
+}
+
 class TempHome {
  public:
   TempHome() : folder_(makeFolder()) {
     home_.emplace("HOME", folder_.string());
     config_.emplace("XDG_CONFIG_HOME", (folder_ / "config").string());
-    const fs::path library = folder_ / "library";
-    fs::create_directories(library / "mods.d");
-    fs::create_directories((library / kKjvData).parent_path());
-    std::error_code failed;
-    fs::copy_file(fs::path(kSystemLibrary) / "mods.d" / (std::string(kKjv) + ".conf"),
-                  library / "mods.d" / (std::string(kKjv) + ".conf"), failed);
-    if (!failed) fs::create_directory_symlink(fs::path(kSystemLibrary) / kKjvData, library / kKjvData, failed);
-    if (failed) ADD_FAILURE() << "the King James Version of sword-text-kjv is missing: " << failed.message();
-    swordPath_.emplace("SWORD_PATH", library.string());
+    linkKingJamesVersion(library());
+    swordPath_.emplace("SWORD_PATH", library().string());
   }
   ~TempHome() {
     std::error_code ignored;
@@ -65,14 +69,17 @@ class TempHome {
   }
   const fs::path& path() const { return folder_; }
   fs::path sword() const { return folder_ / ".sword"; }
+  fs::path library() const { return folder_ / "library"; }
 
   // Makes the Czech Bible "TestCZ" (abbreviation "TCZ", versification KJVA, so that it has
   // Tobit) in `library` (by default ~/.sword): Genesis 1,1-2, Psalm 23,1, John 3,16 with a
   // heading, a note, Strong's numbers and white space to collapse, and Tobit 1,1.
   // The module is made once a run (imp2vs takes a good second) and copied.
-  void installCzechBible(const fs::path& library = {}) const {
+  void installCzechBible(const fs::path& library = {}) const { copyCzechBible(library.empty() ? sword() : library); }
+
+  // The same into any SWORD folder, with no variable changed.
+  static void copyCzechBible(const fs::path& root) {
     static const TempHome made(Made{});
-    const fs::path root = library.empty() ? sword() : library;
     fs::create_directories(root);
     std::error_code failed;
     fs::copy(made.sword(), root, fs::copy_options::recursive | fs::copy_options::overwrite_existing, failed);

@@ -157,6 +157,19 @@ TEST_F(Window, TheChooserChangesTheBibleAndRemembersIt) {
   EXPECT_EQ(settings.bible(), kKjv);
 }
 
+TEST_F(Window, TheChooserAnswersTheKeyboard) {
+  home.installCzechBible();
+  ASSERT_FALSE(HasFatalFailure());
+  open("J 3,16");
+  ASSERT_EQ(window->chooser()->currentData().toString().toStdString(), kCzech);
+  window->chooser()->setFocus();
+  QTest::keyClick(window->chooser(), Qt::Key_Down);
+  ASSERT_NE(window->bible(), nullptr);
+  EXPECT_EQ(window->bible()->name, kKjv);
+  EXPECT_NE(documentText(*window).find("For God so loved the world"), std::string::npos);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("J 3,16 – Bible"));
+}
+
 TEST_F(Window, APassageNoBibleHoldsOffersTheInstallationAndShowsItAfterwards) {
   open("Tob 1,1");
   EXPECT_TRUE(window->page().verses.empty());

@@ -249,27 +249,34 @@ TEST_F(RepositoryTest, ASoundBibleInstallsFromALocalHttpRepositoryAndReadsBack) 
 }
 
 // libsword reads every description of the folders it is given whole, so a FIFO in any of
-// them would hang the listing.
-TEST_F(RepositoryTest, AFifoInAnyFolderTheInstallerReadsIsRefusedAtOnce) {
+// them would hang the listing and a huge file would fill the memory.
+TEST_F(RepositoryTest, AFifoOrAHugeFileInAnyFolderTheInstallerReadsIsRefusedAtOnce) {
   const std::vector<std::pair<const char*, std::string>> folders = {
       {"the user's library", userSwordFolder() + "mods.d"},
       {"the system's library", std::string(std::getenv("SWORD_PATH")) + "/mods.d"},
       {"the source", repository() + "/mods.d"},
   };
-  for (const auto& [what, folder] : folders) {
-    SCOPED_TRACE(what);
-    fs::create_directories(folder);
-    const std::string fifo = folder + "/hang.conf";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::string error;
-    {
-      const testing::HangWatchdog watchdog(std::string("listing with a FIFO in ") + what);
-      BibleInstaller installer(BibleSource{repository()});
-      std::vector<AvailableBible> bibles;
-      EXPECT_FALSE(installer.list(bibles, error));
+  for (const bool fifo : {true, false}) {
+    for (const auto& [what, folder] : folders) {
+      SCOPED_TRACE(std::string(fifo ? "a FIFO in " : "a huge file in ") + what);
+      fs::create_directories(folder);
+      const std::string bad = folder + "/zlo.conf";
+      if (fifo) {
+        ASSERT_EQ(::mkfifo(bad.c_str(), 0600), 0);
+      } else {
+        std::ofstream(bad).close();
+        fs::resize_file(bad, (std::uintmax_t(1) << 20) + 1);
+      }
+      std::string error;
+      {
+        const testing::HangWatchdog watchdog(std::string("listing with a bad file in ") + what);
+        BibleInstaller installer(BibleSource{repository()});
+        std::vector<AvailableBible> bibles;
+        EXPECT_FALSE(installer.list(bibles, error));
+      }
+      fs::remove(bad);
+      EXPECT_EQ(error, "Soubor „" + bad + "“ není platný popis modulu SWORD.");
     }
-    fs::remove(fifo);
-    EXPECT_EQ(error, "Soubor „" + fifo + "“ není platný popis modulu SWORD.");
   }
 }
 
