@@ -28,6 +28,7 @@
 #include "app/main_form.h"
 #include "platform/date_time.h"
 #include "platform/file_system.h"
+#include "platform/licence.h"
 #include "platform/message_box.h"
 #include "platform/qt/first_paint.h"
 #include "platform/qt/message_box_dialog.h"
@@ -170,6 +171,7 @@ int main(int argc, char** argv) {
   }
   if (options.version) {
     std::puts("tavra " TAVRA_VERSION);
+    std::puts(tavra::kLicenceNotice);
     return EXIT_SUCCESS;
   }
   const bool screenshot = !options.screenshot.empty();

@@ -24,6 +24,7 @@
 #include "bible/install/install_command.h"
 #include "bible/install_dialog.h"
 #include "html/qt/viewer.h"
+#include "platform/licence.h"
 #include "platform/qt/first_paint.h"
 
 using namespace tavra::bible;
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
     return EXIT_SUCCESS;
   }
   if (line.version) {
-    std::cout << "Bible.exe (Tavra) " TAVRA_VERSION "\n";
+    std::cout << "Bible.exe (Tavra) " TAVRA_VERSION "\n" << tavra::kLicenceNotice << "\n";
     return EXIT_SUCCESS;
   }
   if (isInstallCommand(line)) return runInstallCommand(line, std::cout, std::cerr);

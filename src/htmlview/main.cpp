@@ -31,6 +31,7 @@
 #include "html/document/text_section.h"
 #include "platform/unicode.h"
 #include "platform/qt/painter_canvas.h"
+#include "platform/licence.h"
 
 using namespace tavra;
 
@@ -105,7 +106,7 @@ int parseOptions(int argc, char** argv, Options& options) {
       std::cout << kUsage << "       htmlview --help | --version\n\n" << kHelp;
       return 0;
     } else if (arg == "--version") {
-      std::cout << "htmlview (Tavra) " TAVRA_VERSION "\n";
+      std::cout << "htmlview (Tavra) " TAVRA_VERSION "\n" << tavra::kLicenceNotice << "\n";
       return 0;
     } else if (arg == "--width" || arg == "--height") {
       if (!parseNumber(argv[++i], arg == "--width" ? options.width : options.height))

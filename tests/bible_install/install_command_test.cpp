@@ -38,7 +38,7 @@ TEST_F(RepositoryTest, TheInstallerAnswersOnTheCommandLine) {
     std::string err;
   };
   const std::vector<Step> steps = {
-      {{"--version"}, 0, "Bible.exe (Tavra) " TAVRA_VERSION "\n", ""},
+      {{"--version"}, 0, "Bible.exe (Tavra) " TAVRA_VERSION "\nLicence GPL-2.0-or-later", ""},
       {{"--help"}, 0, "použití:\n", ""},
       {{"--available", "--from", repository()}, 0,
        "TavraCz\tcs\tZkušební Bible česká\nAbbEn\ten\tA Second English Bible\nAaaEn\ten\tAn English Test Bible\n", ""},

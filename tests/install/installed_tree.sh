@@ -91,10 +91,12 @@ cp -L "$prefix"/lib/tavra/* "$prefix"/share/tavra/* "$portable/"
 [ -f "$portable/TAVRA.TMP" ] || fail "portable TAVRA.TMP not beside the program"
 [ ! -e "$tmp/home/nobody" ] || fail "a portable run made a user folder"
 
-tells_version() {  # tells_version PROGRAM: its --version is its name and the project's version
-  local out
+tells_version() {  # tells_version PROGRAM: its --version is its name and the project's version, then the licence
+  local out first
   out=$(QT_QPA_PLATFORM=offscreen "$1" --version) || fail "$(basename "$1") --version failed"
-  [[ "$out" == "$(basename "$1") "* && "${out##* }" == "$version" ]] || fail "$(basename "$1") --version: $out, not $version"
+  first=${out%%$'\n'*}
+  [[ "$first" == "$(basename "$1") "* && "${first##* }" == "$version" ]] || fail "$(basename "$1") --version: $first, not $version"
+  grep -q "GPL-2.0-or-later" <<<"$out" || fail "$(basename "$1") --version names no licence"
 }
 
 # Command lines: help and version exit 0, an unknown option gets one line and exit 2.
