@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "html/qt/viewer.h"
+#include "platform/qt/qt_text.h"
 #include "platform/unicode.h"
 
 namespace tavra::bible {
@@ -21,8 +22,6 @@ namespace {
 
 // The widest the window opens to show the Bibles' names whole.
 constexpr int kWidestOpening = 960;
-
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QToolButton* toolButton(QWidget* parent, const QString& text, const QString& tip) {
   auto* button = new QToolButton(parent);
@@ -142,7 +141,7 @@ void BibleWindow::setInstaller(InstallHook hook) {
 void BibleWindow::fillChooser() {
   chooser_->clear();
   for (const BibleInfo& bible : session_.bibles())
-    chooser_->addItem(fromUtf8(bible.shortName() + " – " + bible.description), fromUtf8(bible.name));
+    chooser_->addItem(qtText(bible.shortName() + " – " + bible.description), qtText(bible.name));
   chooser_->setCurrentIndex(session_.chosenIndex());
   chooser_->setEnabled(chooser_->count() > 0);
   // The window opens wide enough for the row of tools with the Bibles' names whole, as far
@@ -152,7 +151,7 @@ void BibleWindow::fillChooser() {
 
 void BibleWindow::showNotice() {
   const Notice& notice = session_.notice();
-  notice_->setText(fromUtf8(notice.text));
+  notice_->setText(qtText(notice.text));
   installButton_->setVisible(notice.offerInstall && installer_);
   noticeBar_->setVisible(!notice.text.empty());
 }
@@ -166,7 +165,7 @@ void BibleWindow::showSession() {
     const QSignalBlocker quiet(whole_);
     whole_->setChecked(shown && session_.wholeChapter());
   }
-  setWindowTitle(fromUtf8(session_.page().heading + " – Bible"));
+  setWindowTitle(qtText(session_.page().heading + " – Bible"));
   viewer_->LoadFromString(pageHtml(session_.page()), session_.anchor());
 }
 
@@ -188,7 +187,7 @@ void BibleWindow::zoom(int steps) {
 
 void BibleWindow::copy() {
   const std::string text = session_.copiedText(utf16ToUtf8(viewer_->SelectedText()));
-  if (!text.empty()) QApplication::clipboard()->setText(fromUtf8(text));
+  if (!text.empty()) QApplication::clipboard()->setText(qtText(text));
 }
 
 void BibleWindow::chooseBible(int index) {

@@ -17,10 +17,10 @@
 #include <string>
 #include <utility>
 
+#include "platform/qt/qt_text.h"
+
 namespace tavra::bible {
 namespace {
-
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QString sourceText(const BibleSource& source) {
   if (source.location.empty()) return QStringLiteral("Zdroj: veřejná knihovna modulů SWORD na internetu");
@@ -29,9 +29,9 @@ QString sourceText(const BibleSource& source) {
 }
 
 QString itemText(const AvailableBible& bible) {
-  QString text = fromUtf8(bible.description.empty() ? bible.name : bible.description);
-  text += QStringLiteral(" (%1").arg(fromUtf8(bible.name));
-  if (!bible.language.empty()) text += QStringLiteral(", jazyk %1").arg(fromUtf8(bible.language));
+  QString text = qtText(bible.description.empty() ? bible.name : bible.description);
+  text += QStringLiteral(" (%1").arg(qtText(bible.name));
+  if (!bible.language.empty()) text += QStringLiteral(", jazyk %1").arg(qtText(bible.language));
   text += QLatin1Char(')');
   if (bible.installed) text += QStringLiteral(" – nainstalováno");
   return text;
@@ -123,7 +123,7 @@ void BibleInstallDialog::reject() {
 void BibleInstallDialog::useSource(BibleSource source) {
   installer_ = std::make_unique<BibleInstaller>(std::move(source));
   installer_->setProgress([this](double fraction, const std::string& message) {
-    const QString text = fromUtf8(message);
+    const QString text = qtText(message);
     QMetaObject::invokeMethod(this, [this, fraction, text] { showProgress(fraction, text); }, Qt::QueuedConnection);
   });
   source_->setText(sourceText(installer_->source()));
@@ -169,7 +169,7 @@ void BibleInstallDialog::loadList() {
     try {
       BibleInstaller::giveConsent();
     } catch (const std::exception& e) {
-      setStatus(fromUtf8(e.what()), true);
+      setStatus(qtText(e.what()), true);
       return;
     }
   }
@@ -182,7 +182,7 @@ void BibleInstallDialog::loadList() {
                     listed_ = *ok;
                     bibles_ = std::move(result->first);
                     fillList();
-                    if (!*ok) setStatus(fromUtf8(result->second), true);
+                    if (!*ok) setStatus(qtText(result->second), true);
                     else if (bibles_.empty()) setStatus(QStringLiteral("Zdroj nenabízí žádnou Bibli."), true);
                     else setStatus(QStringLiteral("Zaškrtněte Bible, které chcete instalovat."));
                   });
@@ -209,7 +209,7 @@ void BibleInstallDialog::installChecked() {
         for (std::size_t i = 0; i < names->size(); ++i) {
           const std::string& name = (*names)[i];
           const QString step = QStringLiteral("Instaluji %1 (%2 z %3)…")
-                                   .arg(fromUtf8(name)).arg(i + 1).arg(names->size());
+                                   .arg(qtText(name)).arg(i + 1).arg(names->size());
           QMetaObject::invokeMethod(this, [this, step] { showProgress(-1, step); }, Qt::QueuedConnection);
           std::string error;
           if (installer->install(name, error)) done->push_back(name);
@@ -223,7 +223,7 @@ void BibleInstallDialog::installChecked() {
         fillList();
         QString text;
         if (!done->empty()) text = QStringLiteral("Nainstalováno: %1.").arg(done->size());
-        for (const std::string& error : *errors) text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + fromUtf8(error);
+        for (const std::string& error : *errors) text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + qtText(error);
         setStatus(text, !errors->empty());
       });
 }
@@ -266,7 +266,7 @@ void BibleInstallDialog::fillList() {
   list_->clear();
   for (const AvailableBible& bible : bibles_) {
     auto* item = new QListWidgetItem(itemText(bible), list_);
-    item->setData(Qt::UserRole, fromUtf8(bible.name));
+    item->setData(Qt::UserRole, qtText(bible.name));
     item->setFlags(bible.installed ? Qt::ItemIsSelectable : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(bible.installed ? Qt::Checked : Qt::Unchecked);
   }

@@ -75,28 +75,6 @@ std::string toUtf8(std::string_view bytes) {
   return out;
 }
 
-bool nextUtf8(std::string_view utf8, std::size_t& pos, char32_t& ch) {
-  unsigned char lead = utf8[pos];
-  int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
-            : (lead & 0xF8) == 0xF0 ? 3 : -1;
-  char32_t c = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
-  bool valid = extra >= 0 && pos + extra < utf8.size() + (extra == 0 ? 1 : 0);
-  for (int k = 1; valid && k <= extra; ++k) {
-    unsigned char cont = utf8[pos + k];
-    if ((cont & 0xC0) != 0x80) valid = false;
-    else c = (c << 6) | (cont & 0x3F);
-  }
-  if (!valid) {
-    // The lead byte and the continuation bytes that belong to it count as one.
-    ++pos;
-    for (int k = 0; k < extra && pos < utf8.size() && (std::uint8_t(utf8[pos]) & 0xC0) == 0x80; ++k) ++pos;
-    return false;
-  }
-  pos += std::size_t(extra) + 1;
-  ch = c;
-  return true;
-}
-
 std::string fromUtf8(std::string_view utf8, char replacement) {
   std::string out;
   out.reserve(utf8.size());

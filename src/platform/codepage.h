@@ -24,11 +24,6 @@ std::uint8_t toUpper(std::uint8_t byte);
 std::u16string toUtf16(std::string_view bytes);
 std::string toUtf8(std::string_view bytes);
 
-// Decodes the UTF-8 character at `pos` and moves `pos` past it. A malformed sequence gives
-// false, with `pos` moved past its lead byte and the continuation bytes that follow it.
-// `pos` must be below the size of `utf8`.
-bool nextUtf8(std::string_view utf8, std::size_t& pos, char32_t& ch);
-
 // Characters outside the code page become `replacement`; malformed UTF-8 bytes too.
 std::string fromUtf8(std::string_view utf8, char replacement = '?');
 std::string fromUtf16(std::u16string_view text, char replacement = '?');

@@ -1,6 +1,6 @@
 #include "platform/unicode.h"
 
-#include "platform/codepage.h"
+#include <cstdint>
 
 namespace tavra {
 namespace {
@@ -11,11 +11,52 @@ void decodeUtf8(std::string_view utf8, Take take) {
   std::size_t pos = 0;
   while (pos < utf8.size()) {
     char32_t c;
-    take(cp1250::nextUtf8(utf8, pos, c) ? c : kReplacementCharacter);
+    take(nextUtf8(utf8, pos, c) ? c : kReplacementCharacter);
   }
 }
 
 }  // namespace
+
+bool nextUtf8(std::string_view utf8, std::size_t& pos, char32_t& ch) {
+  unsigned char lead = utf8[pos];
+  int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
+            : (lead & 0xF8) == 0xF0 ? 3 : -1;
+  char32_t c = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
+  bool valid = extra >= 0 && pos + extra < utf8.size() + (extra == 0 ? 1 : 0);
+  for (int k = 1; valid && k <= extra; ++k) {
+    unsigned char cont = utf8[pos + k];
+    if ((cont & 0xC0) != 0x80) valid = false;
+    else c = (c << 6) | (cont & 0x3F);
+  }
+  if (!valid) {
+    // The lead byte and the continuation bytes that belong to it count as one.
+    ++pos;
+    for (int k = 0; k < extra && pos < utf8.size() && (std::uint8_t(utf8[pos]) & 0xC0) == 0x80; ++k) ++pos;
+    return false;
+  }
+  pos += std::size_t(extra) + 1;
+  ch = c;
+  return true;
+}
+
+std::u32string utf8ToUtf32(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  decodeUtf8(utf8, [&](char32_t c) { out += c; });
+  return out;
+}
+
+std::string utf32ToUtf8(std::u32string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char32_t c : text) appendUtf8(out, c);
+  return out;
+}
+
+bool isBlank(char32_t c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == 0xA0 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x3000 || c == 0x2028 || c == 0x2029;
+}
 
 void appendUtf8(std::string& out, char32_t c) {
   if (!isScalarValue(c)) c = kReplacementCharacter;
@@ -51,7 +92,7 @@ std::string utf8OrLatin1(std::string_view bytes) {
   std::size_t pos = 0;
   char32_t c = 0;
   bool valid = true;
-  while (valid && pos < bytes.size()) valid = cp1250::nextUtf8(bytes, pos, c);
+  while (valid && pos < bytes.size()) valid = nextUtf8(bytes, pos, c);
   if (valid) return std::string(bytes);
   std::string out;
   for (unsigned char b : bytes) appendUtf8(out, b);

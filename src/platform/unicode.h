@@ -15,6 +15,20 @@ inline bool isScalarValue(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c
 inline bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u < 0xDC00; }
 inline bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u < 0xE000; }
 
+// Decodes the UTF-8 character at `pos` and moves `pos` past it. A malformed sequence gives
+// false, with `pos` moved past its lead byte and the continuation bytes that follow it.
+// `pos` must be below the size of `utf8`.
+bool nextUtf8(std::string_view utf8, std::size_t& pos, char32_t& ch);
+
+// UTF-8 as code points, each malformed sequence one U+FFFD; and back.
+std::u32string utf8ToUtf32(std::string_view utf8);
+std::string utf32ToUtf8(std::u32string_view text);
+
+// The blanks of running text: space, tab, the line and page ends, the no-break space, the
+// typographic spaces (U+2000 to U+200A, U+202F, U+3000) and the line and paragraph
+// separators. What one program reads as a blank, every other part reads so too.
+bool isBlank(char32_t c);
+
 // Append one character; anything but a scalar value appends U+FFFD.
 void appendUtf8(std::string& out, char32_t c);
 void appendUtf16(std::u16string& out, char32_t c);

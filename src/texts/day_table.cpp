@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/codepage.h"
+#include "platform/unicode.h"
 
 namespace tavra::texts {
 
@@ -196,7 +197,7 @@ bool windows1250Text(std::string_view utf8, std::string& out, std::string& why) 
     char32_t ch = 0;
     const std::size_t begin = pos;
     const std::string where = "znak " + std::to_string(index) + ": ";
-    if (!cp1250::nextUtf8(utf8, pos, ch)) {
+    if (!nextUtf8(utf8, pos, ch)) {
       why = where + "neplatný bajt UTF-8";
       return false;
     }

@@ -14,7 +14,6 @@
 
 #include "bible/core/module_folders.h"
 #include "platform/ascii.h"
-#include "platform/codepage.h"
 #include "platform/unicode.h"
 
 namespace tavra::bible {
@@ -217,10 +216,8 @@ std::string plainVerseText(std::string_view rendered, bool* paragraph) {
   while (pos < rendered.size()) {
     const std::size_t start = pos;
     char32_t c = 0;
-    const bool valid = cp1250::nextUtf8(rendered, pos, c);
-    const bool space = valid && (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' ||
-                                 c == 0xA0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x3000 ||
-                                 c == 0x2028 || c == 0x2029);
+    const bool valid = nextUtf8(rendered, pos, c);
+    const bool space = valid && isBlank(c);
     if (valid && c == 0xB6) {  // the paragraph sign
       startsParagraph = startsParagraph || out.empty();
       blank = true;

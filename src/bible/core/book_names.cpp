@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "platform/codepage.h"
 #include "platform/unicode.h"
 
 namespace tavra::bible {
@@ -103,16 +102,6 @@ const std::vector<BookInfo> kBooks = {
     {"AddPs", "Žalm 151", true, "Přídavky k Žalmům"},
 };
 
-// The case pairs of Latin-1 and Latin Extended-A, which hold every Czech and Slovak letter.
-char32_t upper(char32_t c) {
-  if (c >= 'a' && c <= 'z') return c - 0x20;
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-  if (c == 0xFF) return 0x178;
-  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c & ~char32_t(1);
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c : c - 1;
-  return c;
-}
-
 // The letter without its diacritics, for upper-case letters of Czech and Slovak.
 char32_t plain(char32_t c) {
   switch (c) {
@@ -134,19 +123,6 @@ char32_t plain(char32_t c) {
   }
 }
 
-bool isBlank(char32_t c) { return c == ' ' || c == '\t' || c == 0xA0 || c == 0x202F; }
-
-std::u32string decode(std::string_view utf8) {
-  std::u32string out;
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t c = 0;
-    if (cp1250::nextUtf8(utf8, pos, c)) out += c;
-    else out += U'\uFFFD';
-  }
-  return out;
-}
-
 // "II. Kor" -> "2. Kor": a Roman numeral stands for the number only when a blank or a dot
 // ends it, so that "Iz" stays Isaiah.
 std::u32string arabicNumber(std::u32string text) {
@@ -155,7 +131,7 @@ std::u32string arabicNumber(std::u32string text) {
   for (const auto& [roman, digit] : numerals) {
     if (text.size() <= roman.size()) continue;
     bool same = true;
-    for (std::size_t i = 0; i < roman.size(); ++i) same = same && upper(text[i]) == roman[i];
+    for (std::size_t i = 0; i < roman.size(); ++i) same = same && upperCase(text[i]) == roman[i];
     const char32_t after = text[roman.size()];
     if (same && (after == '.' || isBlank(after))) return std::u32string(1, digit) + text.substr(roman.size());
   }
@@ -166,7 +142,7 @@ std::string keyOf(std::u32string_view text, bool withoutDiacritics) {
   std::string key;
   for (char32_t c : text) {
     if (c == '.' || isBlank(c)) continue;
-    c = upper(c);
+    c = upperCase(c);
     appendUtf8(key, withoutDiacritics ? plain(c) : c);
   }
   return key;
@@ -186,7 +162,7 @@ const Index& index() {
       std::string_view forms = book.forms;
       while (!forms.empty()) {
         const std::size_t bar = forms.find('|');
-        const std::u32string form = decode(forms.substr(0, bar));
+        const std::u32string form = utf8ToUtf32(forms.substr(0, bar));
         forms = bar == std::string_view::npos ? std::string_view() : forms.substr(bar + 1);
         index.exact.emplace(keyOf(form, false), &book);
         auto [at, added] = index.plain.emplace(keyOf(form, true), &book);
@@ -203,7 +179,7 @@ const Index& index() {
 const std::vector<BookInfo>& allBooks() { return kBooks; }
 
 const BookInfo* findBook(std::string_view written) {
-  const std::u32string text = arabicNumber(decode(written));
+  const std::u32string text = arabicNumber(utf8ToUtf32(written));
   const Index& books = index();
   if (auto at = books.exact.find(keyOf(text, false)); at != books.exact.end()) return at->second;
   if (auto at = books.plain.find(keyOf(text, true)); at != books.plain.end()) return at->second;

@@ -2,6 +2,7 @@
 
 #include "platform/czech_text.h"
 #include "platform/codepage.h"
+#include "platform/unicode.h"
 
 namespace tavra::bible {
 
@@ -41,7 +42,7 @@ std::string decodeArgument(std::string_view bytes) {
   std::size_t pos = 0;
   char32_t c = 0;
   while (pos < bytes.size())
-    if (!cp1250::nextUtf8(bytes, pos, c)) return cp1250::toUtf8(bytes);
+    if (!nextUtf8(bytes, pos, c)) return cp1250::toUtf8(bytes);
   return std::string(bytes);
 }
 

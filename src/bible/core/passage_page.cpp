@@ -1,23 +1,10 @@
 #include "bible/core/passage_page.h"
 
+#include "platform/markup.h"
+
 namespace tavra::bible {
 
 namespace {
-
-std::string escaped(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 bool spansChapters(const std::vector<Verse>& verses) {
   for (const Verse& verse : verses)
@@ -40,11 +27,11 @@ std::string chapterName(const BookInfo& book, int chapter) {
 std::string pageHtml(const Page& page) {
   std::string html =
       "<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\"><TITLE>" +
-      escaped(page.heading) + "</TITLE></HEAD>\n<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\">\n<H2>" +
-      escaped(page.heading) + "</H2>\n";
+      escapeMarkup(page.heading) + "</TITLE></HEAD>\n<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\">\n<H2>" +
+      escapeMarkup(page.heading) + "</H2>\n";
   if (!page.bible.empty())
-    html += std::string("<FONT COLOR=\"") + kQuietColour + "\">" + escaped(page.bible) + "</FONT>\n";
-  if (!page.message.empty()) html += "<P><B>" + escaped(page.message) + "</B></P>\n";
+    html += std::string("<FONT COLOR=\"") + kQuietColour + "\">" + escapeMarkup(page.bible) + "</FONT>\n";
+  if (!page.message.empty()) html += "<P><B>" + escapeMarkup(page.message) + "</B></P>\n";
 
   const bool chapters = spansChapters(page.verses);
   bool open = false, openMarked = false, anchored = false;
@@ -61,7 +48,7 @@ std::string pageHtml(const Page& page) {
     if (!open || newChapter || gap || verse.paragraph || marked != openMarked) {
       close();
       if (newChapter && chapters && verse.book)
-        html += "<P><B>" + escaped(chapterName(*verse.book, verse.chapter)) + "</B></P>\n";
+        html += "<P><B>" + escapeMarkup(chapterName(*verse.book, verse.chapter)) + "</B></P>\n";
       if (marked && !anchored) {
         html += std::string("<A NAME=\"") + PassageAnchor + "\"></A>";
         anchored = true;
@@ -73,7 +60,7 @@ std::string pageHtml(const Page& page) {
       openMarked = marked;
     }
     html += std::string("<SUP><FONT COLOR=\"") + kNumberColour + "\"><B>" + std::to_string(verse.verse) +
-            "</B></FONT></SUP>&nbsp;" + escaped(verse.text) + "\n";
+            "</B></FONT></SUP>&nbsp;" + escapeMarkup(verse.text) + "\n";
     previous = &verse;
   }
   close();

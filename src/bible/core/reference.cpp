@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/codepage.h"
 #include "platform/unicode.h"
 
 namespace tavra::bible {
@@ -10,7 +9,6 @@ namespace tavra::bible {
 namespace {
 
 bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
-bool isBlank(char32_t c) { return c == ' ' || c == '\t' || c == 0xA0 || c == 0x202F || c == 0x2009; }
 bool isDash(char32_t c) { return c == '-' || c == 0x2010 || c == 0x2011 || c == 0x2012 || c == 0x2013 || c == 0x2014 || c == 0x2212; }
 bool isSeparator(char32_t c) { return c == ',' || c == ':'; }
 // Letters of the scripts a book name is written in; anything above ASCII that is not
@@ -20,13 +18,7 @@ bool isLetter(char32_t c) {
                                                                !isDash(c) && c != 0x201E && c != 0x201C);
 }
 
-std::string utf8(std::u32string_view text) {
-  std::string out;
-  for (char32_t c : text) appendUtf8(out, c);
-  return out;
-}
-
-std::string quoted(std::u32string_view text) { return "„" + utf8(text) + "“"; }
+std::string quoted(std::u32string_view text) { return "„" + utf32ToUtf8(text) + "“"; }
 
 class Parser {
  public:
@@ -80,7 +72,7 @@ class Parser {
     std::size_t end = i_;
     while (end > start && isBlank(s_[end - 1])) --end;
     const std::u32string written = s_.substr(start, end - start);
-    book_ = findBook(utf8(written));
+    book_ = findBook(utf32ToUtf8(written));
     if (!book_) fail("neznámá kniha " + quoted(written));
   }
 
@@ -188,16 +180,6 @@ class Parser {
   Reference result_;
 };
 
-std::u32string decode(std::string_view text) {
-  std::u32string out;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    char32_t c = 0;
-    out += cp1250::nextUtf8(text, pos, c) ? c : U'\uFFFD';
-  }
-  return out;
-}
-
 }  // namespace
 
 Reference parseReference(std::string_view text) {
@@ -206,7 +188,7 @@ Reference parseReference(std::string_view text) {
     refused.problem = "odkaz je příliš dlouhý";
     return refused;
   }
-  return Parser(decode(text)).run();
+  return Parser(utf8ToUtf32(text)).run();
 }
 
 std::string osisRef(const VerseRange& range) {

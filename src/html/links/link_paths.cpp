@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/codepage.h"
+#include "platform/unicode.h"
 #include "platform/ascii.h"
 
 namespace tavra {
@@ -28,7 +29,7 @@ bool isUtf8(std::string_view bytes) {
   std::size_t pos = 0;
   char32_t c;
   while (pos < bytes.size())
-    if (!cp1250::nextUtf8(bytes, pos, c)) return false;
+    if (!nextUtf8(bytes, pos, c)) return false;
   return true;
 }
 
