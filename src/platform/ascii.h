@@ -23,6 +23,14 @@ inline std::string lower(std::string_view text, std::size_t max = std::string_vi
   return out;
 }
 
+// The value of a hexadecimal digit, either case; -1 for any other character.
+constexpr int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 inline bool equalIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

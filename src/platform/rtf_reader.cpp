@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/ascii.h"
 #include "platform/codepage.h"
 
 namespace tavra::rtf {
@@ -51,13 +52,6 @@ char16_t specialCharacter(std::string_view word) {
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 class Parser {
  public:
@@ -217,7 +211,7 @@ class Parser {
     int value = 0;
     int count = 0;
     while (count < 2 && pos_ < in_.size()) {
-      const int h = hexValue(in_[pos_]);
+      const int h = ascii::hexDigit(in_[pos_]);
       if (h < 0) break;
       value = value * 16 + h;
       ++pos_;

@@ -14,13 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 void replaceAll(std::string& text, char from, char to) { std::replace(text.begin(), text.end(), from, to); }
 
 bool isDrivePath(const std::string& path) { return path.size() >= 2 && path[1] == ':'; }
@@ -42,7 +35,7 @@ std::string decodeEscapes(const std::string& text) {
     std::string bytes;
     std::size_t p = i;
     for (; p < text.size() && text[p] == '%' && p > 0 && p + 2 < text.size(); p += 3) {
-      int high = hexDigit(text[p + 1]), low = hexDigit(text[p + 2]);
+      int high = ascii::hexDigit(text[p + 1]), low = ascii::hexDigit(text[p + 2]);
       // A zero byte would cut the path short wherever it meets the file system.
       if (high < 0 || low < 0 || (high == 0 && low == 0)) break;
       bytes += char(high * 16 + low);

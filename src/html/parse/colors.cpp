@@ -1,7 +1,8 @@
 #include "html/parse/colors.h"
-#include "platform/ascii.h"
 
 #include <cstdint>
+
+#include "platform/ascii.h"
 
 namespace tavra {
 
@@ -18,13 +19,6 @@ constexpr NamedColour kColours[] = {
     {"SILVER", 0xC0C0C0}, {"RED", 0x0000FF},   {"LIME", 0x00FF00},  {"YELLOW", 0x00FFFF},
     {"BLUE", 0xFF0000},  {"FUCHSIA", 0xFF00FF}, {"AQUA", 0xFFFF00}, {"WHITE", 0xFFFFFF},
 };
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 }  // namespace
 
@@ -46,7 +40,7 @@ bool ParseColor(std::string_view text, std::uint32_t& colour) {
   int digits = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (i == hash) continue;
-    int d = hexDigit(text[i]);
+    int d = ascii::hexDigit(text[i]);
     if (d < 0) return false;
     // Leading zeros never overflow; anything beyond 32 bits is no number.
     if (rgb > 0x0FFFFFFF) return false;
