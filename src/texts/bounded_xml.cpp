@@ -113,8 +113,10 @@ constexpr const char* kUnread = "; deklarace se nečtou, soubor je odmítnut";
 struct ReaderCallbacks {
   static BoundedXmlReader& self(void* data) { return *static_cast<BoundedXmlReader*>(data); }
 
-  static void XMLCALL onDoctype(void* data, const XML_Char*, const XML_Char* systemId, const XML_Char* publicId, int) {
+  static void XMLCALL onDoctype(void* data, const XML_Char* name, const XML_Char* systemId, const XML_Char* publicId,
+                                int) {
     BoundedXmlReader& reader = self(data);
+    reader.doctype_ = name;
     if ((systemId || publicId) && reader.dtd_ == NamedDtd::Refused)
       reader.refuse("soubor odkazuje na vnější DTD „" + std::string(systemId ? systemId : publicId) +
                     "“; to se nečte, soubor je odmítnut");

@@ -55,6 +55,8 @@ class BoundedXmlReader {
 
   // The depth of the element being read (the root is 1) and the place in the file.
   int depth() const { return depth_; }
+  // The root element's name as DOCTYPE gives it, once read; "" without DOCTYPE.
+  const std::string& doctypeName() const { return doctype_; }
   int line() const;
   std::string position() const;  // "řádek 3, sloupec 12: "
 
@@ -65,6 +67,7 @@ class BoundedXmlReader {
   NamedDtd dtd_;
   void* parser_ = nullptr;  // the running parse
   std::string refusal_;
+  std::string doctype_;
   int depth_ = 0;
 };
 

@@ -390,13 +390,14 @@ class LosReader : public XmlContent {
   std::array<std::optional<Passage>, 13> months_;
 };
 
-// Reads up to the root element and no further.
+// Reads up to the root element and no further; a document refused before it (for a
+// declaration in its DOCTYPE) is known by the root that DOCTYPE names.
 class RootName : public XmlContent {
  public:
   RootName() : reader_(*this, NamedDtd::NeverRead) {}
   std::string of(std::string_view bytes) {
     reader_.read(bytes, kMaxXmlMemory);
-    return name_;
+    return name_.empty() ? reader_.doctypeName() : name_;
   }
 
  private:
