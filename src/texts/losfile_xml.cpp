@@ -33,6 +33,17 @@ int smallNumber(const char* text) {
   return std::stoi(std::string(digits));
 }
 
+// An attribute's value for a message: a value a file made long is cut after 20 characters.
+std::string quoted(const char* value) {
+  const std::string_view text = value ? value : "";
+  std::size_t end = 0;
+  for (int characters = 0; end < text.size() && characters < 20; ++characters) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  return "„" + std::string(text.substr(0, end)) + (end < text.size() ? "…" : "") + "“";
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Text that comes in pieces: runs of blanks become one blank, the ends are trimmed, and
@@ -140,8 +151,9 @@ class LosReader : public XmlContent {
     if (depth == 1) return root(name, attributes);
     if (depth == 2) return topLevel(name, attributes);
     if (part_ != Part::None) {
+      // Emphasis is marked in a text's lines; elsewhere its words are plain text.
+      if (name != "EM" && name != "X") return skip();
       const bool emphasis = name == "EM" && part_ == Part::Line;
-      if (!emphasis && name != "X") return skip();
       inPart_.push_back(emphasis);
       if (emphasis && emphasis_++ == 0) text_.beginEmphasis();
       return;
@@ -182,7 +194,7 @@ class LosReader : public XmlContent {
     int own = 0;
     if (text.size() == 4 && text.find_first_not_of("0123456789") == std::string::npos) own = std::stoi(text);
     if (given && !isDataYear(own))
-      return reader_.refuse("atribut year „" + text + "“ není rok od " + std::to_string(FirstDataYear) + " do " +
+      return reader_.refuse("atribut year " + quoted(given) + " není rok od " + std::to_string(FirstDataYear) + " do " +
                             std::to_string(LastDataYear));
     if (own && requested_ && own != requested_)
       return reader_.refuse("soubor je ročenka na rok " + text + ", ne na rok " + std::to_string(requested_));
@@ -196,8 +208,8 @@ class LosReader : public XmlContent {
     const char* m = attribute(attributes, "m");
     date = Date{year_, smallNumber(m), smallNumber(d)};
     if (isValidDate(date.year, date.month, date.day)) return true;
-    error(prefix(reader_.line()) + std::string(element) + " d=„" + (d ? d : "") + "“ m=„" + (m ? m : "") +
-          "“ není den roku " + std::to_string(year_));
+    error(prefix(reader_.line()) + std::string(element) + " d=" + quoted(d) + " m=" + quoted(m) + " není den roku " +
+          std::to_string(year_));
     return false;
   }
 
@@ -214,7 +226,7 @@ class LosReader : public XmlContent {
     } else if (name == "MONTH") {
       const char* m = attribute(attributes, "m");
       month_ = smallNumber(m);
-      context_ = " (MONTH m=„" + std::string(m ? m : "") + "“)";
+      context_ = " (MONTH m=" + quoted(m) + ")";
       const char* fault = nullptr;
       if (month_ > 12 || (month_ == 0 && !(m && std::string_view(m) == "0"))) fault = "měsíc není číslo od 0 do 12";
       else if (months_[std::size_t(month_)]) fault = "heslo tohoto měsíce je v souboru dvakrát";

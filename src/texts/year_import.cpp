@@ -176,12 +176,15 @@ ImportReport importYearFile(const std::string& file, int year, const std::string
 }
 
 std::string importSummary(const ImportReport& report) {
+  const auto days = [](std::size_t n) {
+    return std::to_string(n) + (n == 1 ? " den" : n >= 2 && n <= 4 ? " dny" : " dnů");
+  };
   constexpr std::size_t kFaultsShown = 8;
   const std::string year = std::to_string(report.year);
   std::string text;
   switch (report.outcome) {
     case ImportReport::Outcome::Written:
-      text = "Texty roku " + year + " jsou přidány: " + std::to_string(report.days) + " dnů " + report.from + ".";
+      text = "Texty roku " + year + " jsou přidány: " + days(report.days) + " " + report.from + ".";
       for (const std::string& warning : report.warnings) text += "\n\nVarování: " + shortened(warning);
       return text;
     case ImportReport::Outcome::YearFileOnly:

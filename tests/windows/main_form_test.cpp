@@ -44,6 +44,7 @@
 #include "autostart_entry.h"
 #include "common/hang_watchdog.h"
 #include "common/message_capture.h"
+#include "core/core_test_support.h"
 
 namespace tavra {
 namespace {
@@ -862,6 +863,7 @@ TEST_F(MainFormTest, AYearAddedFromTheMenuIsImportedAndShownAtOnce) {
   writeBytes(good, head + "<LOSFILE year='2027'><YEAR><L>Heslo roku</L><SL>Žalm 1,1</SL></YEAR>\n"
                           "<LOSUNG d='1' m='1'><OT><L>Text dne</L></OT><SR><SL>Jan 1,1-5</SL></SR></LOSUNG></LOSFILE>\n");
   writeBytes(bad, head + "<LOSFILE year='2027'>\n<LOSUNG d='1' m='1'><OT><L>a</OT></LOSUNG></LOSFILE>\n");
+  const testing::EnvGuard home("HOME", elsewhere.path().toUtf8().constData());  // where the dialog opens
   TMainForm& form = showActive();
   ASSERT_EQ(form.PridatTexty->parent(), form.Tavra);
   const auto pick = [&](const QString& file) {
@@ -878,7 +880,7 @@ TEST_F(MainFormTest, AYearAddedFromTheMenuIsImportedAndShownAtOnce) {
 
   pick(good);
   ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].rfind("Texty roku 2027 jsou přidány: 1 dnů ze souboru XML.\n\nVarování: 364 dnů nemá", 0), 0u)
+  EXPECT_EQ(messages_[0].rfind("Texty roku 2027 jsou přidány: 1 den ze souboru XML.\n\nVarování: 364 dnů nemá", 0), 0u)
       << messages_[0];
   EXPECT_TRUE(QFile::exists(path("TAVRA2027.RTF")));
   // Today lies in another year: the new one is shown from its first day, with its reading.
@@ -886,6 +888,11 @@ TEST_F(MainFormTest, AYearAddedFromTheMenuIsImportedAndShownAtOnce) {
   EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Heslo na rok 2027\nHeslo roku")))
       << form.TextWindow->toPlainText().toStdString();
   EXPECT_TRUE(form.Cist1->isEnabled());
+  // The shown year imported again is read anew.
+  messages_.clear();
+  writeBytes(good, readBytes(good).replace(readBytes(good).find("Text dne"), 8, "Nový text"));
+  pick(good);
+  EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Nový text")));
 
   // A faulty file writes nothing, names the place, and the window stays where it is.
   messages_.clear();
