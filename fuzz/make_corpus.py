@@ -424,6 +424,32 @@ def xml_corpus():
                                 + XML_DAY.replace("Hirte", "Pastýř") + "</FreeXml>\n").encode("cp1250"))
 
 
+LOS_HEAD = ("<?xml version='1.0' encoding='{}' standalone='no' ?>\n<!DOCTYPE LOSFILE SYSTEM 'hes27.dtd' [ ]>\n"
+            "<LOSFILE dtdmainvers='1' dtdsubvers='3' xml:lang='cs' year='2027'>\n")
+LOS_YEAR = """<HEAD><FILEVERS>1.01</FILEVERS><XLAT>K - Bible kralická</XLAT><SUBLANG subcode="CS01"><MONTHS jan="ledna"/></SUBLANG></HEAD>
+<YEAR y="2027"><TL>Hesla na rok 2027</TL><S b="Ps" ch="1" v="2"/><L>Blaze tomu, kdo se</L><L>těší ze zákona.</L><SL>Žalm 1,2</SL></YEAR>
+<MONTH m="0"><L>Jiná podoba</L><SL>Žalm 1,3</SL></MONTH><MONTH m="1"><TL>LEDEN</TL><L>Heslo ledna</L><SL>1.Mojžíšova 1,31</SL></MONTH>
+<DAY d="3" m="1" type="week" name="Alianční týden  "></DAY>
+<DAY d="3" m="1" type="sunday" name="2. neděle po Vánocích  " ord="1"><L>Heslo týdne</L><SL>Jan 1,16</SL></DAY>
+<LOSUNG d="1" m="1"><OT><L>Novoroční text</L><SL>Žalm 2,1</SL></OT><SR><SL>Jan 1,1-5</SL></SR></LOSUNG>
+<LOSUNG d="3" m="1"><TL>Neděle 3. ledna 2027</TL>
+ <OT><S b="Is" ch="44" v="8"/><IL>Hospodin praví:</IL><L>První řádek,</L><L>a <EM>druhý</EM> {řádek} \\.</L><SL>Izaiáš 44,8 K</SL></OT>
+ <NT><L>Text <X>nový</X> &amp; &#x201E;jiný&#x201C;.</L><SL>Matouš 7,8</SL></NT>
+ <TT><L>první sloka,</L><L>-</L><L>druhá sloka</L><SL>EZ 121,4.5</SL></TT>
+ <SR><SL>Lukáš 4,16-21 :: Jakubova 4,13-15</SL></SR><CR><SL>Žalm 100</SL></CR>
+ <Ev><SL>Lukáš 4,16-21</SL></Ev><Ep><SL>Římanům 12,1-3</SL></Ep><Pr><SL>Jan 1,14-18</SL></Pr><AT><SL>Izaiáš 61,1-3</SL></AT>
+ <Bl><SL>Žalm 8</SL></Bl><Ev2><SL>Marek 1,1</SL></Ev2><C><L>1623 vzpomínka</L></C></LOSUNG>
+</LOSFILE>
+"""
+
+
+def losfile_corpus():
+    write("losfile", "year.xml", (LOS_HEAD.format("UTF-8") + LOS_YEAR).encode("utf-8"))
+    write("losfile", "cp1250.xml", (LOS_HEAD.format("windows-1250") + LOS_YEAR).encode("cp1250"))
+    write("losfile", "declared.xml", (LOS_HEAD.format("UTF-8").replace("[ ]", "[<!ENTITY a 'b'>]")
+                                      + "<LOSUNG d='1' m='1'>&a;</LOSUNG></LOSFILE>").encode("utf-8"))
+
+
 def main():
     if os.path.isdir(CORPUS):
         shutil.rmtree(CORPUS)
@@ -435,6 +461,7 @@ def main():
     rtf_corpus()
     ini_corpus()
     xml_corpus()
+    losfile_corpus()
     return 0
 
 

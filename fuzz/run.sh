@@ -11,7 +11,7 @@ seconds=$2
 shift 2
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(tokenizer builder gif bmp jpeg png rtf ini xml)
+  targets=(tokenizer builder gif bmp jpeg png rtf ini xml losfile)
 fi
 
 work=fuzz/corpus-work

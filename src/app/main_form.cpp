@@ -8,6 +8,9 @@
 #include <QColorDialog>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -33,6 +36,7 @@
 #include "platform/message_box.h"
 #include "platform/qt/lazy_icon.h"
 #include "platform/qt/rich_text_box.h"
+#include "texts/year_import.h"
 #include "windows/running_wait.h"
 
 // The toolbar pictures and the icon live in the program's resources, which a static
@@ -246,6 +250,7 @@ TMainForm::TMainForm(std::string programFolder, std::string firstArgument, QWidg
   Timer1 = new QTimer(this);
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, [this] { runReportingErrors([this] { Timer1Timer(); }); });
+  connect(Timer1, &QTimer::timeout, this, [this] { runReportingErrors([this] { FollowToday(); }); });
   Timer1->start();
 
   resize(kDesignedWidth, kDesignedHeight);
@@ -355,6 +360,9 @@ void TMainForm::buildMenu() {
   };
 
   Tavra = menu("Tavra", QStringLiteral("&Tavra"));
+  PridatTexty = addItem(Tavra, "PridatTexty", QStringLiteral("&Přidat texty roku…"), QKeySequence(),
+                        &TMainForm::PridatTextyClick);
+  N0 = separator(Tavra, "N0");
   Konec2 = addItem(Tavra, "Konec2", QStringLiteral("&Konec (jednou denně)"), QKeySequence(Qt::ALT | Qt::Key_F4),
                    &TMainForm::Konec2Click);
   Konec1 = addItem(Tavra, "Konec1", QStringLiteral("Kone&c"), QKeySequence(Qt::Key_Escape), &TMainForm::Konec1Click);
@@ -465,6 +473,7 @@ void TMainForm::FormShow() {
 void TMainForm::FormCreate() {
   DayState& state = dayState();
   dateCursor().SetCursorToToday();
+  todayWatch_.note(dateCursor().CursorToDate());
   LoadSettings(*controls_, state, programFolder());
   LoadReadings(state, programFolder());
   ApplyReadingAvailability(*controls_, state);
@@ -583,6 +592,43 @@ void TMainForm::PuvnastClick() {
 
 void TMainForm::UlonastavenClick() { SaveSettings(*controls_, programFolder()); }
 
+// ---- adding a year ----
+
+QFileDialog& TMainForm::openDialog() {
+  if (!OpenDialog) {
+    OpenDialog = new QFileDialog(this, QStringLiteral("Přidat texty roku"), QDir::homePath());
+    OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
+    OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog->setNameFilters({QStringLiteral("Texty roku (*.xml *.XML *.tsv *.TSV *.txt *.TXT)"),
+                                QStringLiteral("Všechny soubory (*)")});
+  }
+  return *OpenDialog;
+}
+
+void TMainForm::PridatTextyClick() {
+  QFileDialog& dialog = openDialog();
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const std::string file = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+  const texts::ImportReport report = texts::importYearFile(file, 0, programFolder());
+  const bool written = report.outcome != texts::ImportReport::Outcome::NothingWritten;
+  if (written) showImportedYear(report.year);
+  showMessageBox(texts::importSummary(report), MessageButtons::Ok,
+                 report.outcome == texts::ImportReport::Outcome::Written ? MessageIcon::Information : MessageIcon::Error);
+}
+
+void TMainForm::showImportedYear(int year) {
+  // The year is read anew even when it is the one shown.
+  dayDocument().LoadedYear = 0;
+  DateCursor& cursor = dateCursor();
+  if (cursor.Year != year) {
+    const Date now = heldToday();
+    cursor.SetCursorFromPicker(now.year == year ? now : Date{year, 1, 1});
+  }
+  FormShow();
+}
+
 void TMainForm::SpoustetClick(bool on) {
   const std::string program = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath().toStdString();
   const std::string problem = on ? writeAutostartEntry(program) : removeAutostartEntry();
@@ -621,6 +667,10 @@ void TMainForm::Konec2Click() {
 }
 
 void TMainForm::Timer1Timer() { Panel1->setText(fromBytes(longTimeText(timeNow()))); }
+
+void TMainForm::FollowToday() {
+  if (todayWatch_.follow(dateCursor(), heldToday())) FormShow();
+}
 
 // ---- window events ----
 

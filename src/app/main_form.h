@@ -10,11 +10,13 @@
 #include <string>
 
 #include "app/core/main_window_controls.h"
+#include "app/core/today_watch.h"
 #include "windows/app_exec.h"
 
 class QAction;
 class QColorDialog;
 class QDateEdit;
+class QFileDialog;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -79,6 +81,10 @@ class TMainForm : public QMainWindow {
   // Writes or removes the desktop entry that starts the program at login.
   void SpoustetClick(bool on);
 
+  // Imports a year's texts from a file the user picks into the program's folder, says what
+  // was imported or why nothing was, and shows the new year.
+  void PridatTextyClick();
+
   void OTavrechClick();
   void Pout1Click();
   void Autoi1Click();
@@ -86,6 +92,8 @@ class TMainForm : public QMainWindow {
   void Konec2Click();
 
   void Timer1Timer();
+  // Moves a window that shows today on to the new today when the date has changed.
+  void FollowToday();
 
   // Controls, named as the window describes them.
   int Tag = 0;
@@ -111,6 +119,8 @@ class TMainForm : public QMainWindow {
   QLabel* Panel1 = nullptr;
 
   QMenu* Tavra = nullptr;
+  QAction* PridatTexty = nullptr;
+  QAction* N0 = nullptr;
   QAction* Konec2 = nullptr;
   QAction* Konec1 = nullptr;
   QMenu* Zobrazit = nullptr;
@@ -141,6 +151,7 @@ class TMainForm : public QMainWindow {
   // them is a good part of a start-up that shows neither.
   FontDialog* FontDlg = nullptr;
   QColorDialog* ColorDialog1 = nullptr;
+  QFileDialog* OpenDialog = nullptr;
   QTimer* Timer1 = nullptr;
   TAppExec Exec;
 
@@ -165,6 +176,10 @@ class TMainForm : public QMainWindow {
   void buildMenu();
   FontDialog& fontDialog();
   QColorDialog& colorDialog();
+  QFileDialog& openDialog();
+  // Shows the imported year at once: the shown day when it lies in that year, else today
+  // when that does, else the year's first day.
+  void showImportedYear(int year);
   QToolButton* addButton(const char* name, const char* picture, const QString& hint,
                          void (TMainForm::*handler)());
   QWidget* addSeparator(const char* name, int width);
@@ -197,6 +212,7 @@ class TMainForm : public QMainWindow {
   QWidget* oProgramu_ = nullptr;
   QWidget* autor_ = nullptr;
   std::function<void()> makeCompanions_;
+  TodayWatch todayWatch_;
 };
 
 // The colour of a 0x00BBGGRR value or a negative system colour.

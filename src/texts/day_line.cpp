@@ -63,8 +63,14 @@ bool tokenize(std::string_view line, std::vector<Token>& tokens, std::string& wh
   return true;
 }
 
-// A verse's text after a control word: plain stretches after the blank that ends the word,
-// marked ones between their switches.
+}  // namespace
+
+std::string dayHeading(const Date& date) {
+  std::string heading = formatDate("dddd d. MMMM yyyy", date);
+  if (!heading.empty()) heading[0] = capital(heading[0]);
+  return heading;
+}
+
 void appendMarkedText(std::string& line, const Verse& verse) {
   const std::string_view text = verse.text;
   std::size_t at = 0;
@@ -81,14 +87,6 @@ void appendMarkedText(std::string& line, const Verse& verse) {
     at = span.begin + span.length;
   }
   plain(text.size());
-}
-
-}  // namespace
-
-std::string dayHeading(const Date& date) {
-  std::string heading = formatDate("dddd d. MMMM yyyy", date);
-  if (!heading.empty()) heading[0] = capital(heading[0]);
-  return heading;
 }
 
 std::string escapeRtf(std::string_view text) {

@@ -54,6 +54,10 @@ std::string dayHeading(const Date& date);
 // Backslashes and braces, the bytes that RTF gives a meaning, as their escapes.
 std::string escapeRtf(std::string_view text);
 
+// A verse's text after a control word: plain stretches after the blank that ends the word,
+// marked ones between their switches.
+void appendMarkedText(std::string& line, const Verse& verse);
+
 // The line for a day; a day without verses gets an empty line (and no Sunday's name).
 std::string composeDayLine(const Date& date, const DayVerses& verses);
 

@@ -137,6 +137,7 @@ class TableReader {
       error(rowPrefix(row) + "datum " + std::string(cells[0]) + " neexistuje");
       return;
     }
+    if (result_.table.year == 0) result_.table.year = year;  // the table's own year: that of its first day
     if (year != result_.table.year) {
       error(rowPrefix(row) + "datum " + std::string(cells[0]) + " neleží v roce " + std::to_string(result_.table.year));
       return;

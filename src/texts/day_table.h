@@ -42,7 +42,8 @@ struct TableResult {
   std::vector<std::string> errors;  // UTF-8, each naming its row; nothing may be written
 };
 
-// Reads a table for `year`. Every problem is reported, not only the first.
+// Reads a table for `year` (0: the year of its first day). Every problem is reported, not
+// only the first.
 TableResult parseTable(std::string_view utf8, int year);
 
 // Fills `table.daysWithoutText` with the days of the year that have no verse in `table.days`.

@@ -1,18 +1,14 @@
 #include "texts/texts_command.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <optional>
 #include <ostream>
-
-#include <sys/stat.h>
 
 #include "app/core/day_document.h"
 #include "app/core/readings.h"
-#include "platform/file_system.h"
 #include "platform/ini_file.h"
 #include "texts/watchword_xml.h"
 #include "texts/year_files.h"
+#include "texts/year_import.h"
 
 namespace tavra::texts {
 
@@ -20,7 +16,7 @@ namespace {
 
 constexpr const char* kUsage =
     "použití:\n"
-    "  tavra-texts import TABULKA|SOUBOR.xml --year ROK [--out SLOŽKA]\n"
+    "  tavra-texts import TABULKA|SOUBOR.xml [--year ROK] [--out SLOŽKA]\n"
     "  tavra-texts check SOUBOR [--year ROK]\n"
     "  tavra-texts export SOUBOR [--year ROK] > TABULKA\n"
     "  tavra-texts export SOUBOR [--year ROK] --xml > SOUBOR.xml\n";
@@ -87,12 +83,9 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::o
     err << "tavra-texts: --xml patří jen k příkazu export; import pozná soubor XML sám\n";
     return false;
   }
-  if (options.year == 0 && options.command == "import") {
-    err << "tavra-texts: import potřebuje --year ROK\n";
-    return false;
-  }
-  if (options.year == 0) options.year = yearOfFileName(options.file);
-  if (options.year == 0) {
+  // An import without a year takes the file's own.
+  if (options.year == 0 && options.command != "import") options.year = yearOfFileName(options.file);
+  if (options.year == 0 && options.command != "import") {
     err << "tavra-texts: z názvu „" << options.file << "“ nepoznám rok; zadejte --year ROK\n";
     return false;
   }
@@ -100,17 +93,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::o
 }
 
 bool readInput(const std::string& path, std::size_t limit, std::string& content, std::ostream& err) {
-  try {
-    content = readRegularFile(path, limit);
-    return true;
-  } catch (const InOutError& e) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && std::uintmax_t(st.st_size) > limit)
-      err << "tavra-texts: " << path << ": soubor je větší než " << (limit >> 20) << " MiB; tak velký se nečte\n";
-    else
-      err << "tavra-texts: " << path << ": nelze přečíst (" << e.what() << ")\n";
-    return false;
-  }
+  std::string failure;
+  if (readInputFile(path, limit, content, failure)) return true;
+  err << "tavra-texts: " << failure << "\n";
+  return false;
 }
 
 std::string folderOf(const std::string& path) {
@@ -119,62 +105,13 @@ std::string folderOf(const std::string& path) {
 }
 
 int importYear(const Options& options, std::ostream& out, std::ostream& err) {
-  std::string text;
-  if (!readInput(options.file, kMaxTableSize, text, err)) {
-    err << "tavra-texts: nic nebylo zapsáno\n";
-    return 1;
-  }
-  // A daily-watchword file carries no readings: the index is then left as it is.
-  const bool xml = looksLikeXml(text);
-  TableResult result = xml ? readWatchwordXml(text, options.year) : parseTable(text, options.year);
-  if (!result.errors.empty()) {
-    for (const std::string& error : result.errors) err << options.file << ", " << error << "\n";
-    err << "tavra-texts: nic nebylo zapsáno\n";
-    return 1;
-  }
-
-  std::string folder = options.out;
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  const std::string yearPath = folder + DataFileNameFor(options.year);
-  const std::string readingsPath = folder + ReadingsFileName;
-  // In an installed Tavra's own folder the year files and the index start as links into
-  // the shared installation. Both writes below replace such a link by the user's own file
-  // and never write through it, so the shared files stay as they are and the merged index
-  // keeps the other years the shared one gave.
-  // An index that is there but cannot be read whole would stop the merge after the year
-  // file was written; find that out before writing anything.
-  std::string ignored;
-  if (!xml && fileExists(readingsPath) && !readInput(readingsPath, kMaxTableSize, ignored, err)) {
-    err << "tavra-texts: nic nebylo zapsáno\n";
-    return 1;
-  }
-  std::optional<IniFile> readings;
-  if (!xml) readings.emplace(readingsPath);
-  const std::string content = yearFileContent(result.table);
-  const std::vector<std::string> sections = readingSections(result.table);
-  try {
-    writeFileAtomically(yearPath, content);
-  } catch (const InOutError& e) {
-    err << "tavra-texts: " << yearPath << ": nelze zapsat (" << e.what() << "), nic nebylo zapsáno\n";
-    return 1;
-  }
-  const int year = options.year;
-  const auto names = sectionNamesOfYear(year);
-  try {
-    if (readings) readings->replaceSections([&names](std::string_view name) { return names.contains(name); }, sections);
-  } catch (const IniWriteError&) {
-    err << "tavra-texts: " << readingsPath << ": nelze zapsat; " << yearPath
-        << " je zapsán, čtení roku " << year << " ne\n";
-    return 1;
-  }
-  const char* source = xml ? "v souboru XML" : "v tabulce";
-  if (!result.table.daysWithoutText.empty())
-    err << "varování: " << result.table.daysWithoutText.size() << " dnů nemá " << source
-        << " text a dostane prázdný řádek: " << dateList(result.table.daysWithoutText) << "\n";
-  out << "zapsáno: " << yearPath << " (" << result.table.days.size() << " dnů " << (xml ? "ze souboru XML" : "z tabulky")
-      << ")";
-  if (!xml) out << ", " << readingsPath;
-  out << "\n";
+  const ImportReport report = importYearFile(options.file, options.year, options.out);
+  for (const std::string& fault : report.faults) err << fault << "\n";
+  if (!report.failure.empty()) err << "tavra-texts: " << report.failure << "\n";
+  if (report.outcome == ImportReport::Outcome::NothingWritten) err << "tavra-texts: nic nebylo zapsáno\n";
+  if (report.outcome != ImportReport::Outcome::Written) return 1;
+  for (const std::string& warning : report.warnings) err << "varování: " << warning << "\n";
+  out << "zapsáno: " << report.written << "\n";
   return 0;
 }
 

@@ -10,28 +10,19 @@
 //     <Lehrtext>...</Lehrtext> <Lehrtextvers>Johannes 10,11</Lehrtextvers>
 //   </Losungen>
 //
-// The texts carry their marks in the notation of verse_markup.h. Every file may be
-// hostile: no entity is declared or expanded beyond the predefined ones and character
-// references, no DTD or external entity is read, and the parser's memory is bounded.
+// The texts carry their marks in the notation of verse_markup.h. The file is read by the
+// bounded reader of bounded_xml.h; a DTD named in DOCTYPE is refused.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "texts/bounded_xml.h"
 #include "texts/day_table.h"
 
 namespace tavra::texts {
 
-// The parser's memory for one file, whatever the file holds.
-inline constexpr std::size_t kMaxXmlMemory = 64u << 20;
-// Elements nested deeper than this are no daily-watchword file.
-inline constexpr int kMaxXmlDepth = 16;
-
-// Whether the bytes are an XML document rather than a table: a byte-order mark of
-// UTF-16, or "<" first after an optional UTF-8 mark and blanks.
-bool looksLikeXml(std::string_view bytes);
-
-// The days of a file for `year`, in the order of the file, each with the line of its
+// The days of a file for `year` (0: the year of its first day), in the order of the file, each with the line of its
 // Losungen as its row. Errors (UTF-8, in Czech) name the line, and the date where the
 // fault is a day's; when there are any, nothing may be written. The parser's allocations
 // stay within `memoryLimit`.

@@ -70,6 +70,10 @@ std::string yearFileContent(const YearTable& table) {
   std::vector<std::string> lines(DataFileLineCount);
   for (const DayRow& day : table.days)
     lines[std::size_t(DayLineIndex(day.date.day, day.date.month))] = composeDayLine(day.date, day.verses);
+  return yearFileOfLines(lines);
+}
+
+std::string yearFileOfLines(const std::vector<std::string>& lines) {
   std::string content;
   for (const std::string& line : lines) content += line + "\r\n";
   return content;

@@ -20,6 +20,9 @@ namespace tavra::texts {
 // from its last path component; 0 for any other name.
 int yearOfFileName(std::string_view path);
 
+// The year file of its 372 lines, each ended by CR LF.
+std::string yearFileOfLines(const std::vector<std::string>& lines);
+
 // Every slot of the year: the day's line, or an empty line for a day without text and
 // for the slots of dates that do not exist.
 std::string yearFileContent(const YearTable& table);

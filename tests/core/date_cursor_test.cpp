@@ -1,4 +1,5 @@
 #include "app/core/date_cursor.h"
+#include "app/core/today_watch.h"
 
 #include <chrono>
 #include <string>
@@ -178,4 +179,32 @@ TEST(DateCursor, StepsOnTheUnsetCursorStayInsideTheTable) {
   DateCursor back;
   back.StepDayBack();
   EXPECT_EQ(text(back), "31.12.0");
+}
+
+TEST(TodayWatch, TheShownDayFollowsAChangedDateOnlyFromToday) {
+  struct Case {
+    const char* what;
+    bool noted;      // the day was noted as today before
+    Date shown;
+    Date today;      // at the tick
+    Date expected;   // shown after the tick
+  };
+  const Date noted{2026, 12, 31};
+  const Case cases[] = {
+      {"midnight", true, noted, {2027, 1, 1}, {2027, 1, 1}},
+      {"a clock set back", true, noted, {2026, 12, 20}, {2026, 12, 20}},
+      {"the same day", true, noted, noted, noted},
+      {"another day shown", true, {2026, 12, 24}, {2027, 1, 1}, {2026, 12, 24}},
+      {"nothing noted yet", false, noted, {2027, 1, 1}, noted},
+  };
+  for (const Case& c : cases) {
+    TodayWatch watch;
+    if (c.noted) watch.note(noted);
+    DateCursor cursor;
+    cursor.SetCursorFromPicker(c.shown);
+    EXPECT_EQ(watch.follow(cursor, c.today), c.expected != c.shown) << c.what;
+    EXPECT_EQ(cursor.CursorToDate(), c.expected) << c.what;
+    // The next tick of the same day changes nothing.
+    EXPECT_FALSE(watch.follow(cursor, c.today)) << c.what;
+  }
 }

@@ -316,3 +316,39 @@ TEST(TextsCommandLine, XmlBelongsToExportOnly) {
   EXPECT_EQ(runTool({"import", "rok.xml", "--year", "2027", "--xml"}).status, 2);
   EXPECT_EQ(runTool({"check", "TAVRA2027.RTF", "--xml"}).status, 2);
 }
+
+TEST(TextsXmlFields, TheSignsOfXmlAreEscapedAndEachDayKeepsTheFieldRules) {
+  // Written: each sign XML gives a meaning as its reference, read back as itself.
+  const struct {
+    const char* text;
+    const char* written;
+  } escapes[] = {{"A & B", "A &amp; B"}, {"1 < 2", "1 &lt; 2"}, {"2 > 1", "2 &gt; 1"}};
+  for (const auto& e : escapes) {
+    std::vector<std::string> errors;
+    const texts::DayRow day{Date{2027, 1, 5}, 2, {texts::Verse{e.text, e.text}, std::nullopt}, {}};
+    const std::string xml = texts::writeWatchwordXml({day}, errors);
+    EXPECT_NE(xml.find(std::string("<Losungstext>") + e.written + "</Losungstext>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find(std::string("<Losungsvers>") + e.written + "</Losungsvers>"), std::string::npos) << xml;
+    const texts::TableResult back = texts::readWatchwordXml(xml, 2027);
+    ASSERT_EQ(back.table.days.size(), 1u) << e.text;
+    EXPECT_EQ(back.table.days[0].verses.first, day.verses.first) << e.text;
+  }
+  // Read: a day that breaks a rule is named, and the file gives no year.
+  const struct {
+    const char* what;
+    const char* fields;
+    const char* message;
+  } faults[] = {
+      {"a field twice", "<Datum>2027-01-05</Datum><Losungstext>a</Losungstext><Datum>2027-01-06</Datum>",
+       "<Datum> je v jednom dni dvakrát"},
+      {"no Datum", "<Losungstext>a</Losungstext>", "řádek 2: den bez data (prvek Datum)"},
+      {"Lehrtext alone", "<Datum>2027-01-05</Datum><Lehrtext>b</Lehrtext>", "řádek 2 (2027-01-05): Lehrtext bez Losungstext"},
+  };
+  for (const auto& f : faults) {
+    const texts::TableResult read = texts::readWatchwordXml(
+        std::string("<FreeXml>\n<Losungen>") + f.fields + "</Losungen>\n<Losungen><Datum>2027-01-07</Datum>"
+        "<Losungstext>c</Losungstext></Losungen></FreeXml>", 2027);
+    ASSERT_EQ(read.errors.size(), 1u) << f.what;
+    EXPECT_NE(read.errors[0].find(f.message), std::string::npos) << f.what << ": " << read.errors[0];
+  }
+}

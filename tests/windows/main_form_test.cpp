@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,6 +44,7 @@
 #include "autostart_entry.h"
 #include "common/hang_watchdog.h"
 #include "common/message_capture.h"
+#include "core/core_test_support.h"
 
 namespace tavra {
 namespace {
@@ -822,6 +824,88 @@ TEST_F(MainFormTest, TheStartAtLoginItemWritesAValidEntryAndRemovesIt) {
   EXPECT_FALSE(QFile::exists(entry));
   EXPECT_TRUE(messages_.empty());
   qunsetenv("XDG_CONFIG_HOME");
+}
+
+
+TEST_F(MainFormTest, TheDayMovesOnWhenTheDateChangesWhileTodayIsShown) {
+  TMainForm& form = showActive();
+  const auto movesTo = [&](const char* today, const QDate& shown) {
+    qputenv("TAVRA_TODAY", today);  // the test's clock: midnight, a resume, a clock set anew
+    return waitUntil([&] { return form.Skoc->date() == shown; });
+  };
+  ASSERT_TRUE(movesTo("1999-03-06", QDate(1999, 3, 6)));
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot + 1));
+  EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tavra 6.3.1999"));
+  EXPECT_EQ(form.Cist1->toolTip(), QStringLiteral("První čtení na 6.3.1999"));
+  EXPECT_EQ((std::vector<bool>{form.Cist1->isEnabled(), form.Cist2->isEnabled(), form.Perikop->isEnabled()}),
+            (std::vector<bool>{true, false, true}));
+
+  // A day the user went to stays, whatever the clock does.
+  QTest::keyClick(form.TextWindow, Qt::Key_Left);
+  qputenv("TAVRA_TODAY", "1999-03-08");
+  QTest::qWait(1500);
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 5));
+
+  // Back on today, a clock set back is followed too.
+  QTest::keyClick(form.TextWindow, Qt::Key_Home);
+  ASSERT_EQ(form.Skoc->date(), QDate(1999, 3, 8));
+  EXPECT_TRUE(movesTo("1999-03-01", QDate(1999, 3, 1)));
+  EXPECT_EQ(shownSlot(form), std::to_string(kTodaySlot - 4));
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(MainFormTest, AYearAddedFromTheMenuIsImportedAndShownAtOnce) {
+  QTemporaryDir elsewhere;
+  ASSERT_TRUE(elsewhere.isValid());
+  const QString good = elsewhere.filePath(QStringLiteral("hesla2027.xml"));
+  const QString bad = elsewhere.filePath(QStringLiteral("vadne.xml"));
+  const std::string head = "<?xml version='1.0' encoding='UTF-8'?>\n<!DOCTYPE LOSFILE SYSTEM 'h.dtd' [ ]>\n";
+  writeBytes(good, head + "<LOSFILE year='2027'><YEAR><L>Heslo roku</L><SL>Žalm 1,1</SL></YEAR>\n"
+                          "<LOSUNG d='1' m='1'><OT><L>Text dne</L></OT><SR><SL>Jan 1,1-5</SL></SR></LOSUNG></LOSFILE>\n");
+  writeBytes(bad, head + "<LOSFILE year='2027'>\n<LOSUNG d='1' m='1'><OT><L>a</OT></LOSUNG></LOSFILE>\n");
+  const testing::EnvGuard home("HOME", elsewhere.path().toUtf8().constData());  // where the dialog opens
+  TMainForm& form = showActive();
+  ASSERT_EQ(form.PridatTexty->parent(), form.Tavra);
+  const auto pick = [&](const QString& file) {
+    QTimer::singleShot(0, &form, [file] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      // The dialog writes the name into its line only while the line has no focus.
+      if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+      dialog->selectFile(file);
+      static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept checks the file
+    });
+    form.PridatTexty->trigger();
+  };
+
+  pick(good);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].rfind("Texty roku 2027 jsou přidány: 1 den ze souboru XML.\n\nVarování: 364 dnů nemá", 0), 0u)
+      << messages_[0];
+  EXPECT_TRUE(QFile::exists(path("TAVRA2027.RTF")));
+  // Today lies in another year: the new one is shown from its first day, with its reading.
+  EXPECT_EQ(form.Skoc->date(), QDate(2027, 1, 1));
+  EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Heslo na rok 2027\nHeslo roku")))
+      << form.TextWindow->toPlainText().toStdString();
+  EXPECT_TRUE(form.Cist1->isEnabled());
+  // The shown year imported again is read anew.
+  messages_.clear();
+  writeBytes(good, readBytes(good).replace(readBytes(good).find("Text dne"), 8, "Nový text"));
+  pick(good);
+  EXPECT_TRUE(form.TextWindow->toPlainText().contains(QStringLiteral("Nový text")));
+
+  // A faulty file writes nothing, names the place, and the window stays where it is.
+  messages_.clear();
+  const std::string year = readBytes(path("TAVRA2027.RTF"));
+  pick(bad);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].rfind("Texty nebyly přidány, nic nebylo zapsáno.\n\n" + bad.toStdString() +
+                                   ", řádek 4, sloupec 31: soubor není platné XML: koncová značka",
+                               0),
+            0u)
+      << messages_[0];
+  EXPECT_EQ(readBytes(path("TAVRA2027.RTF")), year);
+  EXPECT_EQ(form.Skoc->date(), QDate(2027, 1, 1));
 }
 
 }  // namespace

@@ -109,6 +109,12 @@ void DateCursor::assign(const Date& date) {
 
 Date DateCursor::CursorToDate() const { return encodeDate(Year, Month, Day); }
 
+Date heldToday() {
+  DateCursor held;
+  held.SetCursorToToday();
+  return held.CursorToDate();
+}
+
 DateCursor& dateCursor() {
   static DateCursor cursor;
   return cursor;

@@ -45,6 +45,9 @@ class DateCursor {
   void assign(const Date& date);
 };
 
+// Today as the cursor shows it: the system's date held to 1901..2099.
+Date heldToday();
+
 // The program's one cursor; all zeros until the main window's creation step sets it.
 DateCursor& dateCursor();
 

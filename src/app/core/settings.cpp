@@ -65,9 +65,7 @@ bool ShouldCloseOnceADay(const std::string& firstArgument, const DateCursor& cur
   Date shown = cursor.CursorToDate();
   // A today outside 1901..2099 is shown as the nearest day inside, while the exit once a
   // day records the real today; standing on the day today is shown as, that is compared.
-  DateCursor heldToday;
-  heldToday.SetCursorToToday();
-  if (shown == heldToday.CursorToDate()) shown = today();
+  if (shown == heldToday()) shown = today();
   return shortDateText(shown) == state.SavedDate;
 }
 
