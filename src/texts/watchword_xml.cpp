@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "platform/codepage.h"
+#include "platform/markup.h"
 #include "texts/bounded_xml.h"
 #include "texts/verse_markup.h"
 
@@ -159,19 +160,6 @@ class XmlReader : public XmlContent {
   std::map<int, int> lines_;  // month * 100 + day -> the line of its Losungen
 };
 
-std::string escapedXml(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 // An element of a day, its value given in Windows-1250.
 void appendElement(std::string& out, const char* name, std::string_view value) {
   out += "    <";
@@ -180,7 +168,7 @@ void appendElement(std::string& out, const char* name, std::string_view value) {
     out += " />\n";
     return;
   }
-  out += ">" + escapedXml(cp1250::toUtf8(value)) + "</" + name + ">\n";
+  out += ">" + escapeMarkup(cp1250::toUtf8(value)) + "</" + name + ">\n";
 }
 
 }  // namespace
