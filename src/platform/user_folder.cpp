@@ -110,6 +110,13 @@ std::string userConfigFolder() {
   return home.empty() ? "" : withSeparator(home) + ".config/tavra/";
 }
 
+std::string userCacheFolder() {
+  const char* cacheHome = std::getenv("XDG_CACHE_HOME");
+  if (cacheHome && cacheHome[0] == '/') return withSeparator(cacheHome) + "tavra/";
+  const std::string home = homeFolder();
+  return home.empty() ? "" : withSeparator(home) + ".cache/tavra/";
+}
+
 bool makeUserFolders(const std::string& folder) { return !folder.empty() && makeFolders(folder); }
 
 std::string prepareUserFolder(const std::string& userFolder, const std::string& sharedFolder,

@@ -28,6 +28,11 @@ std::string userDataFolder();
 // <home>/.config/tavra/; "" when neither is known. The user's own settings live there.
 std::string userConfigFolder();
 
+// $XDG_CACHE_HOME/tavra/ when XDG_CACHE_HOME is an absolute path, otherwise
+// <home>/.cache/tavra/; "" when neither is known. What the program can make again from
+// other files (the search indexes) lives there.
+std::string userCacheFolder();
+
 // Creates `folder` and its missing parents, each new one for the user alone; false when a
 // part cannot be made.
 bool makeUserFolders(const std::string& folder);
