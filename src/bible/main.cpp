@@ -22,6 +22,7 @@
 #include "bible/bible_window.h"
 #include "bible/core/bible_settings.h"
 #include "bible/core/command_line.h"
+#include "bible/core/search_command.h"
 #include "bible/install/install_dialog.h"
 #include "html/qt/viewer.h"
 #include "platform/qt/first_paint.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     return EXIT_SUCCESS;
   }
   if (line.list) return listBibles(BibleLibrary(), std::cout, std::cerr);
+  if (line.search) return searchCommand(BibleLibrary(), line, line.module.empty() ? rememberedBible() : "", std::cout, std::cerr);
   if (screenshot.empty() && (line.text || !hasDisplay()))
     return printPassage(BibleLibrary(), line, line.module.empty() ? rememberedBible() : "", std::cout, std::cerr);
 

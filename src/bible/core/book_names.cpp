@@ -176,22 +176,41 @@ struct Index {
   std::map<std::string, const BookInfo*, std::less<>> exact;
   std::map<std::string, const BookInfo*, std::less<>> plain;  // null: two books share it
   std::map<std::string, const BookInfo*, std::less<>> osis;
+  std::map<const BookInfo*, std::string_view> shortest;
 };
+
+// Calls `each` with every written form of the book.
+template <typename Each>
+void forEachForm(const BookInfo& book, Each each) {
+  std::string_view forms = book.forms;
+  while (!forms.empty()) {
+    const std::size_t bar = forms.find('|');
+    each(forms.substr(0, bar));
+    forms = bar == std::string_view::npos ? std::string_view() : forms.substr(bar + 1);
+  }
+}
 
 const Index& index() {
   static const Index built = [] {
     Index index;
     for (const BookInfo& book : kBooks) {
       index.osis[std::string(book.osis)] = &book;
-      std::string_view forms = book.forms;
-      while (!forms.empty()) {
-        const std::size_t bar = forms.find('|');
-        const std::u32string form = decode(forms.substr(0, bar));
-        forms = bar == std::string_view::npos ? std::string_view() : forms.substr(bar + 1);
+      forEachForm(book, [&](std::string_view written) {
+        const std::u32string form = decode(written);
         index.exact.emplace(keyOf(form, false), &book);
         auto [at, added] = index.plain.emplace(keyOf(form, true), &book);
         if (!added && at->second != &book) at->second = nullptr;
-      }
+      });
+    }
+    for (const BookInfo& book : kBooks) {
+      std::size_t shortest = std::size_t(-1);
+      forEachForm(book, [&](std::string_view written) {
+        const std::u32string form = decode(written);
+        if (form.size() < shortest && index.exact[keyOf(form, false)] == &book) {
+          shortest = form.size();
+          index.shortest[&book] = written;
+        }
+      });
     }
     return index;
   }();
@@ -208,6 +227,12 @@ const BookInfo* findBook(std::string_view written) {
   if (auto at = books.exact.find(keyOf(text, false)); at != books.exact.end()) return at->second;
   if (auto at = books.plain.find(keyOf(text, true)); at != books.plain.end()) return at->second;
   return nullptr;
+}
+
+std::string_view shortBookName(const BookInfo& book) {
+  const Index& books = index();
+  auto at = books.shortest.find(&book);
+  return at == books.shortest.end() ? book.czechName : at->second;
 }
 
 const BookInfo* bookByOsis(std::string_view osis) {

@@ -29,6 +29,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
       line.list = true;
     } else if (!words && arg == "--text") {
       line.text = words = true;
+    } else if (!words && arg == "--search") {
+      line.search = true;
+    } else if (!words && arg == "--scope") {
+      if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
+        line.problem = "Za volbou --scope chybí rozsah: ot, nt nebo kniha.";
+        return line;
+      }
+      line.scope = decodeArgument(arguments[++i]);
     } else if (!words && arg == "--module") {
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
         line.problem = "Za volbou --module chybí jméno Bible.";
@@ -41,6 +49,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
   }
   if (line.text && line.reference.empty()) line.problem = "Za volbou --text chybí odkaz.";
+  if (!line.search && !line.scope.empty()) line.problem = "Volba --scope patří k --search.";
+  if (line.search && line.reference.empty()) line.problem = "Za volbou --search chybí, co se má hledat.";
   return line;
 }
 

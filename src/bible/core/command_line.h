@@ -6,6 +6,7 @@
 //   Bible.exe [--module NAME] --text REFERENCE...   the passage on standard output
 //   Bible.exe --list                                 the installed Bibles
 //   Bible.exe --print REFERENCE...                   the reference as it arrived
+//   Bible.exe --search QUERY... [--module NAME] [--scope ot|nt|BOOK]   the verses found
 
 #include <ostream>
 #include <string>
@@ -20,6 +21,8 @@ struct CommandLine {
   bool print = false;
   bool list = false;
   bool text = false;
+  bool search = false;    // the words are the query (bible/core/search_command.h)
+  std::string scope;      // --scope, as given
   std::string module;     // as given, "" for the chosen Bible
   std::string reference;  // UTF-8, the words after the options joined by blanks
   std::string problem;    // Czech, when the options themselves are wrong
