@@ -20,61 +20,12 @@
 #include "bible/core/command_line.h"
 #include "bible_fixture.h"
 #include "common/hang_watchdog.h"
+#include "viewer_run.h"
 
 using namespace tavra::bible;
 using namespace tavra::bible::test;
 
 namespace {
-
-struct ViewerRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string contents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-// Bible.exe with `arguments` as they are, bytes not text, without a display; given 30 s.
-ViewerRun runViewer(const std::vector<std::string>& arguments) {
-  const std::string out = (std::filesystem::temp_directory_path() / ("bible-out-" + std::to_string(::getpid()))).string();
-  const std::string err = out + "-err";
-  std::vector<char*> argv{const_cast<char*>(TAVRA_BIBLE_VIEWER)};
-  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  ScopedVariable offscreen("QT_QPA_PLATFORM", "offscreen");
-  const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  ViewerRun run;
-  if (outFd < 0 || errFd < 0) return run;
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(126);
-    ::execv(argv[0], argv.data());
-    ::_exit(127);
-  }
-  ::close(outFd);
-  ::close(errFd);
-  int status = 0;
-  for (int waited = 0; waited < 3000; ++waited) {
-    const pid_t done = ::waitpid(pid, &status, WNOHANG);
-    if (done == pid) {
-      run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-      break;
-    }
-    ::usleep(10000);
-  }
-  if (run.status == -1 && ::waitpid(pid, &status, WNOHANG) == 0) {
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, &status, 0);
-  }
-  run.out = contents(out);
-  run.err = contents(err);
-  std::filesystem::remove(out);
-  std::filesystem::remove(err);
-  return run;
-}
 
 class CommandLineRun : public ::testing::Test {
  protected:
