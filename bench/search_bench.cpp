@@ -30,15 +30,6 @@ constexpr int kBuilds = 5;
 constexpr int kQueryRuns = 50;
 constexpr int kProcessRuns = 15;
 
-fs::path makeFolder() {
-  std::string pattern = (fs::temp_directory_path() / "tavra-search-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    std::perror("search_bench: mkdtemp");
-    std::exit(EXIT_FAILURE);
-  }
-  return pattern;
-}
-
 // The program's full path from PATH; "" when it is not installed.
 std::string onPath(const char* program) {
   const char* path = std::getenv("PATH");
@@ -65,7 +56,7 @@ double timedSearch(const BibleLibrary& library, const BibleInfo& bible, const ch
 
 int main() {
   startRatioFile();
-  const fs::path folder = makeFolder();
+  const fs::path folder = makeTempFolder("search-bench");
   setenv("HOME", folder.c_str(), 1);
   setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
   setenv("XDG_CACHE_HOME", (folder / "cache").c_str(), 1);
