@@ -172,6 +172,8 @@ TEST_F(Search, AnIndexThatCannotBeUsedIsMadeAgainAndTheAnswerIsWhole) {
       {"missing", [&] { fs::remove(file); }, Source::NewIndex},
       {"cut short", [&] { fs::resize_file(file, fs::file_size(file) / 2); }, Source::NewIndex},
       {"damaged inside", [&] { overwrite(fs::file_size(file) / 2, std::string(64, 'U')); }, Source::NewIndex},
+      {"with a verse changed inside",
+       [&] { overwrite(tavra::test::readTestFile(file).find("BŮH je"), "XX"); }, Source::NewIndex},
       {"damaged and read-only", [&] { overwrite(100, "UU"), fs::permissions(file, fs::perms::owner_read); },
        Source::NewIndex},
       {"not a database", [&] { std::ofstream(file) << "hello"; }, Source::NewIndex},
@@ -196,6 +198,7 @@ TEST_F(Search, AnIndexThatCannotBeUsedIsMadeAgainAndTheAnswerIsWhole) {
     const tavra::testing::HangWatchdog watchdog(std::string("the index ") + c.what);
     const Answer answer = search(corpus_, "buh");
     EXPECT_EQ(keys(answer), "235") << c.what;
+    for (const Hit& hit : answer.hits) EXPECT_EQ(hit.text, kVerses[std::stoul(hit.key) - 1].text) << c.what;
     EXPECT_EQ(answer.source, c.source) << c.what;
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file))) << c.what;
     EXPECT_EQ(search(corpus_, "buh").source, Source::StoredIndex) << c.what;

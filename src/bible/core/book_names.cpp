@@ -179,38 +179,22 @@ struct Index {
   std::map<const BookInfo*, std::string_view> shortest;
 };
 
-// Calls `each` with every written form of the book.
-template <typename Each>
-void forEachForm(const BookInfo& book, Each each) {
-  std::string_view forms = book.forms;
-  while (!forms.empty()) {
-    const std::size_t bar = forms.find('|');
-    each(forms.substr(0, bar));
-    forms = bar == std::string_view::npos ? std::string_view() : forms.substr(bar + 1);
-  }
-}
-
 const Index& index() {
   static const Index built = [] {
     Index index;
     for (const BookInfo& book : kBooks) {
       index.osis[std::string(book.osis)] = &book;
-      forEachForm(book, [&](std::string_view written) {
-        const std::u32string form = decode(written);
+      std::string_view forms = book.forms;
+      std::size_t shortest = std::size_t(-1);
+      while (!forms.empty()) {
+        const std::size_t bar = forms.find('|');
+        const std::u32string form = decode(forms.substr(0, bar));
+        if (form.size() < shortest) shortest = form.size(), index.shortest[&book] = forms.substr(0, bar);
+        forms = bar == std::string_view::npos ? std::string_view() : forms.substr(bar + 1);
         index.exact.emplace(keyOf(form, false), &book);
         auto [at, added] = index.plain.emplace(keyOf(form, true), &book);
         if (!added && at->second != &book) at->second = nullptr;
-      });
-    }
-    for (const BookInfo& book : kBooks) {
-      std::size_t shortest = std::size_t(-1);
-      forEachForm(book, [&](std::string_view written) {
-        const std::u32string form = decode(written);
-        if (form.size() < shortest && index.exact[keyOf(form, false)] == &book) {
-          shortest = form.size();
-          index.shortest[&book] = written;
-        }
-      });
+      }
     }
     return index;
   }();
