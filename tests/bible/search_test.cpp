@@ -16,6 +16,7 @@
 #include "bible/core/command_line.h"
 #include "bible/core/search_command.h"
 #include "bible_fixture.h"
+#include "platform/temp_folder.h"
 #include "platform/codepage.h"
 #include "platform/unicode.h"
 #include "viewer_run.h"
@@ -37,23 +38,11 @@ const std::vector<std::string> kSigns = {"", "", "", ",", ".", ";", ":", " –",
 // The books and their chapters; the first two of the Old Testament.
 const std::vector<std::pair<const char*, int>> kBooks = {{"Gen", 10}, {"Ps", 4}, {"Matt", 5}, {"John", 5}, {"Jude", 1}};
 
-// The modules made in a run, kept until its end (imp2vs takes a good second).
-struct MadeModules {
-  fs::path folder;
-  MadeModules() {
-    std::string pattern = (fs::temp_directory_path() / "tavra-search-modules-XXXXXX").string();
-    if (::mkdtemp(pattern.data())) folder = pattern;
-  }
-  ~MadeModules() {
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-  }
-};
-
-// A Bible of 16 verses a chapter, its words drawn by `seed`, made once a run.
-fs::path makeModule(unsigned seed, const char* version) {
-  static const MadeModules made;
-  const fs::path root = made.folder / std::to_string(seed);
+// A Bible of 16 verses a chapter, its words drawn by `seed`, made once a run (imp2vs takes
+// a good second).
+fs::path makeModule(unsigned seed) {
+  static const tavra::test::TempFolder made("tavra-search-modules");
+  const fs::path root = made.file(std::to_string(seed));
   if (fs::exists(root / "mods.d/hledani.conf")) return root;
   fs::create_directories(root / "modules/texts/rawtext/hledani");
   fs::create_directories(root / "mods.d");
@@ -72,8 +61,7 @@ fs::path makeModule(unsigned seed, const char* version) {
                               (root / "modules/texts/rawtext/hledani").string() + "/' -v KJV >/dev/null 2>&1";
   if (std::system(command.c_str()) != 0) return {};
   std::ofstream(root / "mods.d/hledani.conf") << "[" << kModule << "]\nDataPath=./modules/texts/rawtext/hledani/\n"
-                                              << "ModDrv=RawText\nEncoding=UTF-8\nLang=cs\nVersion=" << version
-                                              << "\nDescription=Bible k hledání\n";
+                                              << "ModDrv=RawText\nEncoding=UTF-8\nLang=cs\nVersion=1.0\n";
   return root;
 }
 
@@ -117,16 +105,15 @@ bool holds(const std::vector<std::string>& words, const Wanted& wanted) {
 
 struct ReadVerse {
   std::string book;  // OSIS
-  int testament = 1;
-  std::string reference;  // "Gn 1,2"
-  std::string line;       // "Gn 1,2<TAB>text" as --search prints it
+  bool oldTestament = false;
+  std::string line;  // "Gn 1,2<TAB>text" as --search prints it
   std::vector<std::string> words;
 };
 
 class BibleSearchTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    library_ = makeModule(1, "1.0");
+    library_ = makeModule(1);
     ASSERT_FALSE(library_.empty()) << "imp2vs (libsword-utils) did not make the test Bible";
     fs::copy(library_, home_.path() / "sword", fs::copy_options::recursive);
     open();
@@ -157,8 +144,7 @@ class BibleSearchTest : public ::testing::Test {
           const std::string reference = std::string(shortBookName(*book.book)) + " " + place;
           text = text.substr(place.size() + 1);
           const bool oldTestament = book.book->osis == kBooks[0].first || book.book->osis == kBooks[1].first;
-          read.push_back({std::string(book.book->osis), oldTestament ? 1 : 2, reference, reference + "\t" + text,
-                          readerWords(text)});
+          read.push_back({std::string(book.book->osis), oldTestament, reference + "\t" + text, readerWords(text)});
         }
       }
     }
@@ -170,8 +156,8 @@ class BibleSearchTest : public ::testing::Test {
     for (const ReadVerse& verse : verses) {
       const bool inScope = scope.kind == BibleScope::Whole ||
                            (scope.kind == BibleScope::Book && verse.book == scope.book->osis) ||
-                           (scope.kind == BibleScope::OldTestament && verse.testament == 1) ||
-                           (scope.kind == BibleScope::NewTestament && verse.testament == 2);
+                           (scope.kind == BibleScope::OldTestament && verse.oldTestament) ||
+                           (scope.kind == BibleScope::NewTestament && !verse.oldTestament);
       if (inScope && holds(verse.words, wanted)) lines += verse.line + "\n";
     }
     return lines;
@@ -295,7 +281,7 @@ TEST_F(BibleSearchTest, TheCommandLineSaysInCzechWhyNothingIsListed) {
 }
 
 TEST_F(BibleSearchTest, AModuleReplacedOrUpdatedIsSearchedAnew) {
-  const fs::path newer = makeModule(2, "1.0");
+  const fs::path newer = makeModule(2);
   ASSERT_FALSE(newer.empty());
   const fs::path folder = home_.path() / "sword";
   const struct {
