@@ -87,27 +87,35 @@ std::vector<std::string> lines(const std::string& text) {
 constexpr std::size_t kChecksumAt = 60;
 
 std::uint32_t checksum(std::string_view bytes) {
-  // Four independent lanes, so that the processor multiplies in parallel: it is read at
-  // every search in a new process.
-  std::uint64_t lanes[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull, 0x082EFA98EC4E6C89ull};
-  auto mix = [](std::uint64_t& lane, std::uint64_t word) {
-    lane = (lane ^ word) * 0x9E3779B97F4A7C15ull;
-    lane ^= lane >> 29;
+  // Fletcher's sums over 64-bit words, in four independent lanes that the processor adds side
+  // by side: every search in a new process reads the whole file. The second sum of each lane
+  // sees the order of the words too.
+  std::uint64_t sums[4] = {}, ordered[4] = {};
+  auto block = [&](const char* data) {
+    std::uint64_t words[4];
+    std::memcpy(words, data, sizeof words);
+    for (int lane = 0; lane < 4; ++lane) ordered[lane] += sums[lane] += words[lane];
   };
-  auto word = [&bytes](std::size_t at) {
-    unsigned char part[8];
-    std::memcpy(part, bytes.data() + at, 8);
-    if (at == kChecksumAt - 4) std::memset(part + 4, 0, 4);
-    std::uint64_t value = 0;
-    std::memcpy(&value, part, 8);
-    return value;
-  };
-  std::size_t at = 0;
-  for (; at + 32 <= bytes.size(); at += 32)
-    for (int lane = 0; lane < 4; ++lane) mix(lanes[lane], word(at + 8 * std::size_t(lane)));
-  for (; at < bytes.size(); ++at) mix(lanes[0], static_cast<unsigned char>(bytes[at]));
+  // The header's first 64 bytes, with the checksum's own place as 0, and whatever is shorter
+  // than a block at the end, padded with 0.
+  char head[64] = {};
+  std::memcpy(head, bytes.data(), std::min(bytes.size(), sizeof head));
+  std::memset(head + kChecksumAt, 0, 4);
+  block(head);
+  block(head + 32);
+  std::size_t at = sizeof head;
+  for (; at + 32 <= bytes.size(); at += 32) block(bytes.data() + at);
+  if (at < bytes.size()) {
+    char tail[32] = {};
+    std::memcpy(tail, bytes.data() + at, bytes.size() - at);
+    block(tail);
+  }
   std::uint64_t hash = bytes.size();
-  for (const std::uint64_t lane : lanes) mix(hash, lane);
+  for (int lane = 0; lane < 4; ++lane)
+    for (const std::uint64_t value : {sums[lane], ordered[lane]}) {
+      hash = (hash ^ value) * 0x9E3779B97F4A7C15ull;
+      hash ^= hash >> 29;
+    }
   return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
