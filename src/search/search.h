@@ -3,10 +3,12 @@
 // ($XDG_CACHE_HOME/tavra/, by default ~/.cache/tavra/), which the first search makes and a
 // search after any change of the corpus (its fingerprint) makes again. An index is written
 // whole under another name and then renamed, so that a reader never meets half of one, and
-// while one process makes it, another waits for it instead of making it too. A missing,
-// stale, damaged or locked index is made again; where it cannot be stored the answer still
-// comes from one made in memory, and where even that cannot be made, from reading the whole
-// text. Either way the answer is whole, and its notes say in Czech how it was come by.
+// while one process makes it, another waits for it instead of making it too. A stored index
+// is read whole and checked against its checksum, so a lock another program holds on it does
+// not stop the search; a missing, stale, cut short or damaged one is made again. Where it
+// cannot be stored the answer still comes from one made in memory, and where the cache folder
+// cannot be written at all, from reading the whole text. Either way the answer is whole, and
+// its notes say in Czech how it was come by.
 //
 // No toolkit. A search may run on a worker thread; the corpus it reads is then that
 // thread's alone.
