@@ -28,20 +28,11 @@ namespace {
 
 constexpr int kRuns = 15;
 
-fs::path makeFolder() {
-  std::string pattern = (fs::temp_directory_path() / "tavra-bible-startup-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    std::perror("bible_startup_bench: mkdtemp");
-    std::exit(EXIT_FAILURE);
-  }
-  return pattern;
-}
-
 }  // namespace
 
 int main() {
   startRatioFile();
-  const fs::path folder = makeFolder();
+  const fs::path folder = makeTempFolder("bible-startup");
   setenv("HOME", folder.c_str(), 1);
   setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
   unsetenv("SWORD_PATH");

@@ -40,12 +40,7 @@ const char* const kSampleDay = "1999-03-15";
 
 // The program folder as `make run` lays it out: the program beside the sample installation.
 fs::path makeProgramFolder() {
-  std::string pattern = (fs::temp_directory_path() / "tavra-startup-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    std::perror("startup_bench: mkdtemp");
-    std::exit(EXIT_FAILURE);
-  }
-  const fs::path folder = pattern;
+  const fs::path folder = makeTempFolder("startup");
   fs::copy_file(TAVRA_PROGRAM, folder / "tavra");
   fs::copy(TAVRA_SAMPLE_DATA, folder, fs::copy_options::recursive);
   return folder;

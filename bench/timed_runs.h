@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,6 +25,17 @@ struct Run {
   double wall = -1;  // ms from start to exit; negative when the program failed
   double cpu = 0;    // ms of processor time, user and system: what a busy machine does not inflate
 };
+
+// A fresh folder under the temporary folder, "tavra-<name>-…"; ends the program when none can
+// be made.
+inline std::filesystem::path makeTempFolder(const std::string& name) {
+  std::string pattern = (std::filesystem::temp_directory_path() / ("tavra-" + name + "-XXXXXX")).string();
+  if (!mkdtemp(pattern.data())) {
+    std::perror((name + ": mkdtemp").c_str());
+    std::exit(EXIT_FAILURE);
+  }
+  return pattern;
+}
 
 // Runs `args` in `folder` with its output discarded.
 inline Run runOnce(const std::filesystem::path& folder, const std::vector<std::string>& args) {

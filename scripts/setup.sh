@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libjpeg-dev libpng-dev libexpat1-dev libsqlite3-dev libarchive-dev
-  libsword-dev sword-text-kjv libsword-utils
+  libsword-dev sword-text-kjv libsword-utils diatheke
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev
   fonts-liberation fonts-dejavu-core fontconfig
   clang-14 libclang-rt-14-dev

@@ -21,6 +21,7 @@
 
 #include "bible/bible_window.h"
 #include "bible/core/command_line.h"
+#include "bible/core/search_command.h"
 #include "bible/install/install_command.h"
 #include "bible/install_dialog.h"
 #include "html/qt/viewer.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   }
   if (line.list) return listBibles(BibleLibrary(), std::cout, std::cerr);
   IniBibleSettings settings;
+  if (line.search) return searchCommand(BibleLibrary(), line, settings, std::cout, std::cerr);
   if (screenshot.empty() && (line.text || !hasDisplay()))
     return printPassage(BibleLibrary(), line, settings, std::cout, std::cerr);
 

@@ -95,20 +95,19 @@ std::string installedSharedFolder(const std::string& programFolder, const std::s
   return isFolder(shared) && entryExists(shared + marker) ? shared : "";
 }
 
-std::string userDataFolder() {
-  const char* dataHome = std::getenv("XDG_DATA_HOME");
+std::string xdgUserFolder(const char* variable, const char* fallback) {
+  const char* base = std::getenv(variable);
   // The base directory rules: a relative path is ignored.
-  if (dataHome && dataHome[0] == '/') return withSeparator(dataHome) + "tavra/";
+  if (base && base[0] == '/') return withSeparator(base) + "tavra/";
   const std::string home = userHomeFolder();
-  return home.empty() ? "" : home + ".local/share/tavra/";
+  return home.empty() ? "" : home + fallback + "tavra/";
 }
 
-std::string userConfigFolder() {
-  const char* configHome = std::getenv("XDG_CONFIG_HOME");
-  if (configHome && configHome[0] == '/') return withSeparator(configHome) + "tavra/";
-  const std::string home = userHomeFolder();
-  return home.empty() ? "" : home + ".config/tavra/";
-}
+std::string userDataFolder() { return xdgUserFolder("XDG_DATA_HOME", ".local/share/"); }
+
+std::string userConfigFolder() { return xdgUserFolder("XDG_CONFIG_HOME", ".config/"); }
+
+std::string userCacheFolder() { return xdgUserFolder("XDG_CACHE_HOME", ".cache/"); }
 
 bool makeUserFolders(const std::string& folder) { return !folder.empty() && makeFolders(folder); }
 

@@ -24,6 +24,10 @@ std::string installedSharedFolder(const std::string& programFolder, const std::s
 // else the account's home folder; "" when neither is known.
 std::string userHomeFolder();
 
+// `variable` (an XDG base folder such as XDG_CONFIG_HOME) + "tavra/" when it names an
+// absolute path, otherwise <home>/`fallback` + "tavra/"; "" when neither is known.
+std::string xdgUserFolder(const char* variable, const char* fallback);
+
 // $XDG_DATA_HOME/tavra/ when XDG_DATA_HOME is an absolute path, otherwise
 // <home>/.local/share/tavra/ (HOME, or the account's home folder); "" when neither is known.
 std::string userDataFolder();
@@ -31,6 +35,11 @@ std::string userDataFolder();
 // $XDG_CONFIG_HOME/tavra/ when XDG_CONFIG_HOME is an absolute path, otherwise
 // <home>/.config/tavra/; "" when neither is known. The user's own settings live there.
 std::string userConfigFolder();
+
+// $XDG_CACHE_HOME/tavra/ when XDG_CACHE_HOME is an absolute path, otherwise
+// <home>/.cache/tavra/; "" when neither is known. What the program can make again from
+// other files (the search indexes) lives there.
+std::string userCacheFolder();
 
 // Creates `folder` and its missing parents, each new one for the user alone; false when a
 // part cannot be made.

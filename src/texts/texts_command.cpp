@@ -6,6 +6,7 @@
 #include "app/core/day_document.h"
 #include "app/core/readings.h"
 #include "platform/ini_file.h"
+#include "texts/search_command.h"
 #include "texts/watchword_xml.h"
 #include "texts/year_files.h"
 #include "texts/year_import.h"
@@ -19,7 +20,8 @@ constexpr const char* kUsage =
     "  tavra-texts import TABULKA|SOUBOR.xml [--year ROK] [--out SLOŽKA]\n"
     "  tavra-texts check SOUBOR [--year ROK]\n"
     "  tavra-texts export SOUBOR [--year ROK] > TABULKA\n"
-    "  tavra-texts export SOUBOR [--year ROK] --xml > SOUBOR.xml\n";
+    "  tavra-texts export SOUBOR [--year ROK] --xml > SOUBOR.xml\n"
+    "  tavra-texts search SLOVA [--folder SLOŽKA]\n";
 
 struct Options {
   std::string command;
@@ -159,6 +161,7 @@ int exportFile(const Options& options, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int runTextsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args[0] == "search") return runSearchCommand(args, out, err);
   Options options;
   if (!parseOptions(args, options, err)) return 2;
   if (options.command == "import") return importYear(options, out, err);

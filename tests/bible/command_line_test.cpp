@@ -14,20 +14,12 @@
 #include "bible/core/command_line.h"
 #include "bible_fixture.h"
 #include "common/hang_watchdog.h"
-#include "common/program_run.h"
+#include "viewer_run.h"
 
 using namespace tavra::bible;
 using namespace tavra::bible::test;
 
 namespace {
-
-using ViewerRun = tavra::testing::ProgramRun;
-
-// Bible.exe with `arguments` as they are, bytes not text, without a display; given 30 s.
-ViewerRun runViewer(const std::vector<std::string>& arguments) {
-  ScopedVariable offscreen("QT_QPA_PLATFORM", "offscreen");
-  return tavra::testing::runProgram(TAVRA_BIBLE_VIEWER, arguments);
-}
 
 class CommandLineRun : public ::testing::Test {
  protected:

@@ -80,14 +80,25 @@ TEST_F(InstalledTree, TheLayoutDecidesWhetherTheProgramIsInstalled) {
   EXPECT_EQ(installedSharedFolder(program_, "../../share/tavra", "Cteni.js"), "");
 }
 
-TEST_F(InstalledTree, TheUsersFolderFollowsTheBaseDirectoryRules) {
+TEST_F(InstalledTree, TheUsersFoldersFollowTheBaseDirectoryRules) {
+  const struct {
+    const char* variable;
+    std::string (*folder)();
+    const char* underHome;
+  } kinds[] = {{"XDG_DATA_HOME", userDataFolder, "/home/jana/.local/share/tavra/"},
+               {"XDG_CACHE_HOME", userCacheFolder, "/home/jana/.cache/tavra/"}};
   ::setenv("HOME", "/home/jana", 1);
-  ::setenv("XDG_DATA_HOME", "/data/jana/", 1);
-  EXPECT_EQ(userDataFolder(), "/data/jana/tavra/");
-  ::setenv("XDG_DATA_HOME", "relative/data", 1);
-  EXPECT_EQ(userDataFolder(), "/home/jana/.local/share/tavra/");
-  ::unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(userDataFolder(), "/home/jana/.local/share/tavra/");
+  for (const auto& kind : kinds) {
+    const char* old = std::getenv(kind.variable);
+    const std::string saved = old ? old : "";
+    ::setenv(kind.variable, "/data/jana/", 1);
+    EXPECT_EQ(kind.folder(), "/data/jana/tavra/") << kind.variable;
+    ::setenv(kind.variable, "relative/data", 1);
+    EXPECT_EQ(kind.folder(), kind.underHome) << kind.variable;
+    ::unsetenv(kind.variable);
+    EXPECT_EQ(kind.folder(), kind.underHome) << kind.variable;
+    restore(kind.variable, saved);
+  }
 }
 
 TEST_F(InstalledTree, PreparingLinksWhatTheUserLacksAndKeepsTheUsersOwnFiles) {

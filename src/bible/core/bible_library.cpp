@@ -8,8 +8,11 @@
 #include <versekey.h>
 #include <versificationmgr.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
 
 #include "bible/core/module_folders.h"
@@ -201,6 +204,45 @@ bool BibleLibrary::stepChapter(const BibleInfo& bible, const BookInfo*& book, in
   book = nextBook;
   chapter = next;
   return true;
+}
+
+std::vector<BookOfBible> BibleLibrary::books(const BibleInfo& bible) const {
+  std::vector<BookOfBible> books;
+  sword::SWModule* module = impl_->module(bible);
+  if (!module) return books;
+  Impl::Keyed keyed = impl_->keyOf(*module);
+  if (!keyed.system) return books;
+  const int oldTestament = keyed.system->getBMAX()[0];
+  for (int number = 1; number <= keyed.system->getBookCount(); ++number) {
+    const sword::VersificationMgr::Book& info = *keyed.system->getBook(number - 1);
+    if (const BookInfo* book = bookByOsis(info.getOSISName()))
+      books.push_back({book, number <= oldTestament ? 1 : 2, info.getChapterMax()});
+  }
+  return books;
+}
+
+ModuleStamp BibleLibrary::stamp(const BibleInfo& bible) const {
+  ModuleStamp stamp;
+  sword::SWModule* module = impl_->module(bible);
+  if (!module) return stamp;
+  for (const auto& [key, value] : module->getConfig())
+    stamp.state += std::string(key.c_str()) + "=" + value.c_str() + "\n";
+  stamp.place = asUtf8(module->getConfigEntry("AbsoluteDataPath"));
+  // The data path of a Bible is its folder; of other kinds of module, the start of its files' names.
+  std::filesystem::path folder = stamp.place, start;
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) start = folder.filename(), folder = folder.parent_path();
+  std::vector<std::string> files;
+  for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
+    const std::string name = entry->path().filename().string();
+    struct stat file;
+    if (!name.starts_with(start.string()) || ::stat(entry->path().c_str(), &file) != 0) continue;
+    files.push_back(name + " " + std::to_string(file.st_size) + " " + std::to_string(file.st_ino) + " " +
+                    std::to_string(file.st_mtim.tv_sec) + "." + std::to_string(file.st_mtim.tv_nsec));
+  }
+  std::sort(files.begin(), files.end());
+  for (const std::string& file : files) stamp.state += file + "\n";
+  return stamp;
 }
 
 bool isCzech(std::string_view language) {

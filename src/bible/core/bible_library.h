@@ -40,6 +40,21 @@ struct Passage {
   std::vector<Verse> verses;
 };
 
+// A book as one Bible has it.
+struct BookOfBible {
+  const BookInfo* book = nullptr;
+  int testament = 1;  // 1 the Old Testament (with the deuterocanonical books), 2 the New
+  int chapters = 0;
+};
+
+// What tells a module's text from any other: where its files lie, and what changes when
+// the module is replaced or updated: its configuration (its version among it) and the
+// names, sizes and times of its files.
+struct ModuleStamp {
+  std::string place;
+  std::string state;
+};
+
 // More verses than this in one passage are refused, so that no reference holds the whole
 // Bible in memory (the Psalms have 2461 verses).
 inline constexpr std::size_t MaxPassageVerses = 5000;
@@ -79,6 +94,11 @@ class BibleLibrary {
   // Moves `book` and `chapter` `step` chapters on (+1 or -1) in the Bible's order of books;
   // false, leaving them, at either end.
   bool stepChapter(const BibleInfo& bible, const BookInfo*& book, int& chapter, int step) const;
+
+  // The books of the Bible's versification that the book table knows, in the Bible's order.
+  std::vector<BookOfBible> books(const BibleInfo& bible) const;
+
+  ModuleStamp stamp(const BibleInfo& bible) const;
 
  private:
   struct Impl;

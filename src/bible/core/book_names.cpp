@@ -152,6 +152,7 @@ struct Index {
   std::map<std::string, const BookInfo*, std::less<>> exact;
   std::map<std::string, const BookInfo*, std::less<>> plain;  // null: two books share it
   std::map<std::string, const BookInfo*, std::less<>> osis;
+  std::map<const BookInfo*, std::string_view> shortest;
 };
 
 const Index& index() {
@@ -160,9 +161,11 @@ const Index& index() {
     for (const BookInfo& book : kBooks) {
       index.osis[std::string(book.osis)] = &book;
       std::string_view forms = book.forms;
+      std::size_t shortest = std::size_t(-1);
       while (!forms.empty()) {
         const std::size_t bar = forms.find('|');
         const std::u32string form = utf8ToUtf32(forms.substr(0, bar));
+        if (form.size() < shortest) shortest = form.size(), index.shortest[&book] = forms.substr(0, bar);
         forms = bar == std::string_view::npos ? std::string_view() : forms.substr(bar + 1);
         index.exact.emplace(keyOf(form, false), &book);
         auto [at, added] = index.plain.emplace(keyOf(form, true), &book);
@@ -184,6 +187,12 @@ const BookInfo* findBook(std::string_view written) {
   if (auto at = books.exact.find(keyOf(text, false)); at != books.exact.end()) return at->second;
   if (auto at = books.plain.find(keyOf(text, true)); at != books.plain.end()) return at->second;
   return nullptr;
+}
+
+std::string_view shortBookName(const BookInfo& book) {
+  const Index& books = index();
+  auto at = books.shortest.find(&book);
+  return at == books.shortest.end() ? book.czechName : at->second;
 }
 
 const BookInfo* bookByOsis(std::string_view osis) {

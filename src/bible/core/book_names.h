@@ -27,6 +27,10 @@ const std::vector<BookInfo>& allBooks();
 // leaves no doubt ("Zalm", "Rim").
 const BookInfo* findBook(std::string_view written);
 
+// The book's shortest written form: "Gn", "Ž", "J", "1K", the short notation of the readings
+// index, which findBook reads back as this book (the forms of two books never meet).
+std::string_view shortBookName(const BookInfo& book);
+
 // The book of an OSIS name, or nullptr.
 const BookInfo* bookByOsis(std::string_view osis);
 

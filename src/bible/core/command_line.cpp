@@ -30,6 +30,8 @@ const char* const Usage =
     "  Bible.exe --install JMÉNO [--from ZDROJ] [--yes]\n"
     "                                           nainstaluje Bibli do ~/.sword a přečte ji\n"
     "  Bible.exe --remove JMÉNO                 odebere Bibli z ~/.sword\n"
+    "  Bible.exe [--module JMÉNO] --search SLOVA… [--scope ot|nt|KNIHA]\n"
+    "                                           vypíše verše, v nichž stojí všechna slova\n"
     "  Bible.exe --print ODKAZ…                 vypíše odkaz, jak přišel\n"
     "  Bible.exe --help | --version\n"
     "\n"
@@ -71,6 +73,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
       line.list = true;
     } else if (!words && arg == "--text") {
       line.text = words = true;
+    } else if (!words && arg == "--search") {
+      line.search = true;
+    } else if (!words && arg == "--scope") {
+      line.scope = valueAfter(arguments, i, "Za volbou --scope chybí rozsah: ot, nt nebo kniha.", line.problem);
     } else if (!words && arg == "--module") {
       line.module = valueAfter(arguments, i, "Za volbou --module chybí jméno Bible.", line.problem);
     } else if (!words && arg.starts_with("--")) {
@@ -88,6 +94,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     line.problem = "Za volbami instalace nemá stát odkaz („" + line.reference + "“).";
   else if (!line.from.empty() && !line.available && line.install.empty())
     line.problem = "Volba --from patří k volbě --available nebo --install.";
+  else if (!line.search && !line.scope.empty())
+    line.problem = "Volba --scope patří k --search.";
+  else if (line.search && line.reference.empty())
+    line.problem = "Za volbou --search chybí, co se má hledat.";
   return line;
 }
 

@@ -9,6 +9,7 @@
 //   Bible.exe --available [--from SOURCE] [--yes]    the Bibles a source offers
 //   Bible.exe --install NAME [--from SOURCE] [--yes] a Bible installed into ~/.sword
 //   Bible.exe --remove NAME                          a Bible removed from ~/.sword
+//   Bible.exe --search QUERY... [--module NAME] [--scope ot|nt|BOOK]   the verses found
 //   Bible.exe --help | --version
 //
 // SOURCE is a folder or a repository's address; without it the default source of
@@ -36,6 +37,8 @@ struct CommandLine {
   std::string remove;     // the Bible to remove, "" for none
   std::string from;       // the source to install from, "" for the default
   bool yes = false;       // the consent to the network use, for this run
+  bool search = false;    // the words are the query (bible/core/search_command.h)
+  std::string scope;      // --scope, as given
   std::string module;     // as given, "" for the chosen Bible
   std::string reference;  // UTF-8, the words after the options joined by blanks
   std::string problem;    // Czech, when the options themselves are wrong
