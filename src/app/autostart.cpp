@@ -1,15 +1,16 @@
 #include "app/autostart.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+
+#include <sys/stat.h>
+
+#include "platform/file_system.h"
+#include "platform/unicode.h"
+#include "platform/user_folder.h"
 
 namespace tavra {
 
 namespace {
-
-QString entryPath() { return QString::fromStdString(autostartEntryPath()); }
 
 // A quoted argument of an Exec line: the characters that keep their meaning inside double
 // quotes take a backslash, a percent sign is doubled (it starts a field code); then the
@@ -27,15 +28,27 @@ std::string quotedExecArgument(const std::string& argument) {
   return value;
 }
 
+// A control character cannot stand in a desktop entry, and a path that is not UTF-8
+// would not survive the reading of one.
+bool writableInEntry(const std::string& program) {
+  return utf16ToUtf8(utf8ToUtf16(program)) == program &&
+         std::none_of(program.begin(), program.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+std::string folderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
+
 }  // namespace
 
 std::string autostartEntryPath() {
-  QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-  if (config.isEmpty() || !QDir::isAbsolutePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
-  return (config + QStringLiteral("/autostart/tavra.desktop")).toStdString();
+  const std::string config = configHomeFolder();
+  return config.empty() ? "" : config + "autostart/tavra.desktop";
 }
 
-bool autostartEntryExists() { return QFileInfo(entryPath()).isFile(); }
+bool autostartEntryExists() {
+  struct stat st;
+  const std::string path = autostartEntryPath();
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
 
 std::string autostartEntryText(const std::string& program) {
   return "[Desktop Entry]\n"
@@ -50,32 +63,30 @@ std::string autostartEntryText(const std::string& program) {
 }
 
 std::string writeAutostartEntry(const std::string& program) {
-  const QString programPath = QString::fromStdString(program);
-  // A control character cannot stand in a desktop entry, and a path that is not UTF-8
-  // would not survive the reading of one.
-  if (programPath.toStdString() != program ||
-      std::any_of(program.begin(), program.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-    return "Cestu k programu nelze zapsat do položky spouštění: " + program;
-  const QString path = entryPath();
-  const QFileInfo info(path);
-  if (!QDir().mkpath(info.absolutePath()))
-    return "Nelze vytvořit složku " + info.absolutePath().toStdString() + ".";
-  if (info.exists() && !info.isFile())
-    return "Místo souboru " + path.toStdString() + " je něco jiného; položku spouštění nelze zapsat.";
-  QSaveFile file(path);
-  const std::string text = autostartEntryText(program);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-      !file.commit())
-    return "Nelze zapsat soubor " + path.toStdString() + ": " + file.errorString().toStdString();
+  if (!writableInEntry(program)) return "Cestu k programu nelze zapsat do položky spouštění: " + program;
+  const std::string path = autostartEntryPath();
+  if (path.empty()) return "Nelze zjistit domovskou složku uživatele pro položku spouštění.";
+  if (!makeUserFolders(folderOf(path))) return "Nelze vytvořit složku " + folderOf(path) + ".";
+  // A link there is replaced by the entry, never written through; anything else but a
+  // file is left alone.
+  struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+    return "Místo souboru " + path + " je něco jiného; položku spouštění nelze zapsat.";
+  try {
+    writeFileAtomically(path, autostartEntryText(program));
+  } catch (const InOutError& e) {
+    return "Nelze zapsat soubor " + path + ": " + e.what();
+  }
   return {};
 }
 
 std::string removeAutostartEntry() {
-  const QString path = entryPath();
-  const QFileInfo info(path);
-  if (!info.exists() && !info.isSymLink()) return {};
-  if (info.isDir()) return "Místo souboru " + path.toStdString() + " je složka; položku spouštění nelze odebrat.";
-  if (!QFile::remove(path)) return "Nelze odstranit soubor " + path.toStdString() + ".";
+  const std::string path = autostartEntryPath();
+  struct stat st;
+  // A link is removed itself, also one whose target has gone.
+  if (path.empty() || ::lstat(path.c_str(), &st) != 0) return {};
+  if (S_ISDIR(st.st_mode)) return "Místo souboru " + path + " je složka; položku spouštění nelze odebrat.";
+  if (!deleteFile(path)) return "Nelze odstranit soubor " + path + ".";
   return {};
 }
 

@@ -103,11 +103,16 @@ std::string userDataFolder() {
   return home.empty() ? "" : withSeparator(home) + ".local/share/tavra/";
 }
 
-std::string userConfigFolder() {
+std::string configHomeFolder() {
   const char* configHome = std::getenv("XDG_CONFIG_HOME");
-  if (configHome && configHome[0] == '/') return withSeparator(configHome) + "tavra/";
+  if (configHome && configHome[0] == '/') return withSeparator(configHome);
   const std::string home = homeFolder();
-  return home.empty() ? "" : withSeparator(home) + ".config/tavra/";
+  return home.empty() ? "" : withSeparator(home) + ".config/";
+}
+
+std::string userConfigFolder() {
+  const std::string base = configHomeFolder();
+  return base.empty() ? "" : base + "tavra/";
 }
 
 bool makeUserFolders(const std::string& folder) { return !folder.empty() && makeFolders(folder); }

@@ -24,8 +24,11 @@ std::string installedSharedFolder(const std::string& programFolder, const std::s
 // <home>/.local/share/tavra/ (HOME, or the account's home folder); "" when neither is known.
 std::string userDataFolder();
 
-// $XDG_CONFIG_HOME/tavra/ when XDG_CONFIG_HOME is an absolute path, otherwise
-// <home>/.config/tavra/; "" when neither is known. The user's own settings live there.
+// $XDG_CONFIG_HOME/ when XDG_CONFIG_HOME is an absolute path, otherwise <home>/.config/;
+// "" when neither is known. The desktop's settings for the user (its autostart folder) live there.
+std::string configHomeFolder();
+
+// configHomeFolder() + "tavra/", or "": the user's own settings of Tavra live there.
 std::string userConfigFolder();
 
 // Creates `folder` and its missing parents, each new one for the user alone; false when a
