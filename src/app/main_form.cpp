@@ -20,7 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/autostart.h"
+#include "app/core/autostart.h"
 #include "app/core/date_cursor.h"
 #include "app/core/day_document.h"
 #include "app/core/day_state.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/autostart.h"
+#include "app/core/autostart.h"
 #include "autostart_entry.h"
 
 namespace tavra::test {

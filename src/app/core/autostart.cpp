@@ -1,4 +1,4 @@
-#include "app/autostart.h"
+#include "app/core/autostart.h"
 
 #include <algorithm>
 
