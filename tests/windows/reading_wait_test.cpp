@@ -167,5 +167,35 @@ TEST(RunningWait, AProgramWithoutAnEndNotifierIsPolled) {
   EXPECT_EQ(child.exitStatus(), 7);
 }
 
+// The desktop hides a minimised window: the wait goes on to the program's end. A window
+// destroyed meanwhile (here one never shown, which no hide announces) ends it at once.
+TEST(RunningWait, AMinimisedWindowKeepsTheWaitAndADestroyedOneEndsIt) {
+  for (bool destroy : {false, true}) {
+    SCOPED_TRACE(destroy ? "destroyed" : "minimised");
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      ::usleep(900 * 1000);
+      ::_exit(0);
+    }
+    ChildProcess child(pid, -1);
+    auto window = std::make_unique<QWidget>();
+    if (!destroy) {
+      window->show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QTimer::singleShot(200, [&] {
+      if (destroy)
+        window.reset();
+      else
+        window->showMinimized();
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_EQ(waitRunningEvents(child, window.get()), !destroy);
+    EXPECT_EQ(elapsed.elapsed() < 700, destroy);
+  }
+}
+
 }  // namespace
 }  // namespace tavra
