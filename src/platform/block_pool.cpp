@@ -20,11 +20,15 @@ namespace tavra {
 
 namespace {
 
+// A free block is poisoned past its link: the leak checker follows no pointer kept in
+// poisoned memory, and the free blocks are reachable through the links alone.
 #ifdef TAVRA_BLOCK_POOL_ASAN
 constexpr bool kSanitized = true;
-void poison(void* block, std::size_t size) { ASAN_POISON_MEMORY_REGION(block, size); }
-void unpoison(void* block, std::size_t size) { ASAN_UNPOISON_MEMORY_REGION(block, size); }
-bool poisoned(void* block) { return __asan_address_is_poisoned(block) != 0; }
+static_assert(pooledBlockSize(1) > sizeof(void*), "every free block has bytes past its link to poison");
+std::byte* pastLink(void* block) { return static_cast<std::byte*>(block) + sizeof(void*); }
+void poison(void* block, std::size_t size) { ASAN_POISON_MEMORY_REGION(pastLink(block), size - sizeof(void*)); }
+void unpoison(void* block, std::size_t size) { ASAN_UNPOISON_MEMORY_REGION(pastLink(block), size - sizeof(void*)); }
+bool poisoned(void* block) { return __asan_address_is_poisoned(pastLink(block)) != 0; }
 #else
 constexpr bool kSanitized = false;
 void poison(void*, std::size_t) {}
