@@ -3,9 +3,9 @@
 
 Starts the program from a portable folder (as scripts/run.sh lays it out) on the display
 it is given, opens the help window "O programu" through its menu, and prints what a screen
-reader finds: the names of the main window's controls, the help document's words and its
-links, and whether pressing a link follows it. Run under a display and a session bus with
-accessibility on, for example:
+reader finds: the names of the main window's controls, the time the clock tells, the help
+document's words and its links, and whether pressing a link follows it. Run under a display
+and a session bus with accessibility on, for example:
 
     dbus-run-session -- bash -c 'xvfb-run -a /usr/bin/python3 scripts/atspi_check.py build/tavra'
 
@@ -87,6 +87,20 @@ def main():
         for role in ("date editor", "spin button", "label", "text"):
             for node in find_all(app, lambda n, r=role: n.getRoleName() == r):
                 print(f"{role}: {node.name!r}")
+
+        # The clock is named for what it is; its time reaches a screen reader as the
+        # description, and follows the time shown.
+        clocks = find_all(app, lambda n: n.getRoleName() == "label" and n.name == "Hodiny")
+        if not clocks:
+            failures.append("no label Hodiny")
+        else:
+            first = wait_for(lambda: clocks[0].description)
+            later = wait_for(lambda: clocks[0].description if clocks[0].description != first else None, 5)
+            print(f"clock: {clocks[0].name!r}, described as {first!r}, then {later!r}")
+            if not first or not any(c.isdigit() for c in first):
+                failures.append("the clock does not tell its time")
+            elif not later:
+                failures.append("the clock's time is not kept current")
 
         items = wait_for(lambda: [n for n in find_all(app, lambda n: n.getRoleName() == "menu item")
                                   if n.name.replace("&", "") == "O programu"])

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev
   libjpeg-dev libpng-dev libexpat1-dev libsqlite3-dev libarchive-dev
   libsword-dev sword-text-kjv libsword-utils diatheke
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev liblitehtml-dev

@@ -23,7 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/autostart.h"
+#include "app/core/autostart.h"
 #include "app/core/date_cursor.h"
 #include "app/core/day_document.h"
 #include "app/core/day_state.h"
@@ -666,7 +666,11 @@ void TMainForm::Konec2Click() {
   close();
 }
 
-void TMainForm::Timer1Timer() { Panel1->setText(fromBytes(longTimeText(timeNow()))); }
+void TMainForm::Timer1Timer() {
+  Panel1->setText(fromBytes(longTimeText(timeNow())));
+  // Its name says what it is; screen readers hear the time as its description.
+  Panel1->setAccessibleDescription(Panel1->text());
+}
 
 void TMainForm::FollowToday() {
   if (todayWatch_.follow(dateCursor(), heldToday())) FormShow();

@@ -3,8 +3,10 @@
 // all together: the general allocator sorted every such block into its bins and merged it
 // with its neighbours again, which took longer than making the object. Freed blocks wait
 // for the next object; the process keeps what its largest document needed. Under the
-// address sanitizer every block is an allocation of its own, so that misuse is still seen.
+// address sanitizer every new block is an allocation of its own, so that an overrun or a
+// leak is still seen, and a freed block stays poisoned until it is given out again.
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <mutex>
@@ -12,27 +14,48 @@
 
 namespace tavra {
 
-class BlockPool {
- public:
-  explicit BlockPool(std::size_t blockSize);
-  BlockPool(const BlockPool&) = delete;
-  BlockPool& operator=(const BlockPool&) = delete;
+inline constexpr std::size_t kBlockPoolSlabBytes = 64 * 1024;
 
-  std::size_t blockSize() const { return blockSize_; }
+// What a block of `size` bytes takes in a pool: room for the link of the free list,
+// rounded up to the strictest alignment.
+constexpr std::size_t pooledBlockSize(std::size_t size) {
+  constexpr std::size_t alignment = alignof(std::max_align_t);
+  return (std::max(size, sizeof(void*)) + alignment - 1) / alignment * alignment;
+}
+
+// The work of a pool whose block size BlockPool has checked.
+class BlockPoolBase {
+ public:
+  BlockPoolBase(const BlockPoolBase&) = delete;
+  BlockPoolBase& operator=(const BlockPoolBase&) = delete;
+
   void* allocate();
   void release(void* block) noexcept;
+
+ protected:
+  explicit BlockPoolBase(std::size_t blockSize) : blockSize_(blockSize) {}
+  ~BlockPoolBase();
 
  private:
   struct FreeBlock {
     FreeBlock* next;
   };
-  static constexpr std::size_t SlabBytes = 64 * 1024;
 
   const std::size_t blockSize_;
   std::mutex mutex_;
   FreeBlock* free_ = nullptr;
   std::vector<std::unique_ptr<std::byte[]>> slabs_;
-  std::size_t usedInSlab_ = SlabBytes;
+  std::size_t usedInSlab_ = kBlockPoolSlabBytes;
+};
+
+// Blocks of `Size` bytes, carved from slabs of 64 KiB: a size that a slab cannot hold
+// does not compile.
+template <std::size_t Size>
+  requires(pooledBlockSize(Size) <= kBlockPoolSlabBytes)
+class BlockPool : public BlockPoolBase {
+ public:
+  static constexpr std::size_t blockSize = pooledBlockSize(Size);
+  BlockPool() : BlockPoolBase(blockSize) {}
 };
 
 // A base that gives class T its blocks from a pool of its size; a derived class of another
@@ -50,9 +73,9 @@ class PooledAllocation {
 
  private:
   // Never destroyed: objects held by others of static lifetime may outlive any order of
-  // destruction.
-  static BlockPool& pool() {
-    static BlockPool& blocks = *new BlockPool(sizeof(T));
+  // destruction. (Its type is named inside: T is not complete where it derives from this.)
+  static auto& pool() {
+    static BlockPool<sizeof(T)>& blocks = *new BlockPool<sizeof(T)>;
     return blocks;
   }
 };

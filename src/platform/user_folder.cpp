@@ -95,19 +95,27 @@ std::string installedSharedFolder(const std::string& programFolder, const std::s
   return isFolder(shared) && entryExists(shared + marker) ? shared : "";
 }
 
-std::string xdgUserFolder(const char* variable, const char* fallback) {
+std::string xdgBaseFolder(const char* variable, const char* fallback) {
   const char* base = std::getenv(variable);
   // The base directory rules: a relative path is ignored.
-  if (base && base[0] == '/') return withSeparator(base) + "tavra/";
+  if (base && base[0] == '/') return withSeparator(base);
   const std::string home = userHomeFolder();
-  return home.empty() ? "" : home + fallback + "tavra/";
+  return home.empty() ? "" : home + fallback;
 }
 
-std::string userDataFolder() { return xdgUserFolder("XDG_DATA_HOME", ".local/share/"); }
+namespace {
 
-std::string userConfigFolder() { return xdgUserFolder("XDG_CONFIG_HOME", ".config/"); }
+std::string tavraFolderIn(const std::string& base) { return base.empty() ? "" : base + "tavra/"; }
 
-std::string userCacheFolder() { return xdgUserFolder("XDG_CACHE_HOME", ".cache/"); }
+}  // namespace
+
+std::string configHomeFolder() { return xdgBaseFolder("XDG_CONFIG_HOME", ".config/"); }
+
+std::string userDataFolder() { return tavraFolderIn(xdgBaseFolder("XDG_DATA_HOME", ".local/share/")); }
+
+std::string userConfigFolder() { return tavraFolderIn(configHomeFolder()); }
+
+std::string userCacheFolder() { return tavraFolderIn(xdgBaseFolder("XDG_CACHE_HOME", ".cache/")); }
 
 bool makeUserFolders(const std::string& folder) { return !folder.empty() && makeFolders(folder); }
 

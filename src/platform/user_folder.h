@@ -24,16 +24,19 @@ std::string installedSharedFolder(const std::string& programFolder, const std::s
 // else the account's home folder; "" when neither is known.
 std::string userHomeFolder();
 
-// `variable` (an XDG base folder such as XDG_CONFIG_HOME) + "tavra/" when it names an
-// absolute path, otherwise <home>/`fallback` + "tavra/"; "" when neither is known.
-std::string xdgUserFolder(const char* variable, const char* fallback);
+// The XDG base folder `variable` names (XDG_CONFIG_HOME, ...), with its trailing separator,
+// when it is an absolute path; otherwise <home>/`fallback` ("" when no home is known).
+std::string xdgBaseFolder(const char* variable, const char* fallback);
 
 // $XDG_DATA_HOME/tavra/ when XDG_DATA_HOME is an absolute path, otherwise
 // <home>/.local/share/tavra/ (HOME, or the account's home folder); "" when neither is known.
 std::string userDataFolder();
 
-// $XDG_CONFIG_HOME/tavra/ when XDG_CONFIG_HOME is an absolute path, otherwise
-// <home>/.config/tavra/; "" when neither is known. The user's own settings live there.
+// $XDG_CONFIG_HOME/ when XDG_CONFIG_HOME is an absolute path, otherwise <home>/.config/;
+// "" when neither is known. The desktop's settings for the user (its autostart folder) live there.
+std::string configHomeFolder();
+
+// configHomeFolder() + "tavra/", or "": the user's own settings of Tavra live there.
 std::string userConfigFolder();
 
 // $XDG_CACHE_HOME/tavra/ when XDG_CACHE_HOME is an absolute path, otherwise

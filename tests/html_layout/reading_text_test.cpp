@@ -105,5 +105,27 @@ TEST(ReadingText, StopsAreTheLinksAndControlsInReadingOrder) {
   EXPECT_EQ(reading.Stops[4].Control, parsed.doc.FormControls[2]);
 }
 
+// Links to one target are one link only where they are one run of text: not in two blocks
+// (also where the second's link starts at the character the first's ended at), not in two
+// cells, not with text between.
+TEST(ReadingText, LinksToOneTargetInAdjacentBlocksAreKeptApart) {
+  const struct {
+    const char* html;
+    std::vector<std::string> links;
+  } cases[] = {
+      {"<p><a href=x.htm>ab</a></p><p>cd<a href=x.htm>ef</a></p>", {"ab", "ef"}},
+      {"<p><a href=x.htm>ab</a></p><p><a href=x.htm>cd</a></p>", {"ab", "cd"}},
+      {"<table><tr><td><a href=x.htm>ab</a><td>cd<a href=x.htm>ef</a></table>", {"ab", "ef"}},
+      {"<p><a href=x.htm>ab</a> <a href=x.htm>cd</a></p>", {"ab", "cd"}},
+  };
+  for (const auto& c : cases) {
+    Laid laid(c.html);
+    std::vector<std::string> links;
+    for (const ReadingLink& link : laid.reading.Links) links.push_back(utf16ToUtf8(laid.reading.LinkText(link)));
+    EXPECT_EQ(links, c.links) << c.html;
+    EXPECT_EQ(laid.reading.Stops.size(), c.links.size()) << c.html;
+  }
+}
+
 }  // namespace
 }  // namespace tavra::test

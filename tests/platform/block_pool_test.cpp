@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -9,6 +10,12 @@
 using namespace tavra;
 
 namespace {
+
+// A size that a slab cannot hold has no pool: asking for one does not compile.
+template <std::size_t Size>
+concept Poolable = requires { typename BlockPool<Size>; };
+static_assert(Poolable<kBlockPoolSlabBytes>);
+static_assert(!Poolable<kBlockPoolSlabBytes + 1>);
 
 // Every block filled to its last byte with its own mark; any overlap or short block spoils one.
 void fill(const std::vector<void*>& blocks, std::size_t size) {
@@ -22,21 +29,45 @@ bool intact(const std::vector<void*>& blocks, std::size_t size) {
   return true;
 }
 
+template <std::size_t Size>
+void checkBlocksNeverOverlap() {
+  SCOPED_TRACE(Size);
+  BlockPool<Size> pool;
+  std::vector<void*> blocks;
+  // More than two slabs of each.
+  for (std::size_t i = 0; i < 2 * kBlockPoolSlabBytes / pool.blockSize + 3; ++i) blocks.push_back(pool.allocate());
+  for (void* block : blocks) EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % alignof(std::max_align_t), 0u);
+  fill(blocks, Size);
+  EXPECT_TRUE(intact(blocks, Size));
+
+  for (std::size_t i = 0; i < blocks.size(); i += 2) pool.release(blocks[i]);
+  for (std::size_t i = 0; i < blocks.size(); i += 2) blocks[i] = pool.allocate();
+  fill(blocks, Size);
+  EXPECT_TRUE(intact(blocks, Size)) << "after reuse";
+  for (void* block : blocks) pool.release(block);
+}
+
 }  // namespace
 
 TEST(BlockPool, BlocksAcrossSlabsAndReusedOnesNeverOverlap) {
-  for (std::size_t size : {1u, 8u, 24u, 232u, 5000u}) {
-    BlockPool pool(size);
-    std::vector<void*> blocks;
-    for (int i = 0; i < 700; ++i) blocks.push_back(pool.allocate());  // more than one slab of each
-    for (void* block : blocks) EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % alignof(std::max_align_t), 0u);
-    fill(blocks, size);
-    EXPECT_TRUE(intact(blocks, size)) << size;
+  checkBlocksNeverOverlap<1>();
+  checkBlocksNeverOverlap<8>();
+  checkBlocksNeverOverlap<24>();
+  checkBlocksNeverOverlap<232>();
+  checkBlocksNeverOverlap<5000>();
+  checkBlocksNeverOverlap<kBlockPoolSlabBytes>();
+}
 
-    for (std::size_t i = 0; i < blocks.size(); i += 2) pool.release(blocks[i]);
-    for (std::size_t i = 0; i < blocks.size(); i += 2) blocks[i] = pool.allocate();
-    fill(blocks, size);
-    EXPECT_TRUE(intact(blocks, size)) << size << " after reuse";
-    for (void* block : blocks) pool.release(block);
-  }
+// A document freed and made again takes the blocks of the last one, not new memory.
+TEST(BlockPool, FreedBlocksAreGivenOutAgain) {
+  BlockPool<232> pool;
+  std::vector<void*> first(600);
+  for (void*& block : first) block = pool.allocate();
+  for (void* block : first) pool.release(block);
+  std::vector<void*> second(first.size());
+  for (void*& block : second) block = pool.allocate();
+  std::sort(first.begin(), first.end());
+  std::sort(second.begin(), second.end());
+  EXPECT_EQ(second, first);
+  for (void* block : second) pool.release(block);
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/autostart.h"
+#include "app/core/autostart.h"
 #include "autostart_entry.h"
 
 namespace tavra::test {
@@ -73,6 +73,41 @@ TEST_F(AutostartTest, WhatCannotBeWrittenIsRefusedAndNothingIsLeft) {
   // Removing what is not there succeeds.
   ASSERT_TRUE(QDir(entry()).removeRecursively());
   EXPECT_EQ(removeAutostartEntry(), "");
+}
+
+TEST_F(AutostartTest, APathThatIsNotUtf8IsRefused) {
+  for (const char* program : {"/opt/\xFF/tavra", "/opt/tavra\xC3", "/opt/\xED\xA0\x80/tavra"}) {
+    EXPECT_NE(writeAutostartEntry(program), "") << program;
+    EXPECT_FALSE(QFileInfo::exists(entry()));
+  }
+}
+
+// A link where the entry goes is the link's own business: writing replaces it, leaving
+// its target alone; removing takes the link away, also one whose target has gone.
+TEST_F(AutostartTest, ALinkAtTheEntryIsReplacedOrRemovedNeverFollowed) {
+  const QString target = config_.path() + QStringLiteral("/elsewhere.desktop");
+  ASSERT_TRUE(QDir().mkpath(config_.path() + QStringLiteral("/autostart")));
+  for (bool dangling : {true, false}) {
+    SCOPED_TRACE(dangling ? "dangling" : "to a file");
+    QFile::remove(target);
+    if (!dangling) {
+      ASSERT_TRUE(QFile(target).open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QFile::link(target, entry()));
+    ASSERT_EQ(writeAutostartEntry("/usr/bin/tavra"), "");
+    EXPECT_FALSE(QFileInfo(entry()).isSymLink());
+    EXPECT_EQ(execArguments(entry()), (std::vector<std::string>{"/usr/bin/tavra", "a"}));
+    EXPECT_EQ(QFileInfo::exists(target), !dangling);
+    EXPECT_EQ(QFileInfo(target).size(), 0);
+
+    ASSERT_TRUE(QFile::remove(entry()));
+    ASSERT_TRUE(QFile::link(target, entry()));
+    EXPECT_EQ(autostartEntryExists(), !dangling);
+    EXPECT_EQ(removeAutostartEntry(), "");
+    EXPECT_FALSE(QFileInfo(entry()).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(entry()));
+    EXPECT_EQ(QFileInfo::exists(target), !dangling);
+  }
 }
 
 }  // namespace

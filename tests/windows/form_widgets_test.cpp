@@ -417,5 +417,67 @@ TEST_F(Surface, TakingTheFocusMakesTheWidget) {
   EXPECT_EQ(edit->Text(), "ab");
 }
 
+// What the user changed in a widget stays when the widget goes back to a picture, and
+// comes back with the widget made again: texts, check marks, list choices.
+TEST_F(Surface, AWidgetLetGoKeepsWhatTheUserChanged) {
+  auto change = [](FormWidget& w) {
+    w.SetText("změna");
+    w.SetChecked(!w.Checked());
+    if (w.ItemCount() == 0) return;
+    w.SetItemSelected(0, !w.ItemSelected(0));
+    w.SetCurrentIndex(w.ItemCount() - 1);
+  };
+  for (const ControlCase& setUp : controlCases()) {
+    SCOPED_TRACE(setUp.name);
+    LazyFormWidgetFactory lazyFactory(&surface);
+    std::unique_ptr<FormWidget> real = setUp.make(factory);
+    std::unique_ptr<FormWidget> control = setUp.make(lazyFactory);
+    auto* lazy = dynamic_cast<LazyFormWidget*>(control.get());
+    ASSERT_NE(lazy, nullptr);
+    lazy->Realize();
+    change(*real);
+    change(*lazy);
+    lazy->Release();
+    ASSERT_FALSE(lazy->Real());
+    EXPECT_EQ(readBack(*lazy), readBack(*real));
+    lazy->Realize();
+    EXPECT_EQ(readBack(*lazy), readBack(*real));
+  }
+}
+
+// The control with the focus keeps its widget, and so does the one its window gives the
+// focus back to when it is active again; another one goes back to a picture.
+TEST_F(Surface, AFocusedControlKeepsItsWidget) {
+  LazyFormWidgetFactory lazyFactory(&surface);
+  std::unique_ptr<FormWidget> edit = lazyFactory.CreateEdit(courier10(), false, -1);
+  std::unique_ptr<FormWidget> other = lazyFactory.CreateEdit(courier10(), false, -1);
+  auto* lazy = dynamic_cast<LazyFormWidget*>(edit.get());
+  edit->SetBounds(5, 5, 100, 20);
+  other->SetBounds(5, 40, 100, 20);
+  edit->SetVisible(true);
+  other->SetVisible(true);
+  QWidget elsewhere;
+  elsewhere.resize(50, 50);
+  elsewhere.show();
+  for (QWidget* active : {&surface, &elsewhere}) {
+    SCOPED_TRACE(active == &surface ? "focused" : "its window inactive");
+    active->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(active));
+    if (active == &surface) {
+      edit->SetFocus();
+      QTest::keyClicks(formWidgetOf(edit.get()), "ab");
+    }
+    lazy->Release();
+    EXPECT_TRUE(lazy->Real());
+    EXPECT_EQ(edit->Text(), "ab");
+  }
+  surface.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&surface));
+  other->SetFocus();
+  lazy->Release();
+  EXPECT_FALSE(lazy->Real());
+  EXPECT_EQ(edit->Text(), "ab");
+}
+
 }  // namespace
 }  // namespace tavra

@@ -405,6 +405,21 @@ TEST_F(MainFormTest, ClockShowsTheTimeInTheLongTimeFormat) {
       << form.Panel1->text().toStdString();
 }
 
+// The clock's name says what it is; screen readers hear its time as the description,
+// kept as current as the time shown.
+TEST_F(MainFormTest, TheClockTellsScreenReadersItsTime) {
+  qputenv("TAVRA_LONGTIME", "HH-mm-ss");
+  TMainForm& form = create();
+  QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(form.Panel1);
+  ASSERT_NE(clock, nullptr);
+  ASSERT_TRUE(waitUntil([&] { return !form.Panel1->text().isEmpty(); }, 2500));
+  EXPECT_EQ(clock->text(QAccessible::Name), QStringLiteral("Hodiny"));
+  EXPECT_EQ(clock->text(QAccessible::Description), form.Panel1->text());
+  qputenv("TAVRA_LONGTIME", "HH.mm.ss");
+  ASSERT_TRUE(waitUntil([&] { return form.Panel1->text().contains(QLatin1Char('.')); }, 2500));
+  EXPECT_EQ(clock->text(QAccessible::Description), form.Panel1->text());
+}
+
 TEST_F(MainFormTest, SettingsAreAppliedSavedAndLoadedBack) {
   writeSettings("[Pozice]\r\nOdleva=0x1E\r\nOdshora=40\r\nVyska=300\r\nSirka=600\r\n"
                 "[Okno]\r\nBarva=12632256\r\nFontBarva=128\r\nFont=Liberation Sans\r\nFontVelikost=14\r\n");

@@ -149,22 +149,52 @@ TEST_F(ReadingWaitTest, ClosingTheWindowDuringTheWaitReturnsAndLeavesTheViewerRu
   EXPECT_TRUE(record.awaitReady());
 }
 
+// A program that ends with `status` after `ms` milliseconds, watched without an end
+// notifier.
+std::unique_ptr<ChildProcess> sleeper(int ms, int status) {
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    ::usleep(useconds_t(ms) * 1000);
+    ::_exit(status);
+  }
+  EXPECT_GE(pid, 0);
+  return std::make_unique<ChildProcess>(pid, -1);
+}
+
 // Where the system gives no end notifier, the end is polled; the clock ticks meanwhile too.
 TEST(RunningWait, AProgramWithoutAnEndNotifierIsPolled) {
-  pid_t pid = ::fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    ::usleep(1300 * 1000);
-    ::_exit(7);
-  }
-  ChildProcess child(pid, -1);
+  std::unique_ptr<ChildProcess> child = sleeper(1300, 7);
   int ticks = 0;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
   timer.start(100);
-  EXPECT_TRUE(waitRunningEvents(child, nullptr));
+  EXPECT_TRUE(waitRunningEvents(*child, nullptr));
   EXPECT_GE(ticks, 5);
-  EXPECT_EQ(child.exitStatus(), 7);
+  EXPECT_EQ(child->exitStatus(), 7);
+}
+
+// The desktop hides a minimised window: the wait goes on to the program's end. A window
+// destroyed meanwhile (here one never shown, which no hide announces) ends it at once.
+TEST(RunningWait, AMinimisedWindowKeepsTheWaitAndADestroyedOneEndsIt) {
+  for (bool destroy : {false, true}) {
+    SCOPED_TRACE(destroy ? "destroyed" : "minimised");
+    std::unique_ptr<ChildProcess> child = sleeper(900, 0);
+    auto window = std::make_unique<QWidget>();
+    if (!destroy) {
+      window->show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QTimer::singleShot(200, [&] {
+      if (destroy)
+        window.reset();
+      else
+        window->showMinimized();
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_EQ(waitRunningEvents(*child, window.get()), !destroy);
+    EXPECT_EQ(elapsed.elapsed() < 700, destroy);
+  }
 }
 
 }  // namespace

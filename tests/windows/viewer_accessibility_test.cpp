@@ -4,7 +4,11 @@
 #include <QAccessible>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
+#include <functional>
 #include <vector>
 
 #include "html/forms/forms.h"
@@ -126,6 +130,138 @@ TEST_F(ViewerAccessibilityTest, AMouseSelectionIsTheTextInterfacesSelection) {
   int start = 0, end = 0;
   text()->selection(0, &start, &end);
   EXPECT_EQ(text()->text(start, end), QStringLiteral("these"));
+}
+
+TEST_F(ViewerAccessibilityTest, TextAfterAnOffsetIsTheNextLaidOutLine) {
+  viewer.LoadFromFile(
+      write("a.htm", "<p>" + std::string(50, 'w') + " tail of <a href=\"x.htm\">the link</a></p><p>next</p>"));
+  const QString reading = all();
+  const int tail = int(reading.indexOf(QStringLiteral("tail"))), next = int(reading.indexOf(QStringLiteral("next")));
+  const struct {
+    int offset;
+    QString line;
+    int start;
+  } cases[] = {
+      {3, QStringLiteral("tail of the link\n"), tail},
+      {tail + 5, QStringLiteral("next\n"), next},
+      {next + 1, QString(), -1},
+  };
+  for (const auto& c : cases) {
+    int start = 0, end = 0;
+    EXPECT_EQ(text()->textAfterOffset(c.offset, QAccessible::LineBoundary, &start, &end), c.line) << c.offset;
+    EXPECT_EQ(start, c.start) << c.offset;
+    EXPECT_EQ(end, c.start < 0 ? -1 : c.start + int(c.line.size())) << c.offset;
+  }
+}
+
+// The reading follows a new layout: other lines, links where they are painted now.
+TEST_F(ViewerAccessibilityTest, ANewLayoutIsReadAsLaidOut) {
+  viewer.LoadFromFile(write("a.htm", "<p>" + std::string(15, 'w') + " " + std::string(15, 'v') +
+                                         " <a href=\"x.htm\">link</a></p>"));
+  const QString reading = all();
+  const int link = int(reading.indexOf(QStringLiteral("link")));
+  int start = 0, end = 0;
+  EXPECT_EQ(text()->textAtOffset(link, QAccessible::LineBoundary, &start, &end), reading);
+  viewer.resize(250, 300);
+  EXPECT_EQ(text()->textAtOffset(link, QAccessible::LineBoundary, &start, &end),
+            QString(15, QLatin1Char('v')) + QStringLiteral(" link\n"));
+  const auto links = children(QAccessible::Link);
+  ASSERT_EQ(links.size(), 1u);
+  EXPECT_EQ(links[0]->rect().topLeft(), text()->characterRect(link).topLeft());
+  EXPECT_EQ(text()->characterRect(link).topLeft(),
+            viewer.PaintPanel()->mapToGlobal(pointOf(find("link")) - QPoint(2, 6)));
+}
+
+// The links of a new document are children of their own, not those of the old one.
+TEST_F(ViewerAccessibilityTest, TheLinksOfANewDocumentAreItsOwn) {
+  viewer.LoadFromFile(write("a.htm", "<p><a href=\"x.htm\">old</a></p>"));
+  QAccessibleInterface* old = document()->child(0);
+  ASSERT_NE(old, nullptr);
+  viewer.LoadFromFile(write("b.htm", "<p><a href=\"y.htm\">new</a></p>"));
+  QAccessibleInterface* link = document()->child(0);
+  ASSERT_NE(link, nullptr);
+  EXPECT_TRUE(link->isValid());
+  EXPECT_EQ(link->text(QAccessible::Name), QStringLiteral("new"));
+}
+
+// A form control far below has no widget, so no child, until the view comes near it.
+TEST_F(ViewerAccessibilityTest, AWidgetMadeForAControlJoinsTheChildren) {
+  viewer.LoadFromFile(write("a.htm", paragraphs(80, "<p><a href=\"x.htm\">top</a></p>", "<form><input name=q></form>")));
+  ASSERT_EQ(document()->childCount(), 1);
+  key(Qt::Key_End);
+  ASSERT_EQ(document()->childCount(), 2);
+  QWidget* input = formWidgetOf(dynamic_cast<TFormControlObj*>(viewer.Document().FormControls.at(0))->GetControl());
+  ASSERT_NE(input, nullptr);
+  EXPECT_EQ(document()->child(1), QAccessible::queryAccessibleInterface(input));
+}
+
+// What a screen reader hears: the platform's accessibility is on, as its bridge turns it
+// on, and each event of the viewer is written down as it would reach the bridge.
+class ViewerAnnouncementsTest : public ViewerAccessibilityTest {
+ protected:
+  ViewerAnnouncementsTest() {
+    heard().clear();
+    platform()->setActive(true);
+    QAccessible::installUpdateHandler(&record);
+  }
+  ~ViewerAnnouncementsTest() override {
+    QAccessible::installUpdateHandler(nullptr);
+    platform()->setActive(false);
+  }
+
+  static QPlatformAccessibility* platform() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
+  static std::vector<std::string>& heard() {
+    static std::vector<std::string> events;
+    return events;
+  }
+  // The viewer's own events; the focus of the viewer as a whole is the toolkit's to tell.
+  static void record(QAccessibleEvent* event) {
+    if (!qobject_cast<ThtmlViewer*>(event->object())) return;
+    switch (event->type()) {
+      case QAccessible::NameChanged: heard().push_back("name"); break;
+      case QAccessible::TextUpdated: {
+        const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
+        heard().push_back("text -" + update->textRemoved().toStdString() + " +" + update->textInserted().toStdString());
+        break;
+      }
+      case QAccessible::Focus:
+        if (event->child() >= 0) heard().push_back("focus " + std::to_string(event->child()));
+        break;
+      case QAccessible::TextCaretMoved:
+        heard().push_back("caret " + std::to_string(static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition()));
+        break;
+      case QAccessible::TextSelectionChanged: {
+        const auto* selection = static_cast<QAccessibleTextSelectionEvent*>(event);
+        heard().push_back("selection " + std::to_string(selection->selectionStart()) + "-" +
+                          std::to_string(selection->selectionEnd()));
+        break;
+      }
+      default: break;
+    }
+  }
+};
+
+TEST_F(ViewerAnnouncementsTest, EveryChangeIsAnnouncedOnce) {
+  const std::string first = write("a.htm", "<title>A</title><p>One <a href=\"b.htm\">two</a> <a href=\"c.htm\">3</a></p>");
+  const std::string second = write("b.htm", "<p>Three</p>");
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    std::vector<std::string> heard;
+  } steps[] = {
+      {"a document loaded", [&] { viewer.LoadFromFile(first); }, {"name", "text - +One two 3\n"}},
+      {"text selected", [&] { text()->setSelection(0, 1, 3); }, {"caret 3", "selection 1-3"}},
+      {"the same selection again", [&] { text()->setSelection(0, 1, 3); }, {}},
+      {"the caret moved", [&] { text()->setCursorPosition(2); }, {"caret 2", "selection 1-3"}},
+      {"the keyboard at a link", [&] { viewer.SetFocusStop(1); }, {"focus 1"}},
+      {"another document", [&] { viewer.LoadFromFile(second); }, {"name", "text -One two 3\n +Three\n"}},
+      {"the viewer cleared", [&] { viewer.Clear(); }, {"name", "text -Three\n +"}},
+  };
+  for (const auto& step : steps) {
+    heard().clear();
+    step.act();
+    EXPECT_EQ(heard(), step.heard) << step.what;
+  }
 }
 
 // A window with a button before and after the viewer, shown and active.

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 
-#include "html/qt/lazy_form_widgets.h"
 #include "platform/qt/painter_canvas.h"
 
 namespace tavra {
@@ -63,7 +62,7 @@ class FocusWatcher : public QObject {
 
 // What all controls share: the outer window (placed and sized) and the one that takes
 // the focus (the same, except for the radio button in its panel).
-class QtFormWidget : public FormWidget {
+class QtFormWidget : public QtFormControl {
  public:
   QtFormWidget(QWidget* outer, QWidget* focusWidget, FontSpec font)
       : outer_(outer), inner_(focusWidget), font_(std::move(font)) {
@@ -108,7 +107,7 @@ class QtFormWidget : public FormWidget {
     if (inner_) inner_->setFocus(Qt::OtherFocusReason);
   }
   FontSpec Font() const override { return font_; }
-  QWidget* FocusWidget() const { return inner_; }
+  QWidget* FocusWidget() const override { return inner_; }
 
  protected:
   // What the frame (and scroll bars) add around the client area.
@@ -122,8 +121,7 @@ class QtFormWidget : public FormWidget {
 }  // namespace
 
 QWidget* formWidgetOf(FormWidget* control) {
-  if (auto* lazy = dynamic_cast<LazyFormWidget*>(control)) control = lazy->RealWidget();
-  auto* widget = dynamic_cast<QtFormWidget*>(control);
+  auto* widget = dynamic_cast<QtFormControl*>(control);
   return widget ? widget->FocusWidget() : nullptr;
 }
 
@@ -313,61 +311,105 @@ class QtMemo : public QtFormWidget {
 
 }  // namespace
 
-std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateEdit(const FontSpec& font, bool password, int maxLength) {
-  auto* edit = new QLineEdit(surface_);
-  edit->setFont(qfontFor(font));
-  if (password) {
-    edit->setEchoMode(QLineEdit::Password);
-    edit->setStyleSheet("QLineEdit { lineedit-password-character: 42 }");
+std::unique_ptr<QtFormControl> QtFormWidgetFactory::Make(const ControlSpec& spec) {
+  switch (spec.kind) {
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(surface_);
+      edit->setFont(qfontFor(spec.font));
+      if (spec.password) {
+        edit->setEchoMode(QLineEdit::Password);
+        edit->setStyleSheet("QLineEdit { lineedit-password-character: 42 }");
+      }
+      if (spec.maxLength > 0) edit->setMaxLength(spec.maxLength);
+      return std::make_unique<QtEdit>(edit, spec.font);
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(toQt(spec.text), surface_);
+      button->setAutoDefault(false);
+      return std::make_unique<QtButton>(button, specFor(button->font()));
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(surface_);
+      return std::make_unique<QtCheck>(box, box, specFor(box->font()), false);
+    }
+    case ControlKind::Radio: {
+      // A panel of its own: the toolkit groups nothing, the form groups by name.
+      auto* panel = new QWidget(surface_);
+      auto* radio = new QRadioButton(panel);
+      radio->setAutoExclusive(false);
+      radio->setGeometry(0, 0, 13, 14);
+      return std::make_unique<QtCheck>(panel, radio, specFor(radio->font()), true);
+    }
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(surface_);
+      list->setFont(qfontFor(spec.font));
+      list->setSelectionMode(spec.multiSelect ? QAbstractItemView::ExtendedSelection
+                                              : QAbstractItemView::SingleSelection);
+      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      return std::make_unique<QtList>(list, spec.font);
+    }
+    case ControlKind::Combo: {
+      auto* combo = new QComboBox(surface_);
+      combo->setEditable(false);
+      combo->setFont(qfontFor(spec.font));
+      auto widget = std::make_unique<QtCombo>(combo, spec.font);
+      widget->SetBounds(0, -400, combo->sizeHint().width(), combo->sizeHint().height());
+      return widget;
+    }
+    case ControlKind::Memo: {
+      auto* memo = new QPlainTextEdit(surface_);
+      memo->setFont(qfontFor(spec.font));
+      memo->setLineWrapMode(spec.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+      memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      memo->setHorizontalScrollBarPolicy(spec.wordWrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+      return std::make_unique<QtMemo>(memo, spec.font);
+    }
   }
-  if (maxLength > 0) edit->setMaxLength(maxLength);
-  return std::make_unique<QtEdit>(edit, font);
+  return nullptr;
+}
+
+namespace {
+
+ControlSpec specOf(ControlKind kind, const FontSpec& font = {}) {
+  ControlSpec spec;
+  spec.kind = kind;
+  spec.font = font;
+  return spec;
+}
+
+}  // namespace
+
+std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateEdit(const FontSpec& font, bool password, int maxLength) {
+  ControlSpec spec = specOf(ControlKind::Edit, font);
+  spec.password = password;
+  spec.maxLength = maxLength;
+  return Make(spec);
 }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateButton(const std::string& caption) {
-  auto* button = new QPushButton(toQt(caption), surface_);
-  button->setAutoDefault(false);
-  return std::make_unique<QtButton>(button, specFor(button->font()));
+  ControlSpec spec = specOf(ControlKind::Button);
+  spec.text = caption;
+  return Make(spec);
 }
 
-std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateCheckBox() {
-  auto* box = new QCheckBox(surface_);
-  return std::make_unique<QtCheck>(box, box, specFor(box->font()), false);
-}
+std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateCheckBox() { return Make(specOf(ControlKind::CheckBox)); }
 
-std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateRadioButton() {
-  // A panel of its own: the toolkit groups nothing, the form groups by name.
-  auto* panel = new QWidget(surface_);
-  auto* radio = new QRadioButton(panel);
-  radio->setAutoExclusive(false);
-  radio->setGeometry(0, 0, 13, 14);
-  return std::make_unique<QtCheck>(panel, radio, specFor(radio->font()), true);
-}
+std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateRadioButton() { return Make(specOf(ControlKind::Radio)); }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateListBox(const FontSpec& font, bool multiSelect) {
-  auto* list = new QListWidget(surface_);
-  list->setFont(qfontFor(font));
-  list->setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  return std::make_unique<QtList>(list, font);
+  ControlSpec spec = specOf(ControlKind::ListBox, font);
+  spec.multiSelect = multiSelect;
+  return Make(spec);
 }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateComboBox(const FontSpec& font) {
-  auto* combo = new QComboBox(surface_);
-  combo->setEditable(false);
-  combo->setFont(qfontFor(font));
-  auto widget = std::make_unique<QtCombo>(combo, font);
-  widget->SetBounds(0, -400, combo->sizeHint().width(), combo->sizeHint().height());
-  return widget;
+  return Make(specOf(ControlKind::Combo, font));
 }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateMemo(const FontSpec& font, bool wordWrap) {
-  auto* memo = new QPlainTextEdit(surface_);
-  memo->setFont(qfontFor(font));
-  memo->setLineWrapMode(wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo->setHorizontalScrollBarPolicy(wordWrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-  return std::make_unique<QtMemo>(memo, font);
+  ControlSpec spec = specOf(ControlKind::Memo, font);
+  spec.wordWrap = wordWrap;
+  return Make(spec);
 }
 
 FontSpec QtFormWidgetFactory::ScreenFont() const { return specFor(QApplication::font()); }

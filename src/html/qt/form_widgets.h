@@ -7,10 +7,33 @@
 #include <QFont>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+#include <string>
 
 #include "html/forms/form_widget.h"
 
 namespace tavra {
+
+enum class ControlKind { Edit, Button, CheckBox, Radio, ListBox, Combo, Memo };
+
+// What a control is made as. Buttons, check boxes and radio buttons take the surface's
+// font, whatever `font` says.
+struct ControlSpec {
+  ControlKind kind = ControlKind::Edit;
+  FontSpec font;
+  bool password = false;
+  int maxLength = -1;
+  bool multiSelect = false;
+  bool wordWrap = false;
+  std::string text;  // a button's caption; other controls are given their text once made
+};
+
+// A control whose window is a widget of the toolkit, or may become one.
+class QtFormControl : public FormWidget {
+ public:
+  // The widget that takes the focus, null while there is none.
+  virtual QWidget* FocusWidget() const = 0;
+};
 
 // The widget of a control that takes the focus, null for none, for another kind of
 // control, or for one whose widget is not made yet.
@@ -34,6 +57,10 @@ class QtFormWidgetFactory : public FormWidgetFactory {
   std::unique_ptr<FormWidget> CreateComboBox(const FontSpec& font) override;
   std::unique_ptr<FormWidget> CreateMemo(const FontSpec& font, bool wordWrap) override;
   FontSpec ScreenFont() const override;
+
+  // The control of `spec`, as the one made by its Create... call, for a caller that keeps
+  // the widget's own interface.
+  std::unique_ptr<QtFormControl> Make(const ControlSpec& spec);
 
  private:
   QPointer<QWidget> surface_;

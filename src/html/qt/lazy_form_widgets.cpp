@@ -15,22 +15,20 @@ namespace tavra {
 // ---------------------------------------------------------------- one control
 
 LazyFormWidget::LazyFormWidget(LazyFormWidgetFactory& factory, ControlState state)
-    : factory_(&factory), slot_(factory.live_.size()), state_(std::move(state)) {
-  factory.live_.push_back(this);
-}
+    : factory_(&factory), place_(factory.Enlist(this)), state_(std::move(state)) {}
 
 LazyFormWidget::~LazyFormWidget() {
   DetachHandlers();
   real_.reset();
-  if (factory_) factory_->forget(*this);
+  if (factory_) factory_->Forget(place_);
 }
+
+void LazyFormWidget::FactoryGone() { factory_ = nullptr; }
 
 void LazyFormWidget::Realize() {
   if (real_ || !factory_) return;
-  real_ = factory_->make(*this);
+  real_ = factory_->MakeWidget(state_);
   if (!real_) return;
-  ++factory_->realCount_;
-  ++factory_->version_;
   FormWidget& w = *real_;
   const ControlState& s = state_;
   w.SetBounds(s.bounds.x(), s.bounds.y(), s.bounds.width(), s.bounds.height());
@@ -71,12 +69,13 @@ void LazyFormWidget::Realize() {
     if (OnFocusOut) OnFocusOut();
   };
   w.SetVisible(s.visible);
+  factory_->WidgetsChanged();
 }
 
 void LazyFormWidget::Release() {
   if (!real_ || !factory_) return;
   // Nor the one that gets the focus back when its window is active again.
-  QWidget* widget = formWidgetOf(this);
+  QWidget* widget = FocusWidget();
   if (real_->Focused() || (widget && widget->window()->focusWidget() == widget)) return;
   const FormWidget& w = *real_;
   ControlState& s = state_;
@@ -100,8 +99,7 @@ void LazyFormWidget::Release() {
   }
   real_->DetachHandlers();
   real_.reset();
-  --factory_->realCount_;
-  ++factory_->version_;
+  factory_->WidgetsChanged();
 }
 
 int LazyFormWidget::Left() const { return real_ ? real_->Left() : state_.bounds.x(); }
@@ -116,7 +114,7 @@ void LazyFormWidget::SetBounds(int left, int top, int width, int height) {
 
 void LazyFormWidget::SetClientSize(int width, int height) {
   if (real_) return real_->SetClientSize(width, height);
-  const QSize frame = factory_ ? factory_->frameSize(state_) : QSize();
+  const QSize frame = factory_ ? factory_->FrameSize(state_) : QSize();
   SetBounds(Left(), Top(), width < 0 ? Width() : width + frame.width(),
             height < 0 ? Height() : height + frame.height());
 }
@@ -235,19 +233,25 @@ void LazyFormWidget::ScrollToTop() {
 LazyFormWidgetFactory::LazyFormWidgetFactory(QWidget* surface) : surface_(surface), real_(surface) {}
 
 LazyFormWidgetFactory::~LazyFormWidgetFactory() {
-  for (LazyFormWidget* control : live_) control->factory_ = nullptr;
+  for (LazyFormWidget* control : live_) control->FactoryGone();
 }
 
 std::unique_ptr<FormWidget> LazyFormWidgetFactory::adopt(ControlState state) {
   return std::make_unique<LazyFormWidget>(*this, std::move(state));
 }
 
-void LazyFormWidgetFactory::forget(LazyFormWidget& control) {
-  if (control.real_) --realCount_;
-  LazyFormWidget* last = live_.back();
-  live_[control.slot_] = last;
-  last->slot_ = control.slot_;
-  live_.pop_back();
+std::list<LazyFormWidget*>::iterator LazyFormWidgetFactory::Enlist(LazyFormWidget* control) {
+  return live_.insert(live_.end(), control);
+}
+
+void LazyFormWidgetFactory::Forget(std::list<LazyFormWidget*>::iterator place) { live_.erase(place); }
+
+void LazyFormWidgetFactory::WidgetsChanged() const {
+  if (onWidgetsChanged_) onWidgetsChanged_();
+}
+
+int LazyFormWidgetFactory::RealCount() const {
+  return int(std::count_if(live_.begin(), live_.end(), [](const LazyFormWidget* control) { return control->Real(); }));
 }
 
 ControlState LazyFormWidgetFactory::stateOf(ControlKind kind, std::optional<FontSpec> font) const {
@@ -297,19 +301,7 @@ std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateMemo(const FontSpec& fo
   return adopt(std::move(s));
 }
 
-std::unique_ptr<FormWidget> LazyFormWidgetFactory::make(LazyFormWidget& control) {
-  const ControlState& s = control.state_;
-  switch (s.kind) {
-    case ControlKind::Edit: return real_.CreateEdit(s.font, s.password, s.maxLength);
-    case ControlKind::Button: return real_.CreateButton(s.text);
-    case ControlKind::CheckBox: return real_.CreateCheckBox();
-    case ControlKind::Radio: return real_.CreateRadioButton();
-    case ControlKind::ListBox: return real_.CreateListBox(s.font, s.multiSelect);
-    case ControlKind::Combo: return real_.CreateComboBox(s.font);
-    case ControlKind::Memo: return real_.CreateMemo(s.font, s.wordWrap);
-  }
-  return nullptr;
-}
+std::unique_ptr<QtFormControl> LazyFormWidgetFactory::MakeWidget(const ControlSpec& spec) { return real_.Make(spec); }
 
 bool LazyFormWidgetFactory::Realize(FormWidget* control) {
   auto* lazy = dynamic_cast<LazyFormWidget*>(control);
@@ -318,7 +310,7 @@ bool LazyFormWidgetFactory::Realize(FormWidget* control) {
   return true;
 }
 
-QSize LazyFormWidgetFactory::frameSize(const ControlState& state) {
+QSize LazyFormWidgetFactory::FrameSize(const ControlState& state) {
   if (state.kind == ControlKind::ListBox) {
     if (!measureList_) measureList_ = std::make_unique<QListWidget>();
     const int f = 2 * static_cast<QListWidget*>(measureList_.get())->frameWidth();
@@ -349,15 +341,15 @@ int LazyFormWidgetFactory::comboHeight(const FontSpec& font) {
 void LazyFormWidgetFactory::PaintPictures(QPainter& painter, const QRect& clip) const {
   if (!surface_) return;
   for (const LazyFormWidget* control : live_) {
-    const ControlState& s = control->state_;
-    if (control->real_ || !s.visible || !s.bounds.intersects(clip)) continue;
+    const ControlState& s = control->State();
+    if (control->Real() || !s.visible || !s.bounds.intersects(clip)) continue;
     paintControlPicture(painter, s, *surface_);
   }
 }
 
 LazyFormWidget* LazyFormWidgetFactory::PictureAt(const QPoint& point) const {
   for (LazyFormWidget* control : live_)
-    if (!control->real_ && control->state_.visible && control->state_.bounds.contains(point)) return control;
+    if (!control->Real() && control->State().visible && control->State().bounds.contains(point)) return control;
   return nullptr;
 }
 

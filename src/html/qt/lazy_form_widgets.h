@@ -10,7 +10,8 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
-#include <cstdint>
+#include <functional>
+#include <list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,20 +23,11 @@ class QPainter;
 
 namespace tavra {
 
-enum class ControlKind { Edit, Button, CheckBox, Radio, ListBox, Combo, Memo };
-
 // What a control shows before it has a widget; enough to draw it and to make the widget.
-struct ControlState {
-  ControlKind kind = ControlKind::Edit;
-  FontSpec font;
+struct ControlState : ControlSpec {
   QRect bounds{0, 0, 0, 0};  // on the surface
   bool visible = false;
   bool enabled = true;
-  bool password = false;
-  int maxLength = -1;
-  bool multiSelect = false;
-  bool wordWrap = false;
-  std::string text;
   bool checked = false;
   std::vector<std::string> items;
   std::vector<bool> selected;
@@ -45,7 +37,7 @@ struct ControlState {
 
 class LazyFormWidgetFactory;
 
-class LazyFormWidget : public FormWidget {
+class LazyFormWidget : public QtFormControl {
  public:
   LazyFormWidget(LazyFormWidgetFactory& factory, ControlState state);
   ~LazyFormWidget() override;
@@ -57,10 +49,11 @@ class LazyFormWidget : public FormWidget {
   // widget goes. Nothing for a control with the focus, or that its window gives the focus
   // back to.
   void Release();
-  // The made widget, or null.
-  FormWidget* RealWidget() const { return real_.get(); }
   const ControlState& State() const { return state_; }
+  // The factory is going first: from now on the control is its state alone.
+  void FactoryGone();
 
+  QWidget* FocusWidget() const override { return real_ ? real_->FocusWidget() : nullptr; }
   int Left() const override;
   int Top() const override;
   int Width() const override;
@@ -94,13 +87,12 @@ class LazyFormWidget : public FormWidget {
   void ScrollToTop() override;
 
  private:
-  friend class LazyFormWidgetFactory;
   bool listLike() const { return state_.kind == ControlKind::ListBox || state_.kind == ControlKind::Combo; }
 
   LazyFormWidgetFactory* factory_;
-  std::size_t slot_ = 0;  // in the factory's list of live controls
+  std::list<LazyFormWidget*>::iterator place_;  // in the factory's list of live controls
   ControlState state_;
-  std::unique_ptr<FormWidget> real_;
+  std::unique_ptr<QtFormControl> real_;
 };
 
 class LazyFormWidgetFactory : public FormWidgetFactory {
@@ -125,27 +117,31 @@ class LazyFormWidgetFactory : public FormWidgetFactory {
   // The shown control without a widget at a point of the surface, or null.
   LazyFormWidget* PictureAt(const QPoint& point) const;
   // How many controls have their widget now.
-  int RealCount() const { return realCount_; }
-  // Counts the widgets made, for those who list them (assistive technology).
-  std::uint64_t Version() const { return version_; }
+  int RealCount() const;
+  // Called whenever a control gains or loses its widget (for those who list the widgets:
+  // assistive technology).
+  void SetOnWidgetsChanged(std::function<void()> handler) { onWidgetsChanged_ = std::move(handler); }
+
+  // --- for the controls
+  // The widget of a control as its state says.
+  std::unique_ptr<QtFormControl> MakeWidget(const ControlSpec& spec);
+  // What the frame of a list box or multi-line edit adds around its client area, as the
+  // widget would have it.
+  QSize FrameSize(const ControlState& state);
+  std::list<LazyFormWidget*>::iterator Enlist(LazyFormWidget* control);
+  void Forget(std::list<LazyFormWidget*>::iterator place);
+  void WidgetsChanged() const;
 
  private:
-  friend class LazyFormWidget;
-  std::unique_ptr<FormWidget> make(LazyFormWidget& control);
   // A control of `kind` in `font`, or in the surface's font without one.
   ControlState stateOf(ControlKind kind, std::optional<FontSpec> font) const;
   std::unique_ptr<FormWidget> adopt(ControlState state);
-  void forget(LazyFormWidget& control);
-  // What the frame of a list box or multi-line edit adds around its client area, as the
-  // widget would have it.
-  QSize frameSize(const ControlState& state);
   int comboHeight(const FontSpec& font);
 
   QPointer<QWidget> surface_;
   QtFormWidgetFactory real_;
-  std::vector<LazyFormWidget*> live_;
-  int realCount_ = 0;
-  std::uint64_t version_ = 0;
+  std::list<LazyFormWidget*> live_;
+  std::function<void()> onWidgetsChanged_;
   // Widgets never shown, asked only for their measures.
   std::unique_ptr<QWidget> measureList_;
   std::unique_ptr<QWidget> measureMemo_;

@@ -79,6 +79,7 @@ ThtmlViewer::ThtmlViewer(QWidget* parent, FontEngine& fonts) : QWidget(parent), 
   connect(hBar_, &QAbstractSlider::actionTriggered, this, [this](int) { setFocus(); });
 
   widgetFactory_ = std::make_unique<LazyFormWidgetFactory>(panel_);
+  widgetFactory_->SetOnWidgetsChanged([this] { emit readingChanged(false); });
   document_ = std::make_unique<TSectionList>(static_cast<DocumentHost&>(*this));
   document_->ImagesOn = false;
 

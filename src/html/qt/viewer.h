@@ -248,9 +248,6 @@ class ThtmlViewer : public QWidget, private DocumentHost {
 
   void SetBusy(bool value);
   void ScrollControlIntoView(InlineControl* control);
-  // Form controls stand as pictures until they come near the view (or are clicked or
-  // focused); this counts the widgets made.
-  std::uint64_t ControlWidgetsVersion() const;
   // What the paint of the document surface is asked to show now.
   PaintContext CurrentPaintContext(const Rect& clip) const;
   // The display palette on 8-bit displays, else null (the platform's default).
@@ -267,9 +264,8 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   // --- reading and the keyboard (viewer_keyboard.cpp)
   // The document as assistive technology reads it, made when first asked after a change.
   const ReadingText& Reading() const;
-  // Counts the documents shown (a load or a clear), and the readings made.
+  // Counts the documents shown (a load or a clear).
   std::uint64_t DocumentGeneration() const { return documentGeneration_; }
-  std::uint64_t ReadingVersion() const { return readingVersion_; }
   // The link or form control the keyboard reached (an index of Reading().Stops), or -1.
   int FocusStop() const { return focusStop_; }
   // Moves there: focuses a control's widget, or frames a link and scrolls it into view.
@@ -284,6 +280,11 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   void ScrollDocRectIntoView(const Rect& documentRect);
   // Tells assistive technology of a caret or selection that moved.
   void AnnounceSelection();
+
+ signals:
+  // What the reading holds or points to has changed: another document (`newDocument`),
+  // the same one laid out anew, or a form control that gained or lost its widget.
+  void readingChanged(bool newDocument);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -431,7 +432,6 @@ class ThtmlViewer : public QWidget, private DocumentHost {
   double lastParseMs_ = 0;
   double lastLayoutMs_ = 0;
   mutable std::unique_ptr<ReadingText> reading_;
-  mutable std::uint64_t readingVersion_ = 0;
   std::uint64_t documentGeneration_ = 0;
   int focusStop_ = -1;
   QString replacedText_;

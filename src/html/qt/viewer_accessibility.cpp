@@ -118,8 +118,17 @@ using Child = std::variant<int, QWidget*>;
 
 class ViewerAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
-  explicit ViewerAccessible(ThtmlViewer* viewer) : QAccessibleWidget(viewer, QAccessible::Document) {}
-  ~ViewerAccessible() override { dropLinks(); }
+  explicit ViewerAccessible(ThtmlViewer* viewer) : QAccessibleWidget(viewer, QAccessible::Document) {
+    // The children are listed again when next asked; the links of another document go then.
+    changed_ = QObject::connect(viewer, &ThtmlViewer::readingChanged, viewer, [this](bool newDocument) {
+      linksStale_ = linksStale_ || newDocument;
+      childrenStale_ = true;
+    });
+  }
+  ~ViewerAccessible() override {
+    QObject::disconnect(changed_);
+    dropLinks();
+  }
 
   ThtmlViewer* viewer() const { return static_cast<ThtmlViewer*>(widget()); }
   const ReadingText& reading() const { return viewer()->Reading(); }
@@ -277,29 +286,26 @@ class ViewerAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
     if (from < 0 && start >= int(r.Text.size())) from = to = r.PositionAt(int(r.Text.size()) - 1) + 1;
   }
 
+  // Controls far from the view have no widget yet, so no child; each widget made joins.
   const std::vector<Child>& children() const {
-    ThtmlViewer* v = viewer();
-    if (v->DocumentGeneration() != childrenGeneration_ || &v->Reading() != childrenOf_ ||
-        v->ReadingVersion() != childrenVersion_ || v->ControlWidgetsVersion() != widgetsVersion_) {
-      if (v->DocumentGeneration() != childrenGeneration_) dropLinks();
+    if (childrenStale_) {
+      if (linksStale_) dropLinks();
+      linksStale_ = false;
       children_.clear();
-      for (const ReadingStop& stop : v->Reading().Stops) {
+      for (const ReadingStop& stop : reading().Stops) {
         if (stop.Link >= 0)
           children_.emplace_back(stop.Link);
         else if (QWidget* widget = controlWidget(stop.Control))
           children_.emplace_back(widget);
       }
-      childrenGeneration_ = v->DocumentGeneration();
-      childrenOf_ = &v->Reading();
-      childrenVersion_ = v->ReadingVersion();
-      widgetsVersion_ = v->ControlWidgetsVersion();
+      childrenStale_ = false;
     }
     return children_;
   }
 
   QAccessibleInterface* linkInterface(int link) const {
     if (link < 0 || link >= int(reading().Links.size())) return nullptr;
-    if (viewer()->DocumentGeneration() != childrenGeneration_) children();
+    if (linksStale_) children();
     if (links_.size() <= std::size_t(link)) links_.resize(std::size_t(link) + 1, 0);
     QAccessible::Id& id = links_[std::size_t(link)];
     if (!id) id = QAccessible::registerAccessibleInterface(new LinkAccessible(viewer(), link));
@@ -312,12 +318,10 @@ class ViewerAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
     links_.clear();
   }
 
+  QMetaObject::Connection changed_;
   mutable std::vector<Child> children_;
-  mutable std::uint64_t childrenGeneration_ = ~std::uint64_t(0);
-  mutable const ReadingText* childrenOf_ = nullptr;
-  mutable std::uint64_t childrenVersion_ = 0;
-  // Controls far from the view have no widget yet, so no child; each widget made joins.
-  mutable std::uint64_t widgetsVersion_ = 0;
+  mutable bool childrenStale_ = true;
+  mutable bool linksStale_ = false;
   mutable std::vector<QAccessible::Id> links_;
 };
 

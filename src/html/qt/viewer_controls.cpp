@@ -26,8 +26,6 @@ LazyFormWidget* lazyWidgetOf(InlineControl* inlineControl) {
 
 }  // namespace
 
-std::uint64_t ThtmlViewer::ControlWidgetsVersion() const { return widgetFactory_->Version(); }
-
 void ThtmlViewer::MakeControlsNearView() {
   if (document_->FormControls.empty()) return;
   // A viewer taller than the screen, as for a picture of a whole document, makes widgets

@@ -15,10 +15,7 @@
 namespace tavra {
 
 const ReadingText& ThtmlViewer::Reading() const {
-  if (!reading_) {
-    reading_ = std::make_unique<ReadingText>(BuildReadingText(*document_));
-    ++readingVersion_;
-  }
+  if (!reading_) reading_ = std::make_unique<ReadingText>(BuildReadingText(*document_));
   return *reading_;
 }
 
@@ -28,6 +25,7 @@ void ThtmlViewer::ForgetReading() {
   ++documentGeneration_;
   focusStop_ = -1;
   announcedCaret_ = announcedFrom_ = announcedTo_ = -1;
+  emit readingChanged(true);
 }
 
 void ThtmlViewer::AnnounceDocument() {

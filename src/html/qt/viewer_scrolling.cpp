@@ -66,6 +66,7 @@ void ThtmlViewer::LayoutView() {
   layoutInProgress_ = wasInProgress;
   // Lines and links stand elsewhere now.
   reading_.reset();
+  emit readingChanged(false);
   ArrangeScrollBars();
 }
 
