@@ -9,6 +9,7 @@
 
 #include "app/core/day_document.h"
 #include "app/core/readings.h"
+#include "platform/czech_text.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 #include "texts/losfile_layout.h"
@@ -176,9 +177,7 @@ ImportReport importYearFile(const std::string& file, int year, const std::string
 }
 
 std::string importSummary(const ImportReport& report) {
-  const auto days = [](std::size_t n) {
-    return std::to_string(n) + (n == 1 ? " den" : n >= 2 && n <= 4 ? " dny" : " dnů");
-  };
+  const auto days = [](std::size_t n) { return czechCount(static_cast<long long>(n), "den", "dny", "dnů"); };
   constexpr std::size_t kFaultsShown = 8;
   const std::string year = std::to_string(report.year);
   std::string text;
