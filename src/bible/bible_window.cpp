@@ -54,6 +54,9 @@ void BibleWindow::buildWidgets() {
   next_ = toolButton(bar, QStringLiteral("Další ▶"), QStringLiteral("Následující kapitola (Alt+→)"));
   copy_ = toolButton(bar, QStringLiteral("Kopírovat"),
                      QStringLiteral("Zkopírovat výběr, nebo celé místo, s odkazem (Ctrl+C)"));
+  results_ = toolButton(bar, QStringLiteral("↩ Výsledky"), QStringLiteral("Zpět na výsledky hledání (Alt+←)"));
+  results_->hide();
+  auto* search = toolButton(bar, QStringLiteral("Hledat"), QStringLiteral("Hledat slova v Bibli (Ctrl+F)"));
   auto* smaller = toolButton(bar, QStringLiteral("A−"), QStringLiteral("Menší písmo (Ctrl+−)"));
   auto* larger = toolButton(bar, QStringLiteral("A+"), QStringLiteral("Větší písmo (Ctrl++)"));
   auto* label = new QLabel(QStringLiteral("&Bible:"), bar);
@@ -61,9 +64,22 @@ void BibleWindow::buildWidgets() {
   chooser_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   chooser_->setMinimumContentsLength(12);
   label->setBuddy(chooser_);
-  for (QWidget* w : std::initializer_list<QWidget*>{previous_, whole_, next_}) tools->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{previous_, whole_, next_, results_}) tools->addWidget(w);
   tools->addStretch(1);
-  for (QWidget* w : std::initializer_list<QWidget*>{smaller, larger, copy_, label, chooser_}) tools->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{search, smaller, larger, copy_, label, chooser_}) tools->addWidget(w);
+
+  searchBar_ = new BibleSearchBar(
+      [this] {
+        const Page& page = session_.page();
+        return BibleSearchBar::Target{session_.libraryFolder(), session_.bibleToSearch(),
+                                      page.verses.empty() ? nullptr : page.verses.front().book};
+      },
+      [this](const std::string& query, const BibleInfo& bible, const BibleSearch& found) {
+        session_.showResults(query, bible, found);
+        showSession();
+      },
+      this);
+  searchBar_->hide();
 
   noticeBar_ = new QWidget(this);
   auto* noticeLayout = new QHBoxLayout(noticeBar_);
@@ -99,6 +115,7 @@ void BibleWindow::buildWidgets() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(bar);
+  layout->addWidget(searchBar_);
   layout->addWidget(noticeBar_);
   layout->addWidget(viewer_, 1);
   setFocusProxy(viewer_);
@@ -111,6 +128,11 @@ void BibleWindow::buildWidgets() {
   connect(larger, &QToolButton::clicked, this, [this] { zoom(1); });
   connect(chooser_, &QComboBox::activated, this, &BibleWindow::chooseBible);
   connect(installButton_, &QPushButton::clicked, this, &BibleWindow::install);
+  connect(search, &QToolButton::clicked, this, &BibleWindow::openSearch);
+  connect(results_, &QToolButton::clicked, this, &BibleWindow::back);
+  viewer_->OnHotSpotClick = [this](ThtmlViewer*, const std::string& address, bool& handled) {
+    followLink(address, handled);
+  };
 }
 
 void BibleWindow::addShortcuts() {
@@ -121,13 +143,15 @@ void BibleWindow::addShortcuts() {
     connect(action, &QAction::triggered, this, std::move(run));
     addAction(action);
   };
-  add({QKeySequence(Qt::Key_Escape)}, [this] { close(); });
+  add({QKeySequence(Qt::Key_Escape)}, [this] { closeSearchOrWindow(); });
+  add({QKeySequence::Find}, [this] { openSearch(); });
   add({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
       [this] { zoom(1); });
   add({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoom(-1); });
   add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoom(0); });
-  add({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, [this] { previousChapter(); });
+  add({QKeySequence(Qt::ALT | Qt::Key_Left)}, [this] { back(); });
+  add({QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, [this] { previousChapter(); });
   add({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, [this] { nextChapter(); });
   add({QKeySequence(Qt::CTRL | Qt::Key_K)}, [this] { whole_->toggle(); });
   add({QKeySequence::Copy}, [this] { copy(); });
@@ -159,14 +183,15 @@ void BibleWindow::showNotice() {
 void BibleWindow::showSession() {
   fillChooser();
   showNotice();
-  const bool shown = session_.passageShown();
+  const bool shown = session_.passageShown() && !session_.showingResults();
+  results_->setVisible(session_.canGoBack());
   for (QToolButton* button : {previous_, next_, whole_, copy_}) button->setEnabled(shown);
   {
     const QSignalBlocker quiet(whole_);
     whole_->setChecked(shown && session_.wholeChapter());
   }
-  setWindowTitle(qtText(session_.page().heading + " – Bible"));
-  viewer_->LoadFromString(pageHtml(session_.page()), session_.anchor());
+  setWindowTitle(qtText(session_.title() + " – Bible"));
+  viewer_->LoadFromString(session_.html(), session_.anchor());
 }
 
 void BibleWindow::setWholeChapter(bool whole) {
@@ -192,6 +217,35 @@ void BibleWindow::copy() {
 
 void BibleWindow::chooseBible(int index) {
   if (session_.chooseBible(index)) showSession();
+}
+
+void BibleWindow::openSearch() { searchBar_->open(); }
+
+void BibleWindow::back() {
+  if (session_.back()) showSession();
+  else previousChapter();
+}
+
+void BibleWindow::closeSearchOrWindow() {
+  if (searchBar_->isVisible() && searchBar_->isAncestorOf(QApplication::focusWidget())) {
+    searchBar_->cancel();
+    searchBar_->hide();
+    viewer_->setFocus(Qt::ShortcutFocusReason);
+  } else {
+    close();
+  }
+}
+
+// A result's link shows its passage; drawn after the viewer has finished with the click
+// that followed it, which the new page would pull from under it.
+void BibleWindow::followLink(const std::string& address, bool& handled) {
+  if (referenceOfLink(address).empty()) return;
+  handled = true;
+  QMetaObject::invokeMethod(
+      this, [this, address] {
+        if (session_.followResult(address)) showSession();
+      },
+      Qt::QueuedConnection);
 }
 
 void BibleWindow::install() {

@@ -7,7 +7,8 @@
 // through a hook the program supplies. The window decides nothing itself: it passes the
 // user's commands to the session and draws the result.
 //
-// Keys: Esc closes; Ctrl++ and Ctrl+- change the text's size, Ctrl+0 restores it;
+// Keys: Esc closes (the search row first, when it has the focus); Ctrl+F searches;
+// Ctrl++ and Ctrl+- change the text's size, Ctrl+0 restores it;
 // Alt+Left and Alt+Right (or Ctrl+PgUp, Ctrl+PgDown) the chapter before and after;
 // Ctrl+K the whole chapter; Ctrl+C copies the selection or, with none, the whole passage,
 // with its reference.
@@ -19,6 +20,7 @@
 #include <string>
 
 #include "bible/core/bible_session.h"
+#include "bible/search_bar.h"
 
 class QComboBox;
 class QLabel;
@@ -57,6 +59,10 @@ class BibleWindow : public QWidget {
   void copy();
   void chooseBible(int index);
   void install();
+  // The search row, opened by Ctrl+F or "Hledat"; Alt+Left returns from a result's passage
+  // to the results, where there are any, else it is the chapter before.
+  void openSearch();
+  void back();
 
   // What is shown, for the tests and the start-up probe.
   ThtmlViewer* viewer() const { return viewer_; }
@@ -66,12 +72,16 @@ class BibleWindow : public QWidget {
   QPushButton* installButton() const { return installButton_; }
   QLabel* notice() const { return notice_; }
   int fontSize() const { return session_.fontSize(); }
+  BibleSearchBar* searchBar() const { return searchBar_; }
+  QToolButton* resultsButton() const { return results_; }
 
  private:
   void buildWidgets();
   void addShortcuts();
   void fillChooser();
   void showNotice();
+  void closeSearchOrWindow();
+  void followLink(const std::string& address, bool& handled);
 
   BibleSession& session_;
   InstallHook installer_;
@@ -82,6 +92,8 @@ class BibleWindow : public QWidget {
   QToolButton* whole_ = nullptr;
   QToolButton* next_ = nullptr;
   QToolButton* copy_ = nullptr;
+  QToolButton* results_ = nullptr;
+  BibleSearchBar* searchBar_ = nullptr;
   QWidget* noticeBar_ = nullptr;
   QLabel* notice_ = nullptr;
   QPushButton* installButton_ = nullptr;

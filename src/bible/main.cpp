@@ -6,6 +6,8 @@
 //       without a display: writes the window, as its first paint of the passage left it, to
 //       FILE (PNG; BMP when FILE ends in .bmp, which costs the same whatever it shows) and
 //       exits; for pictures of the viewer and its start-up benchmark.
+//   Bible.exe --screenshot FILE [--module NAME] --search QUERY... [--scope ot|nt|BOOK]
+//       the same with the page of the search's results.
 #include <QApplication>
 #include <QEvent>
 #include <QPixmap>
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
   }
   if (line.list) return listBibles(BibleLibrary(), std::cout, std::cerr);
   IniBibleSettings settings;
-  if (line.search) return searchCommand(BibleLibrary(), line, settings, std::cout, std::cerr);
+  if (line.search && screenshot.empty()) return searchCommand(BibleLibrary(), line, settings, std::cout, std::cerr);
   if (screenshot.empty() && (line.text || !hasDisplay()))
     return printPassage(BibleLibrary(), line, settings, std::cout, std::cerr);
 
@@ -81,16 +83,18 @@ int main(int argc, char** argv) {
   };
   std::future<Found> library = std::async(std::launch::async, [&line, &settings] {
     Found found{std::make_unique<BibleLibrary>(), {}};
-    found.lookup = lookUp(*found.library, line.reference, line.module, settings);
+    if (!line.search) found.lookup = lookUp(*found.library, line.reference, line.module, settings);
     return found;
   });
   if (!screenshot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   Found found = library.get();
   BibleSession session(std::move(found.library), settings);
-  session.open(line.reference, line.module, std::move(found.lookup));
+  if (line.search) session.searchNow(line.reference, line.module, line.scope);
+  else session.open(line.reference, line.module, std::move(found.lookup));
   BibleWindow window(session);
   window.setInstaller(runInstallDialog);
+  if (line.search) window.searchBar()->open(line.reference);
   int result = EXIT_SUCCESS;
   if (!screenshot.empty()) {
     result = EXIT_FAILURE;
@@ -99,7 +103,7 @@ int main(int argc, char** argv) {
       QPixmap picture;
       if (QScreen* screen = window.screen()) picture = screen->grabWindow(window.winId());
       if (picture.isNull()) picture = window.grab();
-      if (picture.save(path, path.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG") && !window.page().verses.empty())
+      if (picture.save(path, path.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG") && (!window.page().verses.empty() || session.showingResults()))
         result = EXIT_SUCCESS;
       QApplication::quit();
     });

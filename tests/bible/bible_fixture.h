@@ -1,7 +1,7 @@
 #pragma once
-// A home of the test's own: HOME and XDG_CONFIG_HOME point into a fresh temporary folder,
-// so that neither the user's Bibles in ~/.sword nor the chosen Bible of their settings
-// take part, and SWORD_PATH names a library of the test's own in place of the system's:
+// A home of the test's own: HOME, XDG_CONFIG_HOME and XDG_CACHE_HOME point into a fresh
+// temporary folder, so that neither the user's Bibles in ~/.sword, nor the chosen Bible of
+// their settings, nor their search indexes take part, and SWORD_PATH names a library of the test's own in place of the system's:
 // it holds the King James Version of Debian's sword-text-kjv (linked, not copied) and
 // nothing else, whatever else the machine has. A small Czech Bible, with the markup real
 // modules carry, is made in ~/.sword on request with imp2vs.
@@ -60,6 +60,7 @@ class TempHome {
   TempHome() : folder_(makeFolder()) {
     home_.emplace("HOME", folder_.string());
     config_.emplace("XDG_CONFIG_HOME", (folder_ / "config").string());
+    cache_.emplace("XDG_CACHE_HOME", (folder_ / "cache").string());
     linkKingJamesVersion(library());
     swordPath_.emplace("SWORD_PATH", library().string());
   }
@@ -119,7 +120,7 @@ class TempHome {
   }
 
   fs::path folder_;
-  std::optional<ScopedVariable> home_, config_, swordPath_;
+  std::optional<ScopedVariable> home_, config_, cache_, swordPath_;
 };
 
 }  // namespace tavra::bible::test

@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTest>
 
 #include "bible/bible_window.h"
@@ -196,6 +198,42 @@ TEST_F(Window, APassageNoBibleHoldsOffersTheInstallationAndShowsItAfterwards) {
   EXPECT_EQ(window->chooser()->count(), 2);
   EXPECT_EQ(settings.bible(), kCzech);
   EXPECT_FALSE(window->notice()->isVisible());
+}
+
+// Found without its diacritics, shown as a page of the viewer, left by a link and reached
+// again with Alt+Left, all by keyboard.
+TEST_F(Window, SearchResultsAreAPageWhoseLinksLeadToThePassageAndBack) {
+  home.installCzechBible();
+  ASSERT_FALSE(HasFatalFailure());
+  open("Ž 23,1");
+  key(Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(window->searchBar()->isVisible());
+  ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->searchBar()->field()));
+  QTest::keyClicks(window->searchBar()->field(), QStringLiteral("buh"));
+  QTest::keyClick(window->searchBar()->field(), Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return session->showingResults(); }, 20000)) << 
+      window->searchBar()->status()->text().toStdString();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Hledání „buh“ – Bible"));
+  const std::string text = documentText(*window);
+  EXPECT_NE(text.find("Nalezeno: 2 verše v Bibli „TCZ“."), std::string::npos) << text;
+  EXPECT_NE(text.find("Gn 1,1 Na počátku stvořil Bůh nebe a zemi."), std::string::npos) << text;
+  EXPECT_NE(session->html().find("<B>Bůh</B> miloval"), std::string::npos);
+
+  key(Qt::Key_Escape);  // the search row goes, the window stays
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->searchBar()->isVisible());
+  window->viewer()->setFocus();
+  QTest::keyClick(window->viewer()->PaintPanel(), Qt::Key_Tab);
+  QTest::keyClick(window->viewer()->PaintPanel(), Qt::Key_Tab);
+  QTest::keyClick(window->viewer()->PaintPanel(), Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !session->showingResults(); }, 5000));
+  EXPECT_EQ(window->page().heading, "J 3,16");
+  EXPECT_EQ(window->page().verses.size(), 1u);
+  EXPECT_TRUE(window->resultsButton()->isVisible());
+  key(Qt::Key_Left, Qt::AltModifier);
+  EXPECT_TRUE(session->showingResults());
+  EXPECT_FALSE(window->resultsButton()->isVisible());
+  EXPECT_NE(documentText(*window).find("Nalezeno: 2 verše"), std::string::npos);
 }
 
 TEST_F(Window, AReferenceItCannotReadIsSaidInCzech) {

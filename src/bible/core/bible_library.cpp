@@ -125,6 +125,8 @@ BibleLibrary::~BibleLibrary() = default;
 
 void BibleLibrary::reload() { impl_->load(); }
 
+const std::string& BibleLibrary::folder() const { return impl_->folder; }
+
 const std::vector<BibleInfo>& BibleLibrary::bibles() const { return impl_->bibles; }
 
 const BibleInfo* BibleLibrary::find(std::string_view nameOrAbbreviation) const {

@@ -64,7 +64,7 @@ class BibleLibrary {
   // The modules libsword finds on this machine.
   BibleLibrary();
   // The modules of one SWORD folder alone (its mods.d and modules), whatever the machine
-  // and the home hold.
+  // and the home hold; "" for the modules libsword finds.
   explicit BibleLibrary(std::string folder);
   ~BibleLibrary();
   BibleLibrary(const BibleLibrary&) = delete;
@@ -72,6 +72,10 @@ class BibleLibrary {
 
   // Finds the modules again (after an installation).
   void reload();
+
+  // The one folder of the library; "" when libsword finds the modules (the default).
+  // BibleLibrary(folder()) is the same library again, for another thread.
+  const std::string& folder() const;
 
   // The Bibles, in the order of their names.
   const std::vector<BibleInfo>& bibles() const;

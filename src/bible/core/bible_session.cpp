@@ -48,14 +48,62 @@ void BibleSession::show(Lookup found) {
 bool BibleSession::passageShown() const { return lookup_.message.empty() && lookup_.passage.status == Passage::Ok; }
 
 int BibleSession::chosenIndex() const {
-  if (!lookup_.bible) return -1;
+  const std::string name = showingResults() ? results_.bible : lookup_.bible ? lookup_.bible->name : "";
   const auto& list = bibles();
-  const auto found = std::find_if(list.begin(), list.end(),
-                                  [&](const BibleInfo& bible) { return bible.name == lookup_.bible->name; });
+  const auto found =
+      std::find_if(list.begin(), list.end(), [&](const BibleInfo& bible) { return !name.empty() && bible.name == name; });
   return found == list.end() ? -1 : int(std::distance(list.begin(), found));
 }
 
-std::string BibleSession::anchor() const { return wholeChapter_ && !page_.marked.empty() ? PassageAnchor : ""; }
+std::string BibleSession::anchor() const {
+  return !showingResults() && wholeChapter_ && !page_.marked.empty() ? PassageAnchor : "";
+}
+
+std::string BibleSession::html() const { return showingResults() ? results_.html : pageHtml(page_); }
+
+std::string BibleSession::title() const { return showingResults() ? results_.title : page_.heading; }
+
+void BibleSession::showResults(const std::string& query, const BibleInfo& bible, const BibleSearch& found) {
+  results_ = {searchPageHtml(query, bible.shortName(), found), "Hledání " + czechQuoted(query), bible.name};
+}
+
+std::optional<BibleInfo> BibleSession::bibleToSearch() const {
+  if (lookup_.bible) return lookup_.bible;
+  const BibleInfo* chosen = library_->choose(settings_.bible());
+  return chosen ? std::optional<BibleInfo>(*chosen) : std::nullopt;
+}
+
+bool BibleSession::searchNow(const std::string& query, const std::string& moduleName, const std::string& scope) {
+  BibleScope within;
+  std::string problem;
+  const BibleInfo* bible = moduleName.empty() ? library_->choose(settings_.bible()) : library_->find(moduleName);
+  if (!bible)
+    problem = moduleName.empty() ? "Není nainstalována žádná Bible, a tak nelze hledat."
+                                 : "Bible " + czechQuoted(moduleName) + " není nainstalována.";
+  else if (!scope.empty()) parseScope(scope, within, problem);
+  if (!problem.empty()) {
+    open("", moduleName, Lookup{{}, std::nullopt, {}, problem});
+    return false;
+  }
+  showResults(query, *bible, searchBible(*library_, *bible, query, within));
+  return true;
+}
+
+bool BibleSession::followResult(const std::string& address) {
+  const std::string reference = referenceOfLink(address);
+  if (reference.empty() || !showingResults()) return false;
+  savedResults_ = results_;
+  reference_ = reference;
+  module_ = results_.bible;
+  lookUpAgain();
+  return true;
+}
+
+bool BibleSession::back() {
+  if (!canGoBack()) return false;
+  results_ = savedResults_;
+  return true;
+}
 
 // An installed Bible other than the one shown that holds the passage: its short name.
 std::string BibleSession::otherBibleHolding() const {
@@ -82,6 +130,7 @@ Notice BibleSession::noticeFor() const {
 }
 
 void BibleSession::rebuild() {
+  results_ = {};
   page_ = Page{};
   page_.heading = reference_.empty() ? "Bible" : reference_;
   if (!passageShown()) {
@@ -192,6 +241,7 @@ bool BibleSession::zoom(int steps) {
 }
 
 std::string BibleSession::copiedText(const std::string& selection) const {
+  if (showingResults()) return selection;
   if (page_.verses.empty() && page_.message.empty()) return "";
   const std::string bible = lookup_.bible ? lookup_.bible->shortName() : "";
   if (selection.empty()) return pageText(page_, bible);

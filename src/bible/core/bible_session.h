@@ -14,6 +14,7 @@
 #include "bible/core/bible_settings.h"
 #include "bible/core/command_line.h"
 #include "bible/core/passage_page.h"
+#include "bible/core/search_page.h"
 
 namespace tavra::bible {
 
@@ -44,9 +45,27 @@ class BibleSession {
   // the passage, a Czech one first, becomes the user's choice.
   void installed();
 
+  // A search's results in `bible` become the page. A result followed shows its passage in
+  // that Bible, and back() returns to the results from there.
+  void showResults(const std::string& query, const BibleInfo& bible, const BibleSearch& found);
+  bool followResult(const std::string& address);  // false for an address that is no result
+  // Searches `moduleName` ("" for the user's choice) within `scope` (as --scope takes it)
+  // here and now and shows the results; false, with the page saying why, when it cannot.
+  bool searchNow(const std::string& query, const std::string& moduleName, const std::string& scope);
+  bool back();
+  bool canGoBack() const { return !savedResults_.html.empty() && results_.html.empty(); }
+  bool showingResults() const { return !results_.html.empty(); }
+  // The folder of the library (BibleLibrary(folder) reads the same modules on another
+  // thread) and the Bible a search reads: the one shown, else the user's choice.
+  const std::string& libraryFolder() const { return library_->folder(); }
+  std::optional<BibleInfo> bibleToSearch() const;
+
   // What is shown.
   const Page& page() const { return page_; }
   const Notice& notice() const { return notice_; }
+  // The page for the viewer (the passage or the results) and its heading.
+  std::string html() const;
+  std::string title() const;
   // The page's anchor to scroll to: the marked passage in a whole chapter.
   std::string anchor() const;
   bool passageShown() const;
@@ -80,6 +99,11 @@ class BibleSession {
   int fontSize_;
   Page page_;
   Notice notice_;
+  struct Results {
+    std::string html, title, bible;  // the Bible by its module name
+  };
+  Results results_;       // shown in place of the passage while its html is not empty
+  Results savedResults_;  // the results a followed link left
 };
 
 }  // namespace tavra::bible
