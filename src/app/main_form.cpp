@@ -30,6 +30,7 @@
 #include "app/core/readings.h"
 #include "app/core/settings.h"
 #include "app/font_dialog.h"
+#include "app/texts_search_dialog.h"
 #include "platform/codepage.h"
 #include "platform/date_time.h"
 #include "platform/file_system.h"
@@ -375,6 +376,8 @@ void TMainForm::buildMenu() {
   Tden2 = addItem(Zobrazit, "Tden2", QStringLiteral("&Před týdnem"), QKeySequence(Qt::Key_PageUp), &TMainForm::Tden2Click);
   N2 = separator(Zobrazit, "N2");
   Dnes1 = addItem(Zobrazit, "Dnes1", QStringLiteral("&Dnes"), QKeySequence(Qt::Key_Home), &TMainForm::Dnes1Click);
+  HledatTexty = addItem(Zobrazit, "HledatTexty", QStringLiteral("&Hledat v textech…"), QKeySequence::Find,
+                        &TMainForm::HledatTextyClick);
   N3 = separator(Zobrazit, "N3");
   CteniN1 = addItem(Zobrazit, "CteniN1", QStringLiteral("První čtení"), QKeySequence(Qt::CTRL | Qt::Key_F1),
                     &TMainForm::CteniN1Click);
@@ -628,6 +631,24 @@ void TMainForm::showImportedYear(int year) {
   }
   FormShow();
 }
+
+// ---- searching the texts ----
+
+TextsSearchDialog& TMainForm::searchDialog() {
+  if (!SearchDlg) {
+    SearchDlg = new TextsSearchDialog(
+        programFolder(),
+        [this](const Date& day) {
+          dateCursor().SetCursorFromPicker(day);
+          FormShow();
+        },
+        this);
+    SearchDlg->setObjectName(QStringLiteral("SearchDlg"));
+  }
+  return *SearchDlg;
+}
+
+void TMainForm::HledatTextyClick() { searchDialog().exec(); }
 
 void TMainForm::SpoustetClick(bool on) {
   const std::string program = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath().toStdString();

@@ -25,6 +25,7 @@ class QToolButton;
 namespace tavra {
 
 class FontDialog;
+class TextsSearchDialog;
 class RichTextBox;
 
 class TMainForm : public QMainWindow {
@@ -84,6 +85,8 @@ class TMainForm : public QMainWindow {
   // Imports a year's texts from a file the user picks into the program's folder, says what
   // was imported or why nothing was, and shows the new year.
   void PridatTextyClick();
+  // Lists the days whose texts hold the words sought; the one chosen is shown.
+  void HledatTextyClick();
 
   void OTavrechClick();
   void Pout1Click();
@@ -120,6 +123,7 @@ class TMainForm : public QMainWindow {
 
   QMenu* Tavra = nullptr;
   QAction* PridatTexty = nullptr;
+  QAction* HledatTexty = nullptr;
   QAction* N0 = nullptr;
   QAction* Konec2 = nullptr;
   QAction* Konec1 = nullptr;
@@ -152,6 +156,7 @@ class TMainForm : public QMainWindow {
   FontDialog* FontDlg = nullptr;
   QColorDialog* ColorDialog1 = nullptr;
   QFileDialog* OpenDialog = nullptr;
+  TextsSearchDialog* SearchDlg = nullptr;
   QTimer* Timer1 = nullptr;
   TAppExec Exec;
 
@@ -177,6 +182,7 @@ class TMainForm : public QMainWindow {
   FontDialog& fontDialog();
   QColorDialog& colorDialog();
   QFileDialog& openDialog();
+  TextsSearchDialog& searchDialog();
   // Shows the imported year at once: the shown day when it lies in that year, else today
   // when that does, else the year's first day.
   void showImportedYear(int year);

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -31,6 +33,7 @@
 
 #include "app/companion_windows.h"
 #include "app/core/date_cursor.h"
+#include "app/texts_search_dialog.h"
 #include "app/core/day_document.h"
 #include "app/core/day_state.h"
 #include "app/font_dialog.h"
@@ -921,6 +924,46 @@ TEST_F(MainFormTest, AYearAddedFromTheMenuIsImportedAndShownAtOnce) {
       << messages_[0];
   EXPECT_EQ(readBytes(path("TAVRA2027.RTF")), year);
   EXPECT_EQ(form.Skoc->date(), QDate(2027, 1, 1));
+}
+
+}  // namespace
+}  // namespace tavra
+
+namespace tavra {
+namespace {
+
+// Ctrl+F, the words, Enter; the days found listed by date; Enter on one shows it. The
+// index goes to a cache folder of the test's own.
+TEST_F(MainFormTest, SearchingTheTextsListsTheDaysAndShowsTheOneChosen) {
+  const QTemporaryDir cache;
+  qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+  std::string year = yearFile();
+  const std::string slot = cp1250::fromUtf8("\\b Den 69\\b0\\par\\i Verš \\'e8.69\\i0");
+  year.replace(year.find(slot), slot.size(),
+               cp1250::fromUtf8("\\b Den 69\\b0\\par\\par Hospodin jest můj pastýř.\\line\\i Žalm 23,1\\i0"));
+  writeBytes(path("TAVRA99.RTF"), year);
+  TMainForm& form = showActive();
+  ASSERT_EQ(shownSlot(form), std::to_string(kTodaySlot));
+  std::vector<QString> listed;
+  QString status;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = form.findChild<TextsSearchDialog*>(QStringLiteral("SearchDlg"));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return dialog->isVisible(); }));
+    EXPECT_TRUE(waitUntil([&] { return QApplication::focusWidget() == dialog->field(); }));
+    QTest::keyClicks(dialog->field(), QStringLiteral("PASTYR"));
+    QTest::keyClick(dialog->field(), Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([&] { return !dialog->busy() && dialog->days()->count() > 0; }, 20000));
+    status = dialog->status()->text();
+    for (int row = 0; row < dialog->days()->count(); ++row) listed.push_back(dialog->days()->item(row)->text());
+    QTest::keyClick(dialog->days(), Qt::Key_Return);
+  });
+  QTest::keyClick(form.TextWindow, Qt::Key_F, Qt::ControlModifier);
+  qunsetenv("XDG_CACHE_HOME");
+  EXPECT_EQ(status, QStringLiteral("Nalezeno: 1 den."));
+  EXPECT_EQ(listed, std::vector<QString>{QStringLiteral("8.3.1999 – Hospodin jest můj pastýř.")});
+  EXPECT_EQ(shownSlot(form), "69");
+  EXPECT_EQ(form.Skoc->date(), QDate(1999, 3, 8));
 }
 
 }  // namespace
