@@ -3,6 +3,7 @@
 //   tavra-texts import TABLE|FILE.xml [--year Y] [--out FOLDER]
 //   tavra-texts check FILE [--year Y]
 //   tavra-texts export FILE [--year Y] [--xml]
+//   tavra-texts search QUERY [--folder FOLDER]   the days whose texts hold it (search_command.h)
 // import tells a table, a daily-watchword XML file and a Czech yearly-texts file apart by
 // their content (year_import.h); without --year it takes the year the file holds.
 // Messages are Czech, in UTF-8; the exported table goes to `out`.

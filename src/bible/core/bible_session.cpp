@@ -241,14 +241,14 @@ bool BibleSession::zoom(int steps) {
 }
 
 std::string BibleSession::copiedText(const std::string& selection) const {
-  if (showingResults()) return selection;
+  std::string selected;
+  for (std::size_t i = 0; i < selection.size(); ++i)
+    if (!(selection[i] == '\r' && i + 1 < selection.size() && selection[i + 1] == '\n')) selected += selection[i];
+  if (showingResults()) return selected;
   if (page_.verses.empty() && page_.message.empty()) return "";
   const std::string bible = lookup_.bible ? lookup_.bible->shortName() : "";
-  if (selection.empty()) return pageText(page_, bible);
-  std::string text = page_.heading + (bible.empty() ? "" : " (" + bible + ")") + "\n";
-  for (std::size_t i = 0; i < selection.size(); ++i)
-    if (!(selection[i] == '\r' && i + 1 < selection.size() && selection[i + 1] == '\n')) text += selection[i];
-  return text;
+  if (selected.empty()) return pageText(page_, bible);
+  return page_.heading + (bible.empty() ? "" : " (" + bible + ")") + "\n" + selected;
 }
 
 }  // namespace tavra::bible
