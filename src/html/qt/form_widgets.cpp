@@ -311,20 +311,20 @@ class QtMemo : public QtFormWidget {
 
 }  // namespace
 
-std::unique_ptr<QtFormControl> QtFormWidgetFactory::Make(const ControlSpec& spec) {
-  switch (spec.kind) {
+std::unique_ptr<QtFormControl> QtFormWidgetFactory::Make(const ControlSpec& wanted) {
+  switch (wanted.kind) {
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(surface_);
-      edit->setFont(qfontFor(spec.font));
-      if (spec.password) {
+      edit->setFont(qfontFor(wanted.font));
+      if (wanted.password) {
         edit->setEchoMode(QLineEdit::Password);
         edit->setStyleSheet("QLineEdit { lineedit-password-character: 42 }");
       }
-      if (spec.maxLength > 0) edit->setMaxLength(spec.maxLength);
-      return std::make_unique<QtEdit>(edit, spec.font);
+      if (wanted.maxLength > 0) edit->setMaxLength(wanted.maxLength);
+      return std::make_unique<QtEdit>(edit, wanted.font);
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(toQt(spec.text), surface_);
+      auto* button = new QPushButton(toQt(wanted.text), surface_);
       button->setAutoDefault(false);
       return std::make_unique<QtButton>(button, specFor(button->font()));
     }
@@ -342,27 +342,27 @@ std::unique_ptr<QtFormControl> QtFormWidgetFactory::Make(const ControlSpec& spec
     }
     case ControlKind::ListBox: {
       auto* list = new QListWidget(surface_);
-      list->setFont(qfontFor(spec.font));
-      list->setSelectionMode(spec.multiSelect ? QAbstractItemView::ExtendedSelection
+      list->setFont(qfontFor(wanted.font));
+      list->setSelectionMode(wanted.multiSelect ? QAbstractItemView::ExtendedSelection
                                               : QAbstractItemView::SingleSelection);
       list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      return std::make_unique<QtList>(list, spec.font);
+      return std::make_unique<QtList>(list, wanted.font);
     }
     case ControlKind::Combo: {
       auto* combo = new QComboBox(surface_);
       combo->setEditable(false);
-      combo->setFont(qfontFor(spec.font));
-      auto widget = std::make_unique<QtCombo>(combo, spec.font);
+      combo->setFont(qfontFor(wanted.font));
+      auto widget = std::make_unique<QtCombo>(combo, wanted.font);
       widget->SetBounds(0, -400, combo->sizeHint().width(), combo->sizeHint().height());
       return widget;
     }
     case ControlKind::Memo: {
       auto* memo = new QPlainTextEdit(surface_);
-      memo->setFont(qfontFor(spec.font));
-      memo->setLineWrapMode(spec.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+      memo->setFont(qfontFor(wanted.font));
+      memo->setLineWrapMode(wanted.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
       memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-      memo->setHorizontalScrollBarPolicy(spec.wordWrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-      return std::make_unique<QtMemo>(memo, spec.font);
+      memo->setHorizontalScrollBarPolicy(wanted.wordWrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+      return std::make_unique<QtMemo>(memo, wanted.font);
     }
   }
   return nullptr;
@@ -371,25 +371,25 @@ std::unique_ptr<QtFormControl> QtFormWidgetFactory::Make(const ControlSpec& spec
 namespace {
 
 ControlSpec specOf(ControlKind kind, const FontSpec& font = {}) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.font = font;
-  return spec;
+  ControlSpec wanted;
+  wanted.kind = kind;
+  wanted.font = font;
+  return wanted;
 }
 
 }  // namespace
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateEdit(const FontSpec& font, bool password, int maxLength) {
-  ControlSpec spec = specOf(ControlKind::Edit, font);
-  spec.password = password;
-  spec.maxLength = maxLength;
-  return Make(spec);
+  ControlSpec wanted = specOf(ControlKind::Edit, font);
+  wanted.password = password;
+  wanted.maxLength = maxLength;
+  return Make(wanted);
 }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateButton(const std::string& caption) {
-  ControlSpec spec = specOf(ControlKind::Button);
-  spec.text = caption;
-  return Make(spec);
+  ControlSpec wanted = specOf(ControlKind::Button);
+  wanted.text = caption;
+  return Make(wanted);
 }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateCheckBox() { return Make(specOf(ControlKind::CheckBox)); }
@@ -397,9 +397,9 @@ std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateCheckBox() { return Make(
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateRadioButton() { return Make(specOf(ControlKind::Radio)); }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateListBox(const FontSpec& font, bool multiSelect) {
-  ControlSpec spec = specOf(ControlKind::ListBox, font);
-  spec.multiSelect = multiSelect;
-  return Make(spec);
+  ControlSpec wanted = specOf(ControlKind::ListBox, font);
+  wanted.multiSelect = multiSelect;
+  return Make(wanted);
 }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateComboBox(const FontSpec& font) {
@@ -407,9 +407,9 @@ std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateComboBox(const FontSpec& 
 }
 
 std::unique_ptr<FormWidget> QtFormWidgetFactory::CreateMemo(const FontSpec& font, bool wordWrap) {
-  ControlSpec spec = specOf(ControlKind::Memo, font);
-  spec.wordWrap = wordWrap;
-  return Make(spec);
+  ControlSpec wanted = specOf(ControlKind::Memo, font);
+  wanted.wordWrap = wordWrap;
+  return Make(wanted);
 }
 
 FontSpec QtFormWidgetFactory::ScreenFont() const { return specFor(QApplication::font()); }

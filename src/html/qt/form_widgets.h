@@ -58,9 +58,9 @@ class QtFormWidgetFactory : public FormWidgetFactory {
   std::unique_ptr<FormWidget> CreateMemo(const FontSpec& font, bool wordWrap) override;
   FontSpec ScreenFont() const override;
 
-  // The control of `spec`, as the one made by its Create... call, for a caller that keeps
+  // The control of `wanted`, as the one made by its Create... call, for a caller that keeps
   // the widget's own interface.
-  std::unique_ptr<QtFormControl> Make(const ControlSpec& spec);
+  std::unique_ptr<QtFormControl> Make(const ControlSpec& wanted);
 
  private:
   QPointer<QWidget> surface_;

@@ -301,7 +301,7 @@ std::unique_ptr<FormWidget> LazyFormWidgetFactory::CreateMemo(const FontSpec& fo
   return adopt(std::move(s));
 }
 
-std::unique_ptr<QtFormControl> LazyFormWidgetFactory::MakeWidget(const ControlSpec& spec) { return real_.Make(spec); }
+std::unique_ptr<QtFormControl> LazyFormWidgetFactory::MakeWidget(const ControlSpec& wanted) { return real_.Make(wanted); }
 
 bool LazyFormWidgetFactory::Realize(FormWidget* control) {
   auto* lazy = dynamic_cast<LazyFormWidget*>(control);

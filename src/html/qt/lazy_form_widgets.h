@@ -124,7 +124,7 @@ class LazyFormWidgetFactory : public FormWidgetFactory {
 
   // --- for the controls
   // The widget of a control as its state says.
-  std::unique_ptr<QtFormControl> MakeWidget(const ControlSpec& spec);
+  std::unique_ptr<QtFormControl> MakeWidget(const ControlSpec& wanted);
   // What the frame of a list box or multi-line edit adds around its client area, as the
   // widget would have it.
   QSize FrameSize(const ControlState& state);
