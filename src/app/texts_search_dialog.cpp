@@ -7,7 +7,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -75,17 +74,11 @@ TextsSearchDialog::TextsSearchDialog(std::string folder, std::function<void(cons
 
   connect(field_, &QLineEdit::returnPressed, this, &TextsSearchDialog::start);
   connect(search_, &QPushButton::clicked, this, &TextsSearchDialog::start);
-  connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+  connect(cancel_, &QPushButton::clicked, this, [this] { task_.cancel(); });
   connect(list_, &QListWidget::itemActivated, this, &TextsSearchDialog::showChosenDay);
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { showDay_->setEnabled(row >= 0); });
   connect(showDay_, &QPushButton::clicked, this, &TextsSearchDialog::showChosenDay);
   connect(close, &QPushButton::clicked, this, &TextsSearchDialog::reject);
-}
-
-TextsSearchDialog::~TextsSearchDialog() {
-  if (!worker_) return;
-  cancelled_ = true;
-  worker_->wait();
 }
 
 void TextsSearchDialog::showEvent(QShowEvent* event) {
@@ -95,54 +88,53 @@ void TextsSearchDialog::showEvent(QShowEvent* event) {
 }
 
 void TextsSearchDialog::reject() {
-  cancelled_ = true;
+  task_.cancel();
   QDialog::reject();
 }
 
 void TextsSearchDialog::start() {
-  if (worker_) return;
+  if (task_.busy()) return;
   const std::string query = field_->text().trimmed().toStdString();
   auto found = std::make_shared<texts::DaysSearch>();
-  cancelled_ = false;
   status_->setText(QStringLiteral("Hledám…"));
-  worker_ = QThread::create([this, found, query, folder = folder_] {
-    search::BuildControl control;
-    control.cancel = &cancelled_;
-    control.progress = [this](std::size_t done, std::size_t total) {
-      QMetaObject::invokeMethod(this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
-    };
-    *found = texts::searchDays(folder, query, control);
-  });
-  connect(worker_, &QThread::finished, this, [this, found] {
-    worker_->deleteLater();
-    worker_ = nullptr;
-    progress_->hide();
-    cancel_->hide();
-    search_->setEnabled(true);
-    list_->clear();
-    dates_.clear();
-    for (const texts::FoundDay& day : found->days) {
-      dates_.push_back(day.date);
-      list_->addItem(QString::fromStdU16String(cp1250::toUtf16(shortDateText(day.date))) + QStringLiteral(" – ") +
-                     qtText(day.excerpt));
-    }
-    QString text = found->outcome == search::Outcome::Found
-                       ? qtText("Nalezeno: " + czechCount(static_cast<long long>(dates_.size()), "den", "dny", "dnů") + ".")
-                   : found->outcome == search::Outcome::Cancelled ? QStringLiteral("Hledání bylo přerušeno.")
-                                                                  : qtText(found->message);
-    for (const std::string& note : found->notes) text += QLatin1Char(' ') + qtText(note);
-    status_->setText(text);
-    if (list_->count() > 0) {
-      list_->setCurrentRow(0);
-      list_->setFocus(Qt::OtherFocusReason);
-    }
-  });
   search_->setEnabled(false);
-  worker_->start();
+  task_.start(
+      [this, found, query, folder = folder_] {
+        search::BuildControl control;
+        control.cancel = &task_.cancelled();
+        control.progress = [this](std::size_t done, std::size_t total) {
+          task_.report([this, done, total] { showProgress(done, total); });
+        };
+        *found = texts::searchDays(folder, query, control);
+      },
+      [this, found] { showFound(*found); });
+}
+
+void TextsSearchDialog::showFound(const texts::DaysSearch& found) {
+  progress_->hide();
+  cancel_->hide();
+  search_->setEnabled(true);
+  list_->clear();
+  dates_.clear();
+  for (const texts::FoundDay& day : found.days) {
+    dates_.push_back(day.date);
+    list_->addItem(QString::fromStdU16String(cp1250::toUtf16(shortDateText(day.date))) + QStringLiteral(" – ") +
+                   qtText(day.excerpt));
+  }
+  QString text = found.outcome == search::Outcome::Found
+                     ? qtText("Nalezeno: " + czechCount(static_cast<long long>(dates_.size()), "den", "dny", "dnů") + ".")
+                 : found.outcome == search::Outcome::Cancelled ? QStringLiteral("Hledání bylo přerušeno.")
+                                                               : qtText(found.message);
+  for (const std::string& note : found.notes) text += QLatin1Char(' ') + qtText(note);
+  status_->setText(text);
+  if (list_->count() > 0) {
+    list_->setCurrentRow(0);
+    list_->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void TextsSearchDialog::showProgress(std::size_t done, std::size_t total) {
-  if (!worker_) return;
+  if (!task_.busy()) return;
   if (!progress_->isVisible()) {
     status_->setText(QStringLiteral("Připravuji rejstřík textů, poprvé to chvíli trvá…"));
     progress_->show();

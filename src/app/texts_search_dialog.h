@@ -6,19 +6,19 @@
 
 #include <QDialog>
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/date_time.h"
+#include "platform/qt/worker_task.h"
+#include "texts/texts_search.h"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QThread;
 
 namespace tavra {
 
@@ -28,14 +28,12 @@ class TextsSearchDialog : public QDialog {
  public:
   // `folder` is Tavra's folder; `show` shows a day in the main window.
   TextsSearchDialog(std::string folder, std::function<void(const Date&)> show, QWidget* parent = nullptr);
-  // A running search is cancelled and waited for.
-  ~TextsSearchDialog() override;
 
   // Searches for the field's words; does nothing while a search runs.
   void start();
   // Shows the day of the current row and closes the dialog.
   void showChosenDay();
-  bool busy() const { return worker_ != nullptr; }
+  bool busy() const { return task_.busy(); }
 
   QLineEdit* field() const { return field_; }
   QListWidget* days() const { return list_; }
@@ -48,12 +46,12 @@ class TextsSearchDialog : public QDialog {
 
  private:
   void showProgress(std::size_t done, std::size_t total);
+  void showFound(const texts::DaysSearch& found);
 
   std::string folder_;
   std::function<void(const Date&)> show_;
   std::vector<Date> dates_;
-  QThread* worker_ = nullptr;
-  std::atomic<bool> cancelled_{false};
+  WorkerTask task_{this};  // a running search is cancelled and waited for when the dialog goes
 
   QLineEdit* field_ = nullptr;
   QPushButton* search_ = nullptr;

@@ -97,9 +97,7 @@ BibleInstallDialog::BibleInstallDialog(BibleSource source, QWidget* parent) : QD
 }
 
 BibleInstallDialog::~BibleInstallDialog() {
-  if (!worker_) return;
-  installer_->cancel();
-  worker_->wait();
+  if (task_.busy()) installer_->cancel();
 }
 
 void BibleInstallDialog::showEvent(QShowEvent* event) {
@@ -111,7 +109,7 @@ void BibleInstallDialog::showEvent(QShowEvent* event) {
 }
 
 void BibleInstallDialog::reject() {
-  if (!worker_) {
+  if (!task_.busy()) {
     QDialog::reject();
     return;
   }
@@ -124,7 +122,7 @@ void BibleInstallDialog::useSource(BibleSource source) {
   installer_ = std::make_unique<BibleInstaller>(std::move(source));
   installer_->setProgress([this](double fraction, const std::string& message) {
     const QString text = qtText(message);
-    QMetaObject::invokeMethod(this, [this, fraction, text] { showProgress(fraction, text); }, Qt::QueuedConnection);
+    task_.report([this, fraction, text] { showProgress(fraction, text); });
   });
   source_->setText(sourceText(installer_->source()));
   bibles_.clear();
@@ -158,7 +156,7 @@ bool BibleInstallDialog::askConsent() {
 }
 
 void BibleInstallDialog::loadList() {
-  if (worker_) return;
+  if (task_.busy()) return;
   if (installer_->source().usesNetwork() && !BibleInstaller::hasConsent()) {
     if (!askConsent()) {
       setStatus(QStringLiteral("Bez vašeho souhlasu se program k internetu nepřipojí. Bibli můžete "
@@ -189,7 +187,7 @@ void BibleInstallDialog::loadList() {
 }
 
 void BibleInstallDialog::installChecked() {
-  if (worker_) return;
+  if (task_.busy()) return;
   auto names = std::make_shared<std::vector<std::string>>();
   for (int row = 0; row < list_->count(); ++row) {
     QListWidgetItem* item = list_->item(row);
@@ -210,7 +208,7 @@ void BibleInstallDialog::installChecked() {
           const std::string& name = (*names)[i];
           const QString step = QStringLiteral("Instaluji %1 (%2 z %3)…")
                                    .arg(qtText(name)).arg(i + 1).arg(names->size());
-          QMetaObject::invokeMethod(this, [this, step] { showProgress(-1, step); }, Qt::QueuedConnection);
+          task_.report([this, step] { showProgress(-1, step); });
           std::string error;
           if (installer->install(name, error)) done->push_back(name);
           else errors->push_back(error);
@@ -232,21 +230,17 @@ void BibleInstallDialog::runInBackground(std::function<void()> work, std::functi
   progress_->setValue(0);
   progress_->setRange(0, 0);
   progress_->setVisible(true);
-  worker_ = QThread::create(std::move(work));
-  connect(worker_, &QThread::finished, this, [this, done = std::move(done)] {
-    worker_->deleteLater();
-    worker_ = nullptr;
+  task_.start(std::move(work), [this, done = std::move(done)] {
     progress_->setVisible(false);
     done();
     updateButtons();
     if (closeWhenDone_) QDialog::reject();
   });
   updateButtons();
-  worker_->start();
 }
 
 void BibleInstallDialog::showProgress(double fraction, const QString& message) {
-  if (!worker_) return;
+  if (!task_.busy()) return;
   if (fraction < 0) {
     progress_->setRange(0, 0);
   } else {
@@ -280,9 +274,9 @@ void BibleInstallDialog::updateButtons() {
     const QListWidgetItem* item = list_->item(row);
     anyChecked = item->checkState() == Qt::Checked && (item->flags() & Qt::ItemIsEnabled);
   }
-  install_->setEnabled(!worker_ && listed_ && anyChecked);
-  folder_->setEnabled(!worker_);
-  list_->setEnabled(!worker_);
+  install_->setEnabled(!task_.busy() && listed_ && anyChecked);
+  folder_->setEnabled(!task_.busy());
+  list_->setEnabled(!task_.busy());
 }
 
 }  // namespace tavra::bible

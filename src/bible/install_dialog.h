@@ -4,12 +4,12 @@
 // chosen ones into ~/.sword with a progress bar, and says in Czech what went wrong.
 
 #include <QDialog>
-#include <QThread>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "bible/install/bible_installer.h"
+#include "platform/qt/worker_task.h"
 
 class QLabel;
 class QListWidget;
@@ -31,7 +31,7 @@ class BibleInstallDialog : public QDialog {
 
   // How many Bibles this dialog has installed.
   int installedCount() const { return installedCount_; }
-  bool busy() const { return worker_ != nullptr; }
+  bool busy() const { return task_.busy(); }
 
   QListWidget* list() const { return list_; }
   QLabel* status() const { return status_; }
@@ -61,7 +61,8 @@ class BibleInstallDialog : public QDialog {
 
   std::unique_ptr<BibleInstaller> installer_;
   std::vector<AvailableBible> bibles_;
-  QThread* worker_ = nullptr;
+  // After the installer: the work it runs is waited for before the installer goes.
+  WorkerTask task_{this};
   bool listed_ = false;
   bool shownOnce_ = false;
   bool closeWhenDone_ = false;

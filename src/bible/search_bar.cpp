@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 
 #include <memory>
 
@@ -57,12 +56,6 @@ BibleSearchBar::BibleSearchBar(std::function<Target()> target, Answer answer, QW
   connect(cancel_, &QPushButton::clicked, this, &BibleSearchBar::cancel);
 }
 
-BibleSearchBar::~BibleSearchBar() {
-  if (!worker_) return;
-  cancelled_ = true;
-  worker_->wait();
-}
-
 void BibleSearchBar::open(const std::string& query) {
   offerBook(target_().book);
   if (!query.empty()) field_->setText(qtText(query));
@@ -91,7 +84,7 @@ BibleScope BibleSearchBar::chosenScope() const {
 }
 
 void BibleSearchBar::start() {
-  if (worker_) return;
+  if (task_.busy()) return;
   const Target target = target_();
   const std::string query = field_->text().trimmed().toStdString();
   if (!target.bible) {
@@ -102,37 +95,32 @@ void BibleSearchBar::start() {
   const BibleScope scope = chosenScope();
   const std::string folder = target.libraryFolder;
   auto found = std::make_shared<BibleSearch>();
-  cancelled_ = false;
   status_->setText(QStringLiteral("Hledám…"));
-  worker_ = QThread::create([this, found, folder, bible, scope, query] {
-    search::BuildControl control;
-    control.cancel = &cancelled_;
-    control.progress = [this](std::size_t done, std::size_t total) {
-      QMetaObject::invokeMethod(this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
-    };
-    // The window's library is the window's: the search reads the same modules on its own.
-    const BibleLibrary library(folder);
-    *found = searchBible(library, bible, query, scope, control);
-  });
-  connect(worker_, &QThread::finished, this, [this, found, query, bible] {
-    worker_->deleteLater();
-    worker_ = nullptr;
-    finish(query, bible, *found);
-  });
   search_->setEnabled(false);
-  worker_->start();
+  task_.start(
+      [this, found, folder, bible, scope, query] {
+        search::BuildControl control;
+        control.cancel = &task_.cancelled();
+        control.progress = [this](std::size_t done, std::size_t total) {
+          task_.report([this, done, total] { showProgress(done, total); });
+        };
+        // The window's library is the window's: the search reads the same modules on its own.
+        const BibleLibrary library(folder);
+        *found = searchBible(library, bible, query, scope, control);
+      },
+      [this, found, query, bible] { finish(query, bible, *found); });
 }
 
 void BibleSearchBar::cancel() {
-  if (!worker_) return;
-  cancelled_ = true;
+  if (!task_.busy()) return;
+  task_.cancel();
   status_->setText(QStringLiteral("Přerušuji…"));
 }
 
 // Progress comes only while the index is made: the first search of a Bible, or one whose
 // index cannot be kept.
 void BibleSearchBar::showProgress(std::size_t done, std::size_t total) {
-  if (!worker_) return;
+  if (!task_.busy()) return;
   if (!progress_->isVisible()) {
     status_->setText(QStringLiteral("Připravuji rejstřík Bible, poprvé to chvíli trvá…"));
     progress_->show();

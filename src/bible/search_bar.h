@@ -6,19 +6,18 @@
 
 #include <QWidget>
 
-#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "bible/core/bible_search.h"
+#include "platform/qt/worker_task.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QThread;
 
 namespace tavra::bible {
 
@@ -35,15 +34,13 @@ class BibleSearchBar : public QWidget {
   using Answer = std::function<void(const std::string& query, const BibleInfo& bible, const BibleSearch& found)>;
 
   BibleSearchBar(std::function<Target()> target, Answer answer, QWidget* parent = nullptr);
-  // A running search is cancelled and waited for.
-  ~BibleSearchBar() override;
 
   // Shows the row with the field focused and its text selected (`query` in it when given).
   void open(const std::string& query = {});
   // Searches for the field's words; does nothing while a search runs.
   void start();
   void cancel();
-  bool busy() const { return worker_ != nullptr; }
+  bool busy() const { return task_.busy(); }
 
   QLineEdit* field() const { return field_; }
   QComboBox* scope() const { return scope_; }
@@ -60,8 +57,7 @@ class BibleSearchBar : public QWidget {
   std::function<Target()> target_;
   Answer answer_;
   const BookInfo* book_ = nullptr;
-  QThread* worker_ = nullptr;
-  std::atomic<bool> cancelled_{false};
+  WorkerTask task_{this};  // a running search is cancelled and waited for when the bar goes
 
   QLineEdit* field_ = nullptr;
   QComboBox* scope_ = nullptr;
