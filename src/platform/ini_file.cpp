@@ -275,7 +275,8 @@ struct IniFile::Impl {
 
   // Reads the file as it is on disk now, so that a write keeps whatever others wrote
   // since this object read it, applies `edit` to its lines and replaces the file. A file
-  // that exists but cannot be read is left alone; on failure the content stays as read.
+  // that exists but cannot be read is left alone, as is one the edit would make too large
+  // to read back; on failure the content stays as read.
   void rewrite(const std::function<void(std::vector<std::string>&)>& edit) {
     const std::string failure = "Unable to write to " + path;
     if (!load()) throw IniWriteError(failure);
@@ -286,6 +287,8 @@ struct IniFile::Impl {
       written += line;
       written += lineEnd;
     }
+    // A file beyond what a read takes in would read back as empty: every value in it lost.
+    if (written.size() > kMaxFileSize) throw IniWriteError(failure);
     try {
       writeFileAtomically(path, written);
     } catch (const InOutError&) {

@@ -122,6 +122,13 @@ TEST(IniFile, AFileAboveTheLimitReadsAsEmptyAndStays) {
   EXPECT_EQ(big.readInteger("Okno", "Sirka", -1), -1);
   EXPECT_THROW(big.writeInteger("Okno", "Sirka", 6), IniWriteError);
   EXPECT_EQ(tavra::test::readTestFile(path).size(), content.size());
+  // Nor does a write make one: it would read back as empty, every value lost.
+  const std::string near = folder.file("near.ini");
+  IniFile growing(near);
+  growing.writeString("Cteni", "Dny", std::string(1000, 'x'));
+  const std::vector<std::string> many(1100, "Cteni1=" + std::string(1000, 'y'));
+  EXPECT_THROW(growing.replaceSections([](std::string_view) { return false; }, many), IniWriteError);
+  EXPECT_EQ(IniFile(near).readString("Cteni", "Dny", ""), std::string(1000, 'x'));
 }
 
 TEST(IniFile, IntegersAreDecimalOrHexAndAnythingElseGivesTheDefault) {
