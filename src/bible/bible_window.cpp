@@ -34,11 +34,18 @@ QToolButton* toolButton(QWidget* parent, const QString& text, const QString& tip
 
 }  // namespace
 
-BibleWindow::BibleWindow(BibleSession& session, QWidget* parent) : QWidget(parent), session_(session) {
+BibleWindow::BibleWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Bible"));
   buildWidgets();
   addShortcuts();
   resize(640, 520);
+}
+
+BibleWindow::BibleWindow(BibleSession& session, QWidget* parent) : BibleWindow(parent) { setSession(session); }
+
+void BibleWindow::setSession(BibleSession& session) {
+  session_ = &session;
+  viewer_->SetDefFontSize(session.fontSize());
   showSession();
 }
 
@@ -68,18 +75,6 @@ void BibleWindow::buildWidgets() {
   tools->addStretch(1);
   for (QWidget* w : std::initializer_list<QWidget*>{search, smaller, larger, copy_, label, chooser_}) tools->addWidget(w);
 
-  searchBar_ = new BibleSearchBar(
-      [this] {
-        const Page& page = session_.page();
-        return BibleSearchBar::Target{session_.libraryFolder(), session_.bibleToSearch(),
-                                      page.verses.empty() ? nullptr : page.verses.front().book};
-      },
-      [this](const std::string& query, const BibleInfo& bible, const BibleSearch& found) {
-        session_.showResults(query, bible, found);
-        showSession();
-      },
-      this);
-  searchBar_->hide();
 
   noticeBar_ = new QWidget(this);
   auto* noticeLayout = new QHBoxLayout(noticeBar_);
@@ -103,7 +98,6 @@ void BibleWindow::buildWidgets() {
   viewer_->SetDefFontName("Times New Roman");
   viewer_->SetDefBackground(0xFFFFFF);
   viewer_->SetDefFontColor(0x000000);
-  viewer_->SetDefFontSize(session_.fontSize());
   viewer_->SetMarginWidth(16);
   viewer_->SetMarginHeight(8);
   viewer_->SetNoSelect(false);
@@ -115,7 +109,6 @@ void BibleWindow::buildWidgets() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(bar);
-  layout->addWidget(searchBar_);
   layout->addWidget(noticeBar_);
   layout->addWidget(viewer_, 1);
   setFocusProxy(viewer_);
@@ -128,7 +121,7 @@ void BibleWindow::buildWidgets() {
   connect(larger, &QToolButton::clicked, this, [this] { zoom(1); });
   connect(chooser_, &QComboBox::activated, this, &BibleWindow::chooseBible);
   connect(installButton_, &QPushButton::clicked, this, &BibleWindow::install);
-  connect(search, &QToolButton::clicked, this, &BibleWindow::openSearch);
+  connect(search, &QToolButton::clicked, this, [this] { openSearch(); });
   connect(results_, &QToolButton::clicked, this, &BibleWindow::back);
   viewer_->OnHotSpotClick = [this](ThtmlViewer*, const std::string& address, bool& handled) {
     followLink(address, handled);
@@ -159,14 +152,14 @@ void BibleWindow::addShortcuts() {
 
 void BibleWindow::setInstaller(InstallHook hook) {
   installer_ = std::move(hook);
-  showNotice();
+  if (session_) showNotice();
 }
 
 void BibleWindow::fillChooser() {
   chooser_->clear();
-  for (const BibleInfo& bible : session_.bibles())
+  for (const BibleInfo& bible : session_->bibles())
     chooser_->addItem(qtText(bible.shortName() + " – " + bible.description), qtText(bible.name));
-  chooser_->setCurrentIndex(session_.chosenIndex());
+  chooser_->setCurrentIndex(session_->chosenIndex());
   chooser_->setEnabled(chooser_->count() > 0);
   // The window opens wide enough for the row of tools with the Bibles' names whole, as far
   // as a reasonable width allows; later the user's size stands.
@@ -174,7 +167,7 @@ void BibleWindow::fillChooser() {
 }
 
 void BibleWindow::showNotice() {
-  const Notice& notice = session_.notice();
+  const Notice& notice = session_->notice();
   notice_->setText(qtText(notice.text));
   installButton_->setVisible(notice.offerInstall && installer_);
   noticeBar_->setVisible(!notice.text.empty());
@@ -183,51 +176,72 @@ void BibleWindow::showNotice() {
 void BibleWindow::showSession() {
   fillChooser();
   showNotice();
-  const bool shown = session_.passageShown() && !session_.showingResults();
-  results_->setVisible(session_.canGoBack());
+  const bool shown = session_->passageShown() && !session_->showingResults();
+  results_->setVisible(session_->canGoBack());
   for (QToolButton* button : {previous_, next_, whole_, copy_}) button->setEnabled(shown);
   {
     const QSignalBlocker quiet(whole_);
-    whole_->setChecked(shown && session_.wholeChapter());
+    whole_->setChecked(shown && session_->wholeChapter());
   }
-  setWindowTitle(qtText(session_.title() + " – Bible"));
-  viewer_->LoadFromString(session_.html(), session_.anchor());
+  setWindowTitle(qtText(session_->title() + " – Bible"));
+  viewer_->LoadFromString(session_->html(), session_->anchor());
 }
 
 void BibleWindow::setWholeChapter(bool whole) {
-  if (session_.setWholeChapter(whole)) showSession();
+  if (session_->setWholeChapter(whole)) showSession();
 }
 
 void BibleWindow::previousChapter() {
-  if (session_.stepChapter(-1)) showSession();
+  if (session_->stepChapter(-1)) showSession();
 }
 
 void BibleWindow::nextChapter() {
-  if (session_.stepChapter(+1)) showSession();
+  if (session_->stepChapter(+1)) showSession();
 }
 
 void BibleWindow::zoom(int steps) {
-  if (session_.zoom(steps)) viewer_->SetDefFontSize(session_.fontSize());
+  if (session_->zoom(steps)) viewer_->SetDefFontSize(session_->fontSize());
 }
 
 void BibleWindow::copy() {
-  const std::string text = session_.copiedText(utf16ToUtf8(viewer_->SelectedText()));
+  const std::string text = session_->copiedText(utf16ToUtf8(viewer_->SelectedText()));
   if (!text.empty()) QApplication::clipboard()->setText(qtText(text));
 }
 
 void BibleWindow::chooseBible(int index) {
-  if (session_.chooseBible(index)) showSession();
+  if (session_->chooseBible(index)) showSession();
 }
 
-void BibleWindow::openSearch() { searchBar_->open(); }
+// Made on its first use: most readers open the viewer for a passage and close it again.
+BibleSearchBar& BibleWindow::searchRow() {
+  if (!searchBar_) {
+    searchBar_ = new BibleSearchBar(
+        [this] {
+          const Page& page = session_->page();
+          return BibleSearchBar::Target{session_->libraryFolder(), session_->bibleToSearch(),
+                                        page.verses.empty() ? nullptr : page.verses.front().book};
+        },
+        [this](const std::string& query, const BibleInfo& bible, const BibleSearch& found) {
+          session_->showResults(query, bible, found);
+          showSession();
+        },
+        this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, searchBar_);
+  }
+  return *searchBar_;
+}
+
+void BibleWindow::openSearch() { searchRow().open(); }
+
+void BibleWindow::openSearch(const std::string& query) { searchRow().open(query); }
 
 void BibleWindow::back() {
-  if (session_.back()) showSession();
+  if (session_->back()) showSession();
   else previousChapter();
 }
 
 void BibleWindow::closeSearchOrWindow() {
-  if (searchBar_->isVisible() && searchBar_->isAncestorOf(QApplication::focusWidget())) {
+  if (searchBar_ && searchBar_->isVisible() && searchBar_->isAncestorOf(QApplication::focusWidget())) {
     searchBar_->cancel();
     searchBar_->hide();
     viewer_->setFocus(Qt::ShortcutFocusReason);
@@ -243,14 +257,14 @@ void BibleWindow::followLink(const std::string& address, bool& handled) {
   handled = true;
   QMetaObject::invokeMethod(
       this, [this, address] {
-        if (session_.followResult(address)) showSession();
+        if (session_->followResult(address)) showSession();
       },
       Qt::QueuedConnection);
 }
 
 void BibleWindow::install() {
   if (!installer_ || !installer_(this)) return;
-  session_.installed();
+  session_->installed();
   showSession();
 }
 

@@ -43,7 +43,12 @@ class BibleWindow : public QWidget {
  public:
   // Draws what `session` shows now; the session outlives the window.
   explicit BibleWindow(BibleSession& session, QWidget* parent = nullptr);
+  // The widgets alone, made while the session's library is still being read; setSession
+  // then draws it.
+  explicit BibleWindow(QWidget* parent = nullptr);
   ~BibleWindow() override;
+
+  void setSession(BibleSession& session);
 
   // Without a hook the window offers no installation.
   void setInstaller(InstallHook hook);
@@ -62,17 +67,18 @@ class BibleWindow : public QWidget {
   // The search row, opened by Ctrl+F or "Hledat"; Alt+Left returns from a result's passage
   // to the results, where there are any, else it is the chapter before.
   void openSearch();
+  void openSearch(const std::string& query);
   void back();
 
   // What is shown, for the tests and the start-up probe.
   ThtmlViewer* viewer() const { return viewer_; }
-  const Page& page() const { return session_.page(); }
-  const BibleInfo* bible() const { return session_.bible(); }
+  const Page& page() const { return session_->page(); }
+  const BibleInfo* bible() const { return session_->bible(); }
   QComboBox* chooser() const { return chooser_; }
   QPushButton* installButton() const { return installButton_; }
   QLabel* notice() const { return notice_; }
-  int fontSize() const { return session_.fontSize(); }
-  BibleSearchBar* searchBar() const { return searchBar_; }
+  int fontSize() const { return session_->fontSize(); }
+  BibleSearchBar* searchBar() const { return searchBar_; }  // null until first opened
   QToolButton* resultsButton() const { return results_; }
 
  private:
@@ -80,10 +86,11 @@ class BibleWindow : public QWidget {
   void addShortcuts();
   void fillChooser();
   void showNotice();
+  BibleSearchBar& searchRow();
   void closeSearchOrWindow();
   void followLink(const std::string& address, bool& handled);
 
-  BibleSession& session_;
+  BibleSession* session_ = nullptr;
   InstallHook installer_;
 
   ThtmlViewer* viewer_ = nullptr;

@@ -88,13 +88,14 @@ int main(int argc, char** argv) {
   });
   if (!screenshot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  BibleWindow window;
+  window.setInstaller(runInstallDialog);
   Found found = library.get();
   BibleSession session(std::move(found.library), settings);
   if (line.search) session.searchNow(line.reference, line.module, line.scope);
   else session.open(line.reference, line.module, std::move(found.lookup));
-  BibleWindow window(session);
-  window.setInstaller(runInstallDialog);
-  if (line.search) window.searchBar()->open(line.reference);
+  window.setSession(session);
+  if (line.search) window.openSearch(line.reference);
   int result = EXIT_SUCCESS;
   if (!screenshot.empty()) {
     result = EXIT_FAILURE;
