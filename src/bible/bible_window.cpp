@@ -39,6 +39,9 @@ BibleWindow::BibleWindow(QWidget* parent) : QWidget(parent) {
   buildWidgets();
   addShortcuts();
   resize(640, 520);
+  // The toolkit reads its fonts the first time a size is asked for: here, while the
+  // viewer's start reads the library on another thread, rather than after it.
+  (void)sizeHint();
 }
 
 BibleWindow::BibleWindow(BibleSession& session, QWidget* parent) : BibleWindow(parent) { setSession(session); }
