@@ -53,6 +53,31 @@ std::string utf32ToUtf8(std::u32string_view text) {
   return out;
 }
 
+namespace {
+
+bool isContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::size_t utf8CharacterStart(std::string_view text, std::size_t at) {
+  while (at > 0 && at < text.size() && isContinuation(text[at])) --at;
+  return at;
+}
+
+std::size_t utf8CharactersOn(std::string_view text, std::size_t at, std::size_t count) {
+  for (; at < text.size() && count > 0; --count) {
+    ++at;
+    while (at < text.size() && isContinuation(text[at])) ++at;
+  }
+  return at;
+}
+
+std::size_t utf8CharactersBetween(std::string_view text, std::size_t from, std::size_t to) {
+  std::size_t count = 0;
+  for (std::size_t at = from; at < to && at < text.size(); ++at) count += !isContinuation(text[at]);
+  return count;
+}
+
 bool isBlank(char32_t c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == 0xA0 ||
          (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x3000 || c == 0x2028 || c == 0x2029;

@@ -29,6 +29,13 @@ std::string utf32ToUtf8(std::u32string_view text);
 // separators. What one program reads as a blank, every other part reads so too.
 bool isBlank(char32_t c);
 
+// Byte offsets in UTF-8 text counted in characters: where the character holding the byte at
+// `at` begins; `count` characters on from `at` (or the end); the characters from `from` to
+// `to`.
+std::size_t utf8CharacterStart(std::string_view text, std::size_t at);
+std::size_t utf8CharactersOn(std::string_view text, std::size_t at, std::size_t count);
+std::size_t utf8CharactersBetween(std::string_view text, std::size_t from, std::size_t to);
+
 // Append one character; anything but a scalar value appends U+FFFD.
 void appendUtf8(std::string& out, char32_t c);
 void appendUtf16(std::u16string& out, char32_t c);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/core/day_document.h"
+#include "platform/unicode.h"
 #include "texts/day_table.h"
 
 namespace tavra::texts {
@@ -36,11 +37,7 @@ int smallNumber(const char* text) {
 // An attribute's value for a message: a value a file made long is cut after 20 characters.
 std::string quoted(const char* value) {
   const std::string_view text = value ? value : "";
-  std::size_t end = 0;
-  for (int characters = 0; end < text.size() && characters < 20; ++characters) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-  }
+  const std::size_t end = utf8CharactersOn(text, 0, 20);
   return "„" + std::string(text.substr(0, end)) + (end < text.size() ? "…" : "") + "“";
 }
 
@@ -89,11 +86,7 @@ class TextBuilder {
 bool toWindows1250(Verse& verse, std::string& why) {
   std::string bytes;
   if (!windows1250Text(verse.text, bytes, why)) return false;
-  const auto characters = [&](std::size_t end) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < end; ++i) count += (static_cast<unsigned char>(verse.text[i]) & 0xC0) != 0x80;
-    return count;
-  };
+  const auto characters = [&](std::size_t end) { return utf8CharactersBetween(verse.text, 0, end); };
   for (MarkedSpan& span : verse.marks) {
     const std::size_t begin = characters(span.begin);
     span.length = characters(span.begin + span.length) - begin;

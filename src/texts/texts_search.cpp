@@ -109,26 +109,6 @@ class DaysCorpus : public search::Corpus {
   std::vector<std::pair<int, std::string>> years_;  // the years with a file, and its stamp
 };
 
-std::size_t characterStart(std::string_view text, std::size_t at) {
-  while (at > 0 && at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) --at;
-  return at;
-}
-
-// `count` characters on from `at`, or the end.
-std::size_t charactersOn(std::string_view text, std::size_t at, std::size_t count) {
-  for (; at < text.size() && count > 0; --count) {
-    ++at;
-    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
-  }
-  return at;
-}
-
-std::size_t charactersBetween(std::string_view text, std::size_t from, std::size_t to) {
-  std::size_t count = 0;
-  for (std::size_t at = from; at < to; ++at) count += (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
-  return count;
-}
-
 // The line of `text` with the first found word, cut to kExcerptCharacters around it.
 FoundDay excerpt(const Date& date, std::string_view text, const std::vector<search::Span>& spans) {
   FoundDay found{date, {}, {}};
@@ -139,14 +119,14 @@ FoundDay excerpt(const Date& date, std::string_view text, const std::vector<sear
   std::string before;
   // A word far into a long line: start a few words before it.
   const std::size_t firstEnd = spans.empty() ? first : first + spans.front().length;
-  if (charactersBetween(text, lineStart, firstEnd) > kExcerptCharacters - 10) {
-    start = characterStart(text, first);
-    for (std::size_t back = 0; back < 30 && start > lineStart; ++back) start = characterStart(text, start - 1);
+  if (utf8CharactersBetween(text, lineStart, firstEnd) > kExcerptCharacters - 10) {
+    start = utf8CharacterStart(text, first);
+    for (std::size_t back = 0; back < 30 && start > lineStart; ++back) start = utf8CharacterStart(text, start - 1);
     const std::size_t blank = text.find(' ', start);
     if (blank != std::string_view::npos && blank < first) start = blank + 1;
     before = "…";
   }
-  std::size_t end = charactersOn(text, start, kExcerptCharacters);
+  std::size_t end = utf8CharactersOn(text, start, kExcerptCharacters);
   std::string after;
   if (end < lineEnd) {
     const std::size_t blank = text.rfind(' ', end);
