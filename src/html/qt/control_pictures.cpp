@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "html/qt/lazy_form_widgets.h"
+#include "platform/qt/qt_text.h"
 
 namespace tavra {
 
@@ -19,7 +20,6 @@ namespace {
 constexpr int kDocumentMargin = 4;
 constexpr int kEditMargin = 2;
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 template <class Option>
 void initOption(Option& option, const ControlState& s, const QWidget& surface, const QFont& font) {
@@ -45,7 +45,7 @@ void paintEdit(QPainter& p, const ControlState& s, const QWidget& surface, QStyl
   const QRect r = style.subElementRect(QStyle::SE_LineEditContents, &opt, nullptr);
   const QFontMetrics fm(font);
   const int top = r.y() + (r.height() - fm.height() + 1) / 2;
-  QString text = qs(s.text);
+  QString text = qtText(s.text);
   if (s.password) text = QString(text.size(), QLatin1Char('*'));
   p.save();
   p.setClipRect(r);
@@ -60,7 +60,7 @@ void paintButton(QPainter& p, const ControlState& s, const QWidget& surface, QSt
   QStyleOptionButton opt;
   initOption(opt, s, surface, font);
   opt.state |= QStyle::State_Raised;
-  opt.text = qs(s.text);
+  opt.text = qtText(s.text);
   p.save();
   p.setFont(font);
   style.drawControl(QStyle::CE_PushButton, &opt, &p, nullptr);
@@ -91,7 +91,7 @@ void paintCombo(QPainter& p, const ControlState& s, const QWidget& surface, QSty
   opt.editable = false;
   opt.frame = true;
   opt.subControls = QStyle::SC_All;
-  if (s.current >= 0 && s.current < int(s.items.size())) opt.currentText = qs(s.items[std::size_t(s.current)]);
+  if (s.current >= 0 && s.current < int(s.items.size())) opt.currentText = qtText(s.items[std::size_t(s.current)]);
   p.save();
   p.setFont(font);
   p.setPen(opt.palette.color(groupOf(s), QPalette::ButtonText));
@@ -166,7 +166,7 @@ void paintList(QPainter& p, const ControlState& s, const QWidget& surface, QStyl
   p.setClipRect(inside);
   for (int i = 0; i < count && i * rowHeight < inside.height(); ++i) {
     item.rect = QRect(inside.left(), inside.top() + i * rowHeight, inside.width(), rowHeight);
-    item.text = qs(s.items[std::size_t(i)]);
+    item.text = qtText(s.items[std::size_t(i)]);
     item.state = s.enabled ? QStyle::State_Enabled : QStyle::State_None;
     const bool chosen = s.multiSelect ? s.selected[std::size_t(i)] : i == s.current;
     if (chosen) item.state |= QStyle::State_Selected;
@@ -199,7 +199,7 @@ void paintMemo(QPainter& p, const ControlState& s, const QWidget& surface, QStyl
   option.setWrapMode(s.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
   const qreal width = s.wordWrap ? std::max(1, text.width() - 2 * kDocumentMargin) : 1e6;
   qreal y = text.top() + kDocumentMargin;
-  for (const QString& paragraph : qs(s.text).split(QLatin1Char('\n'))) {
+  for (const QString& paragraph : qtText(s.text).split(QLatin1Char('\n'))) {
     if (y >= text.bottom()) break;
     QTextLayout layout(paragraph, font);
     layout.setTextOption(option);

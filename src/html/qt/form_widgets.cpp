@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "platform/qt/painter_canvas.h"
+#include "platform/qt/qt_text.h"
 
 namespace tavra {
 
@@ -41,7 +42,6 @@ QColor qcolorFor(ColorRef colour) {
 
 namespace {
 
-QString toQt(const std::string& text) { return QString::fromStdString(text); }
 std::string fromQt(const QString& text) { return text.toStdString(); }
 
 // Reports the focus of the control's window to its owner.
@@ -139,7 +139,7 @@ class QtEdit : public QtFormWidget {
   }
   std::string Text() const override { return edit_ ? fromQt(edit_->text()) : std::string(); }
   void SetText(const std::string& text) override {
-    if (edit_) edit_->setText(toQt(text));
+    if (edit_) edit_->setText(qtText(text));
   }
 
  private:
@@ -155,7 +155,7 @@ class QtButton : public QtFormWidget {
   }
   std::string Text() const override { return button_ ? fromQt(button_->text()) : std::string(); }
   void SetText(const std::string& text) override {
-    if (button_) button_->setText(toQt(text));
+    if (button_) button_->setText(qtText(text));
   }
 
  private:
@@ -203,7 +203,7 @@ class QtList : public QtFormWidget {
     if (list_) list_->clear();
   }
   void AddItem(const std::string& text) override {
-    if (list_) list_->addItem(toQt(text));
+    if (list_) list_->addItem(qtText(text));
   }
   int ItemCount() const override { return list_ ? list_->count() : 0; }
   std::string ItemText(int index) const override {
@@ -259,7 +259,7 @@ class QtCombo : public QtFormWidget {
     if (combo_) combo_->clear();
   }
   void AddItem(const std::string& text) override {
-    if (combo_) combo_->addItem(toQt(text));
+    if (combo_) combo_->addItem(qtText(text));
   }
   int ItemCount() const override { return combo_ ? combo_->count() : 0; }
   std::string ItemText(int index) const override {
@@ -284,7 +284,7 @@ class QtMemo : public QtFormWidget {
   }
   std::string Text() const override { return memo_ ? fromQt(memo_->toPlainText()) : std::string(); }
   void SetText(const std::string& text) override {
-    if (memo_) memo_->setPlainText(toQt(text));
+    if (memo_) memo_->setPlainText(qtText(text));
   }
   void CaretToStart() override {
     if (!memo_) return;
@@ -324,7 +324,7 @@ std::unique_ptr<QtFormControl> QtFormWidgetFactory::Make(const ControlSpec& want
       return std::make_unique<QtEdit>(edit, wanted.font);
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(toQt(wanted.text), surface_);
+      auto* button = new QPushButton(qtText(wanted.text), surface_);
       button->setAutoDefault(false);
       return std::make_unique<QtButton>(button, specFor(button->font()));
     }

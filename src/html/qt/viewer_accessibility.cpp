@@ -14,12 +14,12 @@
 #include "html/qt/viewer.h"
 #include "html/reading_text.h"
 #include "platform/message_box.h"
+#include "platform/qt/qt_text.h"
 
 namespace tavra {
 
 namespace {
 
-QString qs(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 QWidget* controlWidget(InlineControl* control) {
   auto* formControl = dynamic_cast<TFormControlObj*>(control);
@@ -52,7 +52,7 @@ class LinkAccessible : public QAccessibleInterface, public QAccessibleActionInte
     if (!isValid()) return {};
     const ReadingText& reading = viewer_->Reading();
     const ReadingLink& link = reading.Links[std::size_t(link_)];
-    if (t == QAccessible::Name) return qs(reading.LinkText(link)).simplified();
+    if (t == QAccessible::Name) return qtText(reading.LinkText(link)).simplified();
     if (t == QAccessible::Description || t == QAccessible::Value) return QString::fromStdString(link.Target.URL);
     return {};
   }
@@ -224,7 +224,7 @@ class ViewerAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
     const auto& all = reading().Text;
     start = std::clamp(start, 0, int(all.size()));
     end = std::clamp(end, start, int(all.size()));
-    return qs(all.substr(std::size_t(start), std::size_t(end - start)));
+    return qtText(all.substr(std::size_t(start), std::size_t(end - start)));
   }
   int characterCount() const override { return int(reading().Text.size()); }
   QRect characterRect(int offset) const override {
@@ -349,7 +349,7 @@ void announceDocumentChanged(ThtmlViewer* viewer, const QString& oldText) {
   if (!QAccessible::isActive()) return;
   QAccessibleEvent name(viewer, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&name);
-  QAccessibleTextUpdateEvent text(viewer, 0, oldText, qs(viewer->Reading().Text));
+  QAccessibleTextUpdateEvent text(viewer, 0, oldText, qtText(viewer->Reading().Text));
   QAccessible::updateAccessibility(&text);
 }
 
