@@ -39,9 +39,11 @@ BibleWindow::BibleWindow(QWidget* parent) : QWidget(parent) {
   buildWidgets();
   addShortcuts();
   resize(640, 520);
-  // The toolkit reads its fonts the first time a size is asked for: here, while the
-  // viewer's start reads the library on another thread, rather than after it.
-  (void)sizeHint();
+  // The toolkit polishes the widgets and reads its fonts when first asked: here, while the
+  // viewer's start reads the library on another thread, rather than after it. (Not by
+  // asking the window's size, which the layout would keep from before the Bibles are known.)
+  ensurePolished();
+  (void)chooser_->fontMetrics().height();
 }
 
 BibleWindow::BibleWindow(BibleSession& session, QWidget* parent) : BibleWindow(parent) { setSession(session); }
