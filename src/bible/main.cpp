@@ -88,13 +88,14 @@ int main(int argc, char** argv) {
   });
   if (!screenshot.empty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  std::unique_ptr<BibleSession> session;  // outlives the window, which draws it
   BibleWindow window;
   window.setInstaller(runInstallDialog);
   Found found = library.get();
-  BibleSession session(std::move(found.library), settings);
-  if (line.search) session.searchNow(line.reference, line.module, line.scope);
-  else session.open(line.reference, line.module, std::move(found.lookup));
-  window.setSession(session);
+  session = std::make_unique<BibleSession>(std::move(found.library), settings);
+  if (line.search) session->searchNow(line.reference, line.module, line.scope);
+  else session->open(line.reference, line.module, std::move(found.lookup));
+  window.setSession(*session);
   if (line.search) window.openSearch(line.reference);
   int result = EXIT_SUCCESS;
   if (!screenshot.empty()) {
@@ -104,8 +105,8 @@ int main(int argc, char** argv) {
       QPixmap picture;
       if (QScreen* screen = window.screen()) picture = screen->grabWindow(window.winId());
       if (picture.isNull()) picture = window.grab();
-      if (picture.save(path, path.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG") && (!window.page().verses.empty() || session.showingResults()))
-        result = EXIT_SUCCESS;
+      const bool shown = !window.page().verses.empty() || session->showingResults();
+      if (picture.save(path, path.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG") && shown) result = EXIT_SUCCESS;
       QApplication::quit();
     });
   }
